@@ -1,0 +1,58 @@
+// The state every beam calculation shares: the data vector, its slot keys,
+// the no-value marker, the error flag and the current case selection.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace Vigas {
+
+constexpr int kNumSlots = 73;
+
+// Inputs (slots 0..27) and results (28..72) of the current case, in base units.
+extern double Datos[kNumSlots];
+// Key of each slot; "-" for slots no box names.
+extern std::string NomDatos[kNumSlots];
+
+// "No value": parsing returns it for empty text, the driver fills Datos with it.
+constexpr double SinValor = 1.28e299;
+
+// 0 when the last step succeeded, 1 when it failed.
+extern int16_t FlagError;
+
+// Selected support type (1..5, 0 = none) and chosen list row per tab (-1 = none).
+extern int16_t TipoViga;
+extern int16_t CasoCarga[6];
+
+// Mark-up suffixes appended to signed results: row = quantity, column = sign + 1.
+extern std::string SimboloSigno[7][3];
+
+void IniciarVariables();
+void IniciarSimbolosSigno();
+void Intercambiar(double& a, double& b);
+
+// Slot of a box key, compared without regard to case; one leading "#" (the
+// overhang input) is dropped. -1 when no slot has that key ("-" never matches).
+int IndiceDato(const std::string& key);
+
+// Slot numbers by key, so code reads like the table of keys.
+namespace Slot {
+constexpr int EI = 0, L = 1, x = 5;
+constexpr int a = 15, b = 16, c = 17, d = 18;
+constexpr int w0 = 19, w1 = 20, w2 = 21;
+constexpr int P = 22, P1 = 23, P2 = 24;
+constexpr int M0 = 25, M1 = 26, M2 = 27;
+constexpr int Y = 28, Ymin = 29, Ymax = 30, Ya = 31, Yb = 32, Yc = 33, Yd = 34;
+constexpr int Theta = 35, ThetaMin = 36, ThetaMax = 37, ThetaA = 38, ThetaB = 39, ThetaC = 40,
+              ThetaD = 41;
+constexpr int M = 42, MMin = 43, Mmax = 44, Ma = 45, Mb = 46, Mc = 47, Md = 48;
+constexpr int V = 49, VMin = 50, Vmax = 51, Va = 52, Vb = 53, Vc = 54, Vd = 55;
+constexpr int Ra = 56, Rb = 57, Rc = 58, Rd = 59;
+constexpr int sM0 = 60, sM1 = 61, sM2 = 62;
+constexpr int xL = 63, xR = 64;
+constexpr int xYmax = 65, xThetaMax = 66, xMMax = 67, xVMax = 68;
+constexpr int xC = 69, xD = 70;
+constexpr int sM0A = 71, sM0B = 72;
+}  // namespace Slot
+
+}  // namespace Vigas
