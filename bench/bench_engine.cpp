@@ -14,8 +14,8 @@ void SetUpCase(int code) {
   Datos[Slot::a] = 1.5;
   Datos[Slot::b] = 1;
   Datos[Slot::c] = 1;
-  for (int s : {Slot::w0, Slot::w1, Slot::w2, Slot::P, Slot::P1, Slot::P2, Slot::M0, Slot::M1,
-                Slot::M2})
+  for (int s :
+       {Slot::w0, Slot::w1, Slot::w2, Slot::P, Slot::P1, Slot::P2, Slot::M0, Slot::M1, Slot::M2})
     Datos[s] = 1000;
   if (code == 503) Datos[Slot::a] = 3;
 }

@@ -6,9 +6,17 @@
 namespace Vigas {
 
 // Not built yet: every call fails.
-void CaseOverhangUniform(bool) { FlagError = 1; }
-void CaseOverhangUniformOverhang(bool) { FlagError = 1; }
-void CaseOverhangPointTip(bool) { FlagError = 1; }
-void CaseOverhangPointSpan(bool) { FlagError = 1; }
+void CaseOverhangUniform(bool) {
+  FlagError = 1;
+}
+void CaseOverhangUniformOverhang(bool) {
+  FlagError = 1;
+}
+void CaseOverhangPointTip(bool) {
+  FlagError = 1;
+}
+void CaseOverhangPointSpan(bool) {
+  FlagError = 1;
+}
 
 }  // namespace Vigas

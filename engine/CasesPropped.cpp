@@ -6,14 +6,32 @@
 namespace Vigas {
 
 // Not built yet: every call fails.
-void CaseProppedUniform(bool) { FlagError = 1; }
-void CaseProppedUniformStart(bool) { FlagError = 1; }
-void CaseProppedUniformEnd(bool) { FlagError = 1; }
-void CaseProppedUniformPart(bool) { FlagError = 1; }
-void CaseProppedPointCenter(bool) { FlagError = 1; }
-void CaseProppedPoint(bool) { FlagError = 1; }
-void CaseProppedTwoPointsSym(bool) { FlagError = 1; }
-void CaseProppedMoment(bool) { FlagError = 1; }
-void CaseProppedMomentEndB(bool) { FlagError = 1; }
+void CaseProppedUniform(bool) {
+  FlagError = 1;
+}
+void CaseProppedUniformStart(bool) {
+  FlagError = 1;
+}
+void CaseProppedUniformEnd(bool) {
+  FlagError = 1;
+}
+void CaseProppedUniformPart(bool) {
+  FlagError = 1;
+}
+void CaseProppedPointCenter(bool) {
+  FlagError = 1;
+}
+void CaseProppedPoint(bool) {
+  FlagError = 1;
+}
+void CaseProppedTwoPointsSym(bool) {
+  FlagError = 1;
+}
+void CaseProppedMoment(bool) {
+  FlagError = 1;
+}
+void CaseProppedMomentEndB(bool) {
+  FlagError = 1;
+}
 
 }  // namespace Vigas

@@ -23,25 +23,65 @@ void CaseSimpleUniform(bool Completo) {
 }
 
 // Not built yet: every call fails.
-void CaseSimpleUniformHalf(bool) { FlagError = 1; }
-void CaseSimpleUniformStart(bool) { FlagError = 1; }
-void CaseSimpleUniformPart(bool) { FlagError = 1; }
-void CaseSimpleUniformBothEnds(bool) { FlagError = 1; }
-void CaseSimpleTriangular(bool) { FlagError = 1; }
-void CaseSimpleTriangularCenter(bool) { FlagError = 1; }
-void CaseSimpleSine(bool) { FlagError = 1; }
-void CaseSimplePointCenter(bool) { FlagError = 1; }
-void CaseSimplePoint(bool) { FlagError = 1; }
-void CaseSimpleTwoPointsSym(bool) { FlagError = 1; }
-void CaseSimpleTwoPoints(bool) { FlagError = 1; }
-void CaseSimpleTwoPointsUnequal(bool) { FlagError = 1; }
-void CaseSimpleMomentEndB(bool) { FlagError = 1; }
-void CaseSimpleMomentEndA(bool) { FlagError = 1; }
-void CaseSimpleMomentEndAReverse(bool) { FlagError = 1; }
-void CaseSimpleMomentCenter(bool) { FlagError = 1; }
-void CaseSimpleMoment(bool) { FlagError = 1; }
-void CaseSimpleEndMomentsOpposite(bool) { FlagError = 1; }
-void CaseSimpleEndMomentsSame(bool) { FlagError = 1; }
-void CaseSimpleEqualEndMoments(bool) { FlagError = 1; }
+void CaseSimpleUniformHalf(bool) {
+  FlagError = 1;
+}
+void CaseSimpleUniformStart(bool) {
+  FlagError = 1;
+}
+void CaseSimpleUniformPart(bool) {
+  FlagError = 1;
+}
+void CaseSimpleUniformBothEnds(bool) {
+  FlagError = 1;
+}
+void CaseSimpleTriangular(bool) {
+  FlagError = 1;
+}
+void CaseSimpleTriangularCenter(bool) {
+  FlagError = 1;
+}
+void CaseSimpleSine(bool) {
+  FlagError = 1;
+}
+void CaseSimplePointCenter(bool) {
+  FlagError = 1;
+}
+void CaseSimplePoint(bool) {
+  FlagError = 1;
+}
+void CaseSimpleTwoPointsSym(bool) {
+  FlagError = 1;
+}
+void CaseSimpleTwoPoints(bool) {
+  FlagError = 1;
+}
+void CaseSimpleTwoPointsUnequal(bool) {
+  FlagError = 1;
+}
+void CaseSimpleMomentEndB(bool) {
+  FlagError = 1;
+}
+void CaseSimpleMomentEndA(bool) {
+  FlagError = 1;
+}
+void CaseSimpleMomentEndAReverse(bool) {
+  FlagError = 1;
+}
+void CaseSimpleMomentCenter(bool) {
+  FlagError = 1;
+}
+void CaseSimpleMoment(bool) {
+  FlagError = 1;
+}
+void CaseSimpleEndMomentsOpposite(bool) {
+  FlagError = 1;
+}
+void CaseSimpleEndMomentsSame(bool) {
+  FlagError = 1;
+}
+void CaseSimpleEqualEndMoments(bool) {
+  FlagError = 1;
+}
 
 }  // namespace Vigas

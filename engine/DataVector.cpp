@@ -14,15 +14,14 @@ std::string SimboloSigno[7][3];
 
 void IniciarVariables() {
   static const char* const kKeys[kNumSlots] = {
-      "EI",     "L",        "-",        "-",      "-",      "x",         "-",      "-",
-      "-",      "-",        "-",        "-",      "-",      "-",         "-",      "a",
-      "b",      "c",        "d",        "w0",     "w1",     "w2",        "P",      "P1",
-      "P2",     "M0",       "M1",       "M2",     "Y",      "Ymin",      "Ymax",   "Ya",
-      "Yb",     "Yc",       "Yd",       "Theta",  "ThetaMin", "ThetaMax", "ThetaA", "ThetaB",
-      "ThetaC", "ThetaD",   "M",        "MMin",   "Mmax",   "Ma",        "Mb",     "Mc",
-      "Md",     "V",        "VMin",     "Vmax",   "Va",     "Vb",        "Vc",     "Vd",
-      "Ra",     "Rb",       "Rc",       "Rd",     "sM0",    "sM1",       "sM2",    "xL",
-      "xR",     "xYmax",    "xThetaMax", "xMMax", "xVMax",  "xC",        "xD",     "sM0A",
+      "EI",       "L",        "-",      "-",         "-",      "x",      "-",    "-",    "-",
+      "-",        "-",        "-",      "-",         "-",      "-",      "a",    "b",    "c",
+      "d",        "w0",       "w1",     "w2",        "P",      "P1",     "P2",   "M0",   "M1",
+      "M2",       "Y",        "Ymin",   "Ymax",      "Ya",     "Yb",     "Yc",   "Yd",   "Theta",
+      "ThetaMin", "ThetaMax", "ThetaA", "ThetaB",    "ThetaC", "ThetaD", "M",    "MMin", "Mmax",
+      "Ma",       "Mb",       "Mc",     "Md",        "V",      "VMin",   "Vmax", "Va",   "Vb",
+      "Vc",       "Vd",       "Ra",     "Rb",        "Rc",     "Rd",     "sM0",  "sM1",  "sM2",
+      "xL",       "xR",       "xYmax",  "xThetaMax", "xMMax",  "xVMax",  "xC",   "xD",   "sM0A",
       "sM0B"};
   for (int i = 0; i < kNumSlots; ++i) NomDatos[i] = kKeys[i];
 }
@@ -41,7 +40,9 @@ void IniciarSimbolosSigno() {
     for (int c = 0; c < 3; ++c) SimboloSigno[r][c] = kSuffixes[r][c];
 }
 
-void Intercambiar(double& a, double& b) { std::swap(a, b); }
+void Intercambiar(double& a, double& b) {
+  std::swap(a, b);
+}
 
 static std::string UpperAscii(const std::string& s) {
   std::string u = s;

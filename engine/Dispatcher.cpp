@@ -74,7 +74,9 @@ const CaseEntry* Find(int code) {
 }
 }  // namespace
 
-bool CasoExiste(int Codigo) { return Find(Codigo) != nullptr; }
+bool CasoExiste(int Codigo) {
+  return Find(Codigo) != nullptr;
+}
 
 void CalcularCaso(int Codigo, bool Completo) {
   if (const CaseEntry* e = Find(Codigo)) e->procedure(Completo);

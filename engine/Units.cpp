@@ -78,7 +78,9 @@ double FactorOf(int q, int k) {
 }
 }  // namespace
 
-int DefaultUnitOption(int q) { return (q >= 0 && q < kNumKinds) ? kDefaultOptions[q] : 0; }
+int DefaultUnitOption(int q) {
+  return (q >= 0 && q < kNumKinds) ? kDefaultOptions[q] : 0;
+}
 
 bool UnitBelongsToKind(int q, int k) {
   return q >= 1 && q < kNumKinds && k >= 0 && k < kNumUnitOptions && kOptions[k].kind == q;

@@ -6,8 +6,8 @@
 
 namespace Vigas {
 
-constexpr int kNumKinds = 7;     // 0 slope, 1 length, 2 deflection, 3 force,
-                                 // 4 distributed load, 5 moment, 6 flexural rigidity
+constexpr int kNumKinds = 7;  // 0 slope, 1 length, 2 deflection, 3 force,
+                              // 4 distributed load, 5 moment, 6 flexural rigidity
 constexpr int kNumUnitOptions = 42;
 
 extern std::string UnidadNombre[kNumKinds][kNumUnitOptions];

@@ -1,0 +1,98 @@
+#include "platform/Messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+class QtMessageSink : public MessageSink {
+ public:
+  MsgResult Show(const Message& m) override {
+    QMessageBox box(QApplication::activeWindow());
+    box.setText(m.prompt);
+    box.setWindowTitle(m.title);
+    switch (m.icon) {
+      case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+      case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+      case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+      case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+      case MsgIcon::None:
+        break;
+    }
+    switch (m.buttons) {
+      case MsgButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+      case MsgButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+      case MsgButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+      case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+      case QMessageBox::Cancel:
+        return MsgResult::Cancel;
+      case QMessageBox::Yes:
+        return MsgResult::Yes;
+      case QMessageBox::No:
+        return MsgResult::No;
+      default:
+        return MsgResult::Ok;
+    }
+  }
+};
+
+QtMessageSink& RealSink() {
+  static QtMessageSink sink;
+  return sink;
+}
+
+MessageSink*& CurrentSink() {
+  static MessageSink* sink = nullptr;
+  return sink;
+}
+}  // namespace
+
+MsgResult MsgBox(const QString& prompt, const QString& title, MsgIcon icon, MsgButtons buttons) {
+  MessageSink* sink = CurrentSink() ? CurrentSink() : &RealSink();
+  return sink->Show(Message{prompt, title, icon, buttons});
+}
+
+MessageSink* SetMessageSink(MessageSink* sink) {
+  MessageSink* old = CurrentSink();
+  CurrentSink() = sink;
+  return old;
+}
+
+RecordingMessageSink::RecordingMessageSink() : previous_(SetMessageSink(this)) {}
+
+RecordingMessageSink::~RecordingMessageSink() {
+  SetMessageSink(previous_);
+}
+
+MsgResult RecordingMessageSink::Show(const Message& message) {
+  messages.push_back(message);
+  if (!answers.empty()) {
+    const MsgResult r = answers.front();
+    answers.erase(answers.begin());
+    return r;
+  }
+  return message.buttons == MsgButtons::YesNo || message.buttons == MsgButtons::YesNoCancel
+             ? MsgResult::Yes
+             : MsgResult::Ok;
+}
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+// 8-bit text files in the Windows-1252 code page (language, formula, table,
+// report and version files), converted exactly, never through the locale.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+QString DecodeWindows1252(const QByteArray& bytes);
+// Characters the code page lacks become "?"; *lossless tells whether any did.
+QByteArray EncodeWindows1252(const QString& text, bool* lossless = nullptr);
+
+// Whole file as text; false when it cannot be read.
+bool ReadWindows1252File(const QString& path, QString& text);
+// Writes the whole file; false when it cannot be written completely.
+bool WriteWindows1252File(const QString& path, const QString& text);
+
+}  // namespace platform
