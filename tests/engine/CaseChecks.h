@@ -96,3 +96,124 @@ inline double In(std::mt19937& rng, double lo, double hi) {
 }
 
 }  // namespace casecheck
+
+// ---- Loads described physically, for equilibrium, continuity and jump checks.
+
+#include <algorithm>
+#include <functional>
+
+namespace casecheck {
+
+// Forces and the distributed load positive downward; couples as they act on
+// the beam, mark × value, counterclockwise.
+struct LoadModel {
+  std::vector<std::pair<double, double>> points;   // (position, force)
+  std::vector<std::pair<double, double>> couples;  // (position, couple)
+  std::function<double(double)> w;                 // distributed load on [wFrom, wTo]
+  double wFrom = 0, wTo = 0;
+
+  double LoadAt(double x) const { return w && x >= wFrom && x <= wTo ? w(x) : 0.0; }
+
+  // Simpson's rule over the loaded stretch of f(x)·w(x).
+  double Integral(const std::function<double(double)>& f) const {
+    if (!w || wTo <= wFrom) return 0;
+    const int n = 2000;
+    const double h = (wTo - wFrom) / n;
+    double s = 0;
+    for (int i = 0; i <= n; ++i) {
+      const double x = wFrom + i * h;
+      s += (i == 0 || i == n ? 1 : (i % 2 ? 4 : 2)) * f(x) * w(x);
+    }
+    return s * h / 3;
+  }
+  // Total downward load.
+  double Force() const {
+    double F = Integral([](double) { return 1.0; });
+    for (const auto& p : points) F += p.second;
+    return F;
+  }
+  // Moment of the loads about A, clockwise positive (sum of force × position).
+  double MomentAboutA() const {
+    double m = Integral([](double x) { return x; });
+    for (const auto& p : points) m += p.second * p.first;
+    return m;
+  }
+  double CoupleSum() const {
+    double c = 0;
+    for (const auto& p : couples) c += p.second;
+    return c;
+  }
+  // Sum of |loads|: a scale for the tolerances.
+  double Magnitude() const {
+    double m = std::fabs(Integral([](double) { return 1.0; }));
+    for (const auto& p : points) m += std::fabs(p.second);
+    for (const auto& p : couples) m += std::fabs(p.second);
+    return m;
+  }
+  // Where a load acts, starts or ends, strictly inside (0, L), sorted.
+  std::vector<double> Borders(double L) const {
+    std::vector<double> b;
+    auto add = [&](double x) {
+      if (x > L * 1e-9 && x < L * (1 - 1e-9)) b.push_back(x);
+    };
+    for (const auto& p : points) add(p.first);
+    for (const auto& p : couples) add(p.first);
+    if (w) add(wFrom), add(wTo);
+    std::sort(b.begin(), b.end());
+    return b;
+  }
+};
+
+// Largest magnitudes of Y, Theta, M, V over n + 1 evenly spaced points of [0, L].
+inline AtX Scales(int code, double L, int n = 40) {
+  AtX s{0, 0, 0, 0, true};
+  for (int i = 0; i <= n; ++i) {
+    const AtX r = Eval(code, L * i / n);
+    s.Y = std::max(s.Y, std::fabs(r.Y));
+    s.Theta = std::max(s.Theta, std::fabs(r.Theta));
+    s.M = std::max(s.M, std::fabs(r.M));
+    s.V = std::max(s.V, std::fabs(r.V));
+    s.ok = s.ok && r.ok;
+  }
+  return s;
+}
+
+// The response of a case (inputs already in Datos) against its load: the
+// derivative chain and dV/dx = -w inside every stretch between borders;
+// Y and Theta continuous across each border, V falling by the point load and
+// M by the couple found there.
+inline void ExpectLoadResponse(int code, double EI, double L, const LoadModel& load) {
+  const AtX s = Scales(code, L);
+  ASSERT_TRUE(s.ok) << "code " << code;
+  std::vector<double> edges = load.Borders(L);
+  edges.insert(edges.begin(), 0.0);
+  edges.push_back(L);
+  for (size_t i = 0; i + 1 < edges.size(); ++i) {
+    const double lo = edges[i], hi = edges[i + 1];
+    if (hi - lo < L * 1e-6) continue;
+    ExpectDerivativeChain(code, EI, lo, hi, 5);
+    const double xm = (lo + hi) / 2, h = (hi - lo) * 1e-4;
+    const double dV = (Eval(code, xm + h).V - Eval(code, xm - h).V) / (2 * h);
+    EXPECT_TRUE(Close(dV, -load.LoadAt(xm), s.V / L + std::fabs(load.LoadAt(xm)), 1e-5))
+        << "code " << code << " x " << xm << ": dV/dx " << dV << " vs load " << load.LoadAt(xm);
+  }
+  for (size_t i = 1; i + 1 < edges.size(); ++i) {
+    const double x = edges[i];
+    double P = 0, C = 0;
+    for (const auto& p : load.points)
+      if (p.first == x) P += p.second;
+    for (const auto& c : load.couples)
+      if (c.first == x) C += c.second;
+    const auto [l, r] = AcrossBorder(code, x, L);
+    const std::string at = "code " + std::to_string(code) + " border " + std::to_string(x);
+    EXPECT_TRUE(Close(l.Y, r.Y, s.Y, 1e-7)) << at << ": Y " << l.Y << " | " << r.Y;
+    EXPECT_TRUE(Close(l.Theta, r.Theta, s.Theta, 1e-7)) << at << ": Theta " << l.Theta << " | "
+                                                          << r.Theta;
+    EXPECT_TRUE(Close(r.V - l.V, -P, s.V + load.Magnitude(), 1e-7)) << at << ": V jump "
+                                                                      << r.V - l.V;
+    EXPECT_TRUE(Close(r.M - l.M, -C, s.M + load.Magnitude(), 1e-7)) << at << ": M jump "
+                                                                      << r.M - l.M;
+  }
+}
+
+}  // namespace casecheck
