@@ -1,0 +1,351 @@
+#include "platform/DrawTarget.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Fonts.h"
+
+namespace platform {
+
+namespace {
+constexpr double kMaxFontPoints = 2160;
+// The 96 dpi of the screen the pictures stand for.
+constexpr int kPictureDotsPerMeter = 3780;
+
+int Clamp255(int v) {
+  return std::clamp(v, 0, 255);
+}
+
+QStringList Lines(const QString& text) {
+  QString t = text;
+  t.remove(QLatin1Char('\r'));
+  return t.split(QLatin1Char('\n'));
+}
+}  // namespace
+
+ColorValue RGBColor(int red, int green, int blue) {
+  return Clamp255(red) + 256 * Clamp255(green) + 65536 * Clamp255(blue);
+}
+
+QColor ToQColor(ColorValue color) {
+  const uint32_t c = static_cast<uint32_t>(color);
+  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+// ---- DrawTarget ----
+
+DrawTarget::DrawTarget() : fontName_(DialogFontName()), fontPoints_(8.25) {}
+
+DrawTarget::~DrawTarget() = default;
+
+void DrawTarget::SetFontName(const QString& name) {
+  const QString canonical = CanonicalFontName(name);
+  if (canonical.isEmpty()) return;
+  fontName_ = canonical;
+  fontValid_ = false;
+}
+
+int DrawTarget::PixelsFor(double points) const {
+  const double tpp = TwipsPerPixelY();
+  const double px = points * 20.0 / (tpp > 0 ? tpp : 15.0);
+  return std::max(1, static_cast<int>(std::lround(px)));
+}
+
+double DrawTarget::FontSize() const {
+  return PixelsFor(fontPoints_) * TwipsPerPixelY() / 20.0;
+}
+
+void DrawTarget::SetFontSize(double points) {
+  if (!(points > 0) || points > kMaxFontPoints) return;
+  fontPoints_ = points;
+  fontValid_ = false;
+}
+
+void DrawTarget::SetFontItalic(bool on) {
+  italic_ = on;
+  fontValid_ = false;
+}
+
+void DrawTarget::SetFontBold(bool on) {
+  bold_ = on;
+  fontValid_ = false;
+}
+
+void DrawTarget::SetDrawWidth(double pixels) {
+  if (!(pixels < 32767)) pixels = 32767;
+  drawWidth_ = std::max(1, static_cast<int>(std::lround(pixels)));
+}
+
+void DrawTarget::FontDeviceChanged() {
+  fontValid_ = false;
+}
+
+void DrawTarget::Realise() const {
+  if (fontValid_) return;
+  QString family = MapFontFamily(fontName_);
+  if (family.isEmpty()) family = MapFontFamily(DialogFontName());
+  QFont f(family);
+  f.setPixelSize(PixelsFor(fontPoints_));
+  f.setItalic(italic_);
+  f.setBold(bold_);
+  // Each piece of text is placed on its own, as the system's text output did.
+  f.setKerning(false);
+  font_ = f;
+  fontValid_ = true;
+}
+
+QFont DrawTarget::RealFont() const {
+  Realise();
+  return font_;
+}
+
+double DrawTarget::TextWidth(const QString& text) const {
+  Realise();
+  const QFontMetricsF fm(font_, MetricsDevice());
+  double widest = 0;
+  for (const QString& line : Lines(text)) {
+    const double w = std::round(fm.horizontalAdvance(SymbolFontToUnicode(fontName_, line)));
+    widest = std::max(widest, w);
+  }
+  return widest * TwipsPerPixelX();
+}
+
+double DrawTarget::TextHeight(const QString& text) const {
+  Realise();
+  const QFontMetricsF fm(font_, MetricsDevice());
+  const int lines = static_cast<int>(Lines(text).size());
+  return lines * std::round(fm.height()) * TwipsPerPixelY();
+}
+
+double DrawTarget::FontAscent() const {
+  Realise();
+  const QFontMetricsF fm(font_, MetricsDevice());
+  return std::round(fm.ascent()) * TwipsPerPixelY();
+}
+
+void DrawTarget::Print(const QString& text) {
+  const double width = TextWidth(text);
+  if (QPainter* p = BeginPaint()) {
+    Realise();
+    const QFontMetricsF fm(font_, MetricsDevice());
+    p->setFont(font_);
+    p->setPen(ToQColor(foreColor_));
+    const double x = currentX_ / TwipsPerPixelX();
+    const double y = currentY_ / TwipsPerPixelY() + std::round(fm.ascent());
+    if (std::isfinite(x) && std::isfinite(y) && std::abs(x) < 1e7 && std::abs(y) < 1e7)
+      p->drawText(QPointF(x, y), SymbolFontToUnicode(fontName_, text));
+    EndPaint(p);
+    Changed();
+  }
+  currentX_ += width;
+}
+
+void DrawTarget::Line(double x1, double y1, double x2, double y2) {
+  Line(x1, y1, x2, y2, foreColor_);
+}
+
+void DrawTarget::Line(double x1, double y1, double x2, double y2, ColorValue color) {
+  if (QPainter* p = BeginPaint()) {
+    const double tx = TwipsPerPixelX(), ty = TwipsPerPixelY();
+    const QPointF a(x1 / tx, y1 / ty), b(x2 / tx, y2 / ty);
+    auto sane = [](const QPointF& q) {
+      return std::isfinite(q.x()) && std::isfinite(q.y()) && std::abs(q.x()) < 1e7 &&
+             std::abs(q.y()) < 1e7;
+    };
+    if (sane(a) && sane(b)) {
+      p->setRenderHint(QPainter::Antialiasing, false);
+      p->setPen(QPen(ToQColor(color), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p->drawLine(a, b);
+    }
+    EndPaint(p);
+    Changed();
+  }
+  currentX_ = x2;
+  currentY_ = y2;
+}
+
+void DrawTarget::Cls() {
+  currentX_ = 0;
+  currentY_ = 0;
+}
+
+// ---- PictureTarget ----
+
+PictureTarget::PictureTarget(int widthPixels, int heightPixels, ColorValue backColor)
+    : image_(std::max(1, widthPixels), std::max(1, heightPixels), QImage::Format_RGB32),
+      backColor_(backColor) {
+  image_.setDotsPerMeterX(kPictureDotsPerMeter);
+  image_.setDotsPerMeterY(kPictureDotsPerMeter);
+  image_.fill(ToQColor(backColor_));
+}
+
+PictureTarget::~PictureTarget() = default;
+
+double PictureTarget::ScaleWidth() const {
+  return image_.width() * 15.0;
+}
+
+double PictureTarget::ScaleHeight() const {
+  return image_.height() * 15.0;
+}
+
+void PictureTarget::Resize(int widthPixels, int heightPixels) {
+  widthPixels = std::max(1, widthPixels);
+  heightPixels = std::max(1, heightPixels);
+  if (widthPixels == image_.width() && heightPixels == image_.height()) return;
+  QImage bigger(widthPixels, heightPixels, QImage::Format_RGB32);
+  bigger.setDotsPerMeterX(kPictureDotsPerMeter);
+  bigger.setDotsPerMeterY(kPictureDotsPerMeter);
+  bigger.fill(ToQColor(backColor_));
+  {
+    QPainter p(&bigger);
+    p.drawImage(0, 0, image_);
+  }
+  image_ = bigger;
+  Changed();
+}
+
+void PictureTarget::SetBackColor(ColorValue color) {
+  backColor_ = color;
+  Cls();
+}
+
+void PictureTarget::Cls() {
+  DrawTarget::Cls();
+  image_.fill(ToQColor(backColor_));
+  Changed();
+}
+
+QPainter* PictureTarget::BeginPaint() {
+  auto* p = new QPainter(&image_);
+  if (!p->isActive()) {
+    delete p;
+    return nullptr;
+  }
+  return p;
+}
+
+void PictureTarget::EndPaint(QPainter* painter) {
+  painter->end();
+  delete painter;
+}
+
+void PictureTarget::Changed() {
+  if (changed_) changed_();
+}
+
+// ---- MeasureTarget ----
+
+MeasureTarget::MeasureTarget(int widthPixels, int heightPixels)
+    : width_(std::max(1, widthPixels)), height_(std::max(1, heightPixels)) {}
+
+const QPaintDevice* MeasureTarget::MetricsDevice() const {
+  // Measures exactly as a picture does.
+  static const QImage device = [] {
+    QImage i(1, 1, QImage::Format_RGB32);
+    i.setDotsPerMeterX(kPictureDotsPerMeter);
+    i.setDotsPerMeterY(kPictureDotsPerMeter);
+    return i;
+  }();
+  return &device;
+}
+
+// ---- PrinterTarget ----
+
+PrinterTarget::PrinterTarget(QPrinter* printer) : printer_(printer) {}
+
+PrinterTarget::PrinterTarget(QImage* page) : page_(page) {}
+
+PrinterTarget::~PrinterTarget() {
+  EndDoc();
+}
+
+double PrinterTarget::Dpi() const {
+  double dpi = 0;
+  if (printer_) dpi = printer_->resolution();
+  if (page_) dpi = page_->dotsPerMeterX() * 0.0254;
+  return dpi > 0 ? dpi : 96.0;
+}
+
+double PrinterTarget::TwipsPerPixelX() const {
+  return 1440.0 / Dpi();
+}
+
+double PrinterTarget::TwipsPerPixelY() const {
+  return 1440.0 / Dpi();
+}
+
+double PrinterTarget::ScaleWidth() const {
+  if (printer_) return printer_->pageRect(QPrinter::DevicePixel).width() * TwipsPerPixelX();
+  if (page_) return page_->width() * TwipsPerPixelX();
+  return 0;
+}
+
+double PrinterTarget::ScaleHeight() const {
+  if (printer_) return printer_->pageRect(QPrinter::DevicePixel).height() * TwipsPerPixelY();
+  if (page_) return page_->height() * TwipsPerPixelY();
+  return 0;
+}
+
+void PrinterTarget::SetOrientation(Orientation orientation) {
+  if (!printer_) return;
+  printer_->setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait);
+}
+
+PrinterTarget::Orientation PrinterTarget::GetOrientation() const {
+  if (printer_ && printer_->pageLayout().orientation() == QPageLayout::Landscape)
+    return Orientation::Landscape;
+  return Orientation::Portrait;
+}
+
+bool PrinterTarget::Printing() const {
+  return painter_ != nullptr;
+}
+
+QPainter* PrinterTarget::BeginPaint() {
+  if (painter_) return painter_;
+  if (failed_) return nullptr;
+  QPaintDevice* device = printer_ ? static_cast<QPaintDevice*>(printer_) : page_;
+  if (!device) return nullptr;
+  FontDeviceChanged();
+  auto* p = new QPainter;
+  if (!p->begin(device)) {
+    delete p;
+    failed_ = true;
+    return nullptr;
+  }
+  p->setRenderHint(QPainter::TextAntialiasing, true);
+  painter_ = p;
+  return painter_;
+}
+
+void PrinterTarget::NewPage() {
+  if (!BeginPaint()) return;
+  if (printer_) {
+    printer_->newPage();
+  } else if (page_) {
+    page_->fill(Qt::white);
+  }
+  Cls();
+}
+
+void PrinterTarget::EndDoc() {
+  if (painter_) {
+    painter_->end();
+    delete painter_;
+    painter_ = nullptr;
+  }
+  failed_ = false;
+  Cls();
+}
+
+const QPaintDevice* PrinterTarget::MetricsDevice() const {
+  if (printer_) return printer_;
+  return page_;
+}
+
+}  // namespace platform

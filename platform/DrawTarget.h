@@ -1,0 +1,222 @@
+// Drawing targets in twips (1440 to the inch): the object every drawing routine
+// of the program draws on, whether a picture, the printer or the hidden
+// measuring picture. One code path draws on all of them.
+//
+// Text is printed without a line feed: its top-left corner at the current
+// position, which then moves to the text's right end. Fonts carry Windows names
+// ("Arial", "Courier New", "Symbol", ...) mapped to installed fonts; text set in
+// a symbol font is in that font's 8-bit encoding and shows as its Unicode
+// equivalents.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QPainter;
+class QPaintDevice;
+class QPrinter;
+
+namespace platform {
+
+// Colours as Windows values: red + 256 * green + 65536 * blue.
+using ColorValue = int32_t;
+
+// Components are clamped to 0..255.
+ColorValue RGBColor(int red, int green, int blue);
+QColor ToQColor(ColorValue color);
+
+class DrawTarget {
+ public:
+  DrawTarget(const DrawTarget&) = delete;
+  DrawTarget& operator=(const DrawTarget&) = delete;
+  virtual ~DrawTarget();
+
+  virtual bool IsPrinter() const { return false; }
+  // Twips per device pixel: 15 for pictures, 1440 / dpi for the printer.
+  virtual double TwipsPerPixelX() const { return 15.0; }
+  virtual double TwipsPerPixelY() const { return 15.0; }
+
+  // The drawable area in twips.
+  virtual double ScaleWidth() const = 0;
+  virtual double ScaleHeight() const = 0;
+
+  // Font. The name is a Windows name; setting an empty or unknown name is
+  // ignored. Sizes are points and read back as realised in whole device pixels
+  // (10 on a picture reads 9.75); a size not above 0 or above 2160 is ignored.
+  QString FontName() const { return fontName_; }
+  void SetFontName(const QString& name);
+  double FontSize() const;
+  void SetFontSize(double points);
+  bool FontItalic() const { return italic_; }
+  void SetFontItalic(bool on);
+  bool FontBold() const { return bold_; }
+  void SetFontBold(bool on);
+  ColorValue ForeColor() const { return foreColor_; }
+  void SetForeColor(ColorValue color) { foreColor_ = color; }
+
+  // Current position in twips: where the next text starts (its top-left).
+  double CurrentX() const { return currentX_; }
+  void SetCurrentX(double x) { currentX_ = x; }
+  double CurrentY() const { return currentY_; }
+  void SetCurrentY(double y) { currentY_ = y; }
+
+  // Line width in device pixels; a fractional width is rounded, at least 1.
+  int DrawWidth() const { return drawWidth_; }
+  void SetDrawWidth(double pixels);
+
+  // Size of a text in the current font, in twips (whole device pixels).
+  // Text with line breaks measures its widest line and all its lines.
+  double TextWidth(const QString& text) const;
+  double TextHeight(const QString& text) const;
+  // Ascent of the current font (baseline below the text top), in twips.
+  double FontAscent() const;
+
+  // Draws the text with its top-left at the current position and moves
+  // CurrentX to its right end. One line: line breaks are not interpreted.
+  void Print(const QString& text);
+  // A straight line in the fore colour or the given colour, DrawWidth pixels
+  // wide; the current position moves to its end.
+  void Line(double x1, double y1, double x2, double y2);
+  void Line(double x1, double y1, double x2, double y2, ColorValue color);
+
+  // Clears the drawing (pictures: to the back colour) and moves the current
+  // position to (0, 0).
+  virtual void Cls();
+
+  // The installed font the current Windows font is drawn with.
+  QFont RealFont() const;
+
+ protected:
+  DrawTarget();
+  // The painter for one drawing step, or nullptr when nothing is drawn;
+  // every BeginPaint that returns a painter is paired with EndPaint.
+  virtual QPainter* BeginPaint() = 0;
+  virtual void EndPaint(QPainter* painter) = 0;
+  // The device whose font metrics apply.
+  virtual const QPaintDevice* MetricsDevice() const = 0;
+  // Called after anything was drawn.
+  virtual void Changed() {}
+  // The realised size changes with the device's resolution.
+  void FontDeviceChanged();
+
+ private:
+  QString fontName_;
+  double fontPoints_;  // as set; realised in whole device pixels
+  bool italic_ = false;
+  bool bold_ = false;
+  ColorValue foreColor_ = 0;
+  double currentX_ = 0;
+  double currentY_ = 0;
+  int drawWidth_ = 1;
+  mutable QFont font_;
+  mutable bool fontValid_ = false;
+
+  void Realise() const;
+  int PixelsFor(double points) const;
+};
+
+// A picture: a persistent image at 15 twips per pixel whatever the screen.
+// What is drawn stays in the image (what is shown, saved and copied).
+class PictureTarget : public DrawTarget {
+ public:
+  explicit PictureTarget(int widthPixels = 1, int heightPixels = 1,
+                         ColorValue backColor = 0xFFFFFF);
+  ~PictureTarget() override;
+
+  double ScaleWidth() const override;
+  double ScaleHeight() const override;
+
+  // New size in pixels; the drawing keeps its top-left part, new area in the
+  // back colour.
+  void Resize(int widthPixels, int heightPixels);
+  int WidthPixels() const { return image_.width(); }
+  int HeightPixels() const { return image_.height(); }
+
+  ColorValue BackColor() const { return backColor_; }
+  // Setting the back colour clears the picture.
+  void SetBackColor(ColorValue color);
+  void Cls() override;
+
+  const QImage& Image() const { return image_; }
+  // Called after each drawing step (a window repaints the picture).
+  void SetChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+
+ protected:
+  QPainter* BeginPaint() override;
+  void EndPaint(QPainter* painter) override;
+  const QPaintDevice* MetricsDevice() const override { return &image_; }
+  void Changed() override;
+
+ private:
+  QImage image_;
+  ColorValue backColor_;
+  std::function<void()> changed_;
+};
+
+// The hidden measuring picture: text "printed" on it draws nothing but moves
+// CurrentX exactly as on a picture, so printing from (0, 0) leaves the width.
+class MeasureTarget : public DrawTarget {
+ public:
+  explicit MeasureTarget(int widthPixels = 1080, int heightPixels = 600);
+  double ScaleWidth() const override { return width_ * 15.0; }
+  double ScaleHeight() const override { return height_ * 15.0; }
+
+ protected:
+  QPainter* BeginPaint() override { return nullptr; }
+  void EndPaint(QPainter*) override {}
+  const QPaintDevice* MetricsDevice() const override;
+
+ private:
+  int width_;
+  int height_;
+};
+
+// The printer: pages of a print job at 1440 / dpi twips per pixel, origin at
+// the printable area's top-left. The job starts with the first drawing and
+// ends with EndDoc (or when the target goes away).
+class PrinterTarget : public DrawTarget {
+ public:
+  enum class Orientation { Portrait = 1, Landscape = 2 };
+
+  // Draws on the printer, which the caller keeps alive.
+  explicit PrinterTarget(QPrinter* printer);
+  // A printer page drawn into an image at the image's resolution (print
+  // preview): the same geometry as the printer at that resolution.
+  explicit PrinterTarget(QImage* page);
+  ~PrinterTarget() override;
+
+  bool IsPrinter() const override { return true; }
+  double TwipsPerPixelX() const override;
+  double TwipsPerPixelY() const override;
+  double ScaleWidth() const override;
+  double ScaleHeight() const override;
+
+  // Takes effect on the next page when a page is already begun.
+  void SetOrientation(Orientation orientation);
+  Orientation GetOrientation() const;
+
+  void NewPage();
+  // Ends the print job; the next drawing starts a new one.
+  void EndDoc();
+  // Whether a job is under way.
+  bool Printing() const;
+
+  QPrinter* Printer() const { return printer_; }
+
+ protected:
+  QPainter* BeginPaint() override;
+  void EndPaint(QPainter*) override {}
+  const QPaintDevice* MetricsDevice() const override;
+
+ private:
+  QPrinter* printer_ = nullptr;
+  QImage* page_ = nullptr;
+  QPainter* painter_ = nullptr;
+  bool failed_ = false;  // the job could not start: draw nothing until EndDoc
+  double Dpi() const;
+};
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+// The program's place on disk and the busy pointer.
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// The folder of the executable, without a trailing "/".
+QString ProgramFolder();
+
+// Shows the busy (hourglass) pointer while it lives and always restores the
+// pointer when it goes, however the scope is left. Guards may nest.
+class BusyCursor {
+ public:
+  BusyCursor();
+  ~BusyCursor();
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+  // Restores the pointer early; the destructor then does nothing.
+  void Release();
+
+ private:
+  bool active_ = false;
+};
+
+}  // namespace platform
