@@ -217,3 +217,53 @@ inline void ExpectLoadResponse(int code, double EI, double L, const LoadModel& l
 }
 
 }  // namespace casecheck
+
+// ---- A random case set up for the checks above.
+
+namespace casecheck {
+
+struct CaseTrial {
+  int code;
+  double EI, L;
+  std::vector<std::pair<int, double>> inputs;  // besides EI and L
+  LoadModel load;
+};
+
+// Fills Datos with the marker, then the trial's EI, L and inputs.
+inline void LoadTrial(const CaseTrial& t) {
+  for (double& d : Vigas::Datos) d = Vigas::SinValor;
+  Vigas::Datos[Vigas::Slot::EI] = t.EI;
+  Vigas::Datos[Vigas::Slot::L] = t.L;
+  for (const auto& [slot, v] : t.inputs) Vigas::Datos[slot] = v;
+}
+
+// Two result sets agree relative to the scales s (see Scales).
+inline void ExpectSameResults(const AtX& p, const AtX& q, const AtX& s, const std::string& what,
+                              double rel = 1e-9) {
+  EXPECT_TRUE(Close(p.Y, q.Y, s.Y, rel)) << what << ": Y " << p.Y << " vs " << q.Y;
+  EXPECT_TRUE(Close(p.Theta, q.Theta, s.Theta, rel))
+      << what << ": Theta " << p.Theta << " vs " << q.Theta;
+  EXPECT_TRUE(Close(p.M, q.M, s.M, rel)) << what << ": M " << p.M << " vs " << q.M;
+  EXPECT_TRUE(Close(p.V, q.V, s.V, rel)) << what << ": V " << p.V << " vs " << q.V;
+}
+
+// Loads and flexibility far outside the double range, and a span so short that
+// its cube underflows: a case either fails or writes finite values only.
+inline void ExpectNoNonFiniteResults(int code, const std::vector<int>& lengthSlots) {
+  using namespace Vigas;
+  for (int setup = 0; setup < 2; ++setup) {
+    const double L = setup == 0 ? 1e3 : 1e-110, EI = setup == 0 ? 1e-300 : 1.0;
+    const double load = setup == 0 ? 1e300 : 1.0;
+    Inputs({{Slot::EI, EI}, {Slot::L, L}, {Slot::w0, load}, {Slot::w1, load}, {Slot::w2, load},
+            {Slot::P, load}, {Slot::P1, load}, {Slot::P2, load}, {Slot::M0, load},
+            {Slot::M1, load}, {Slot::M2, load}});
+    for (int s : lengthSlots) Datos[s] = L / 3;
+    for (double x : {0.0, L / 2, L}) {
+      Datos[Slot::x] = x;
+      CalcularCaso(code, true);
+      EXPECT_TRUE(AllSlotsFiniteOrMarker()) << "code " << code << " L " << L << " x " << x;
+    }
+  }
+}
+
+}  // namespace casecheck

@@ -17,22 +17,8 @@ namespace {
 
 const double kPi = 4 * std::atan(1.0);
 
-struct Trial {
-  int code;
-  double EI, L;
-  std::vector<std::pair<int, double>> inputs;  // besides EI and L
-  LoadModel load;
-};
-
-void Load(const Trial& t) {
-  for (double& d : Vigas::Datos) d = Vigas::SinValor;
-  Vigas::Datos[S::EI] = t.EI;
-  Vigas::Datos[S::L] = t.L;
-  for (const auto& [slot, v] : t.inputs) Vigas::Datos[slot] = v;
-}
-
-Trial Make(int code, std::mt19937& rng) {
-  Trial t{code, In(rng, 1e2, 1e6), In(rng, 0.5, 12), {}, {}};
+CaseTrial Make(int code, std::mt19937& rng) {
+  CaseTrial t{code, In(rng, 1e2, 1e6), In(rng, 0.5, 12), {}, {}};
   const double L = t.L, w0 = SignedIn(rng, 1, 1e4), P = SignedIn(rng, 1, 1e4),
                M0 = SignedIn(rng, 1, 1e4), a = L * In(rng, 0.05, 0.95);
   LoadModel& ld = t.load;
@@ -82,13 +68,6 @@ Trial Make(int code, std::mt19937& rng) {
   return t;
 }
 
-void ExpectSame(const AtX& p, const AtX& q, const AtX& s, const char* what) {
-  EXPECT_TRUE(Close(p.Y, q.Y, s.Y, 1e-9)) << what << " Y " << p.Y << " vs " << q.Y;
-  EXPECT_TRUE(Close(p.Theta, q.Theta, s.Theta, 1e-9)) << what << " Theta";
-  EXPECT_TRUE(Close(p.M, q.M, s.M, 1e-9)) << what << " M " << p.M << " vs " << q.M;
-  EXPECT_TRUE(Close(p.V, q.V, s.V, 1e-9)) << what << " V " << p.V << " vs " << q.V;
-}
-
 void Rel(double got, double want) {
   EXPECT_NEAR(got, want, 1e-12 * std::fabs(want)) << want;
 }
@@ -99,8 +78,8 @@ TEST(CantileverCases, SupportsEquilibriumAndContinuity) {
   std::mt19937 rng(2024);
   for (int code = 200; code <= 210; ++code) {
     for (int trial = 0; trial < 6; ++trial) {
-      const Trial t = Make(code, rng);
-      Load(t);
+      const CaseTrial t = Make(code, rng);
+      LoadTrial(t);
       const double L = t.L;
       const AtX s = Scales(code, L);
       const AtX A = Eval(code, 0, true), B = Eval(code, L);
@@ -129,14 +108,14 @@ TEST(CantileverCases, SupportsEquilibriumAndContinuity) {
 TEST(CantileverCases, LinearInLoadsAndFlexibility) {
   std::mt19937 rng(77);
   for (int code = 200; code <= 210; ++code) {
-    Trial t = Make(code, rng);
+    CaseTrial t = Make(code, rng);
     const double x = t.L * 0.37;
-    Load(t);
+    LoadTrial(t);
     const AtX base = Eval(code, x);
     for (auto& [slot, v] : t.inputs)
       if (slot != S::a && slot != S::b) v *= -2.5;
     t.EI *= 4;
-    Load(t);
+    LoadTrial(t);
     const AtX k = Eval(code, x);
     ASSERT_TRUE(base.ok && k.ok);
     EXPECT_NEAR(k.Y, base.Y * -2.5 / 4, 1e-12 * std::fabs(base.Y)) << code;
@@ -161,8 +140,8 @@ TEST(CantileverCases, SuppliedExtremesMatchDenseSearch) {
   std::mt19937 rng(5);
   for (const auto& [code, qs] : supplied) {
     for (int trial = 0; trial < 3; ++trial) {
-      const Trial t = Make(code, rng);
-      Load(t);
+      const CaseTrial t = Make(code, rng);
+      LoadTrial(t);
       ASSERT_TRUE(Eval(code, 0, true).ok);
       const int n = 20000;
       std::vector<AtX> dense(n + 1);
@@ -235,30 +214,31 @@ TEST(CantileverCases, PartialCasesReduceAndSuperpose) {
     const double x = L * i / 16;
     const AtX full = Eval(200, x), tip = Eval(207, x), end = Eval(209, x);
     Vigas::Datos[S::a] = L, Vigas::Datos[S::b] = L;
-    ExpectSame(Eval(201, x), full, s200, "201 a=L");
-    ExpectSame(Eval(202, x), full, s200, "202 b=L");
+    ExpectSameResults(Eval(201, x), full, s200, "201 a=L");
+    ExpectSameResults(Eval(202, x), full, s200, "202 b=L");
     AtX p = Eval(208, x), m = Eval(210, x);
     if (i == 16) {
       EXPECT_EQ(p.V, 0.0);  // the load sits at x = a, counted on the right
       EXPECT_EQ(m.M, 0.0);
       p.V = tip.V, m.M = end.M;
     }
-    ExpectSame(p, tip, s207, "208 a=L");
-    ExpectSame(m, end, s209, "210 a=L");
+    ExpectSameResults(p, tip, s207, "208 a=L");
+    ExpectSameResults(m, end, s209, "210 a=L");
     Vigas::Datos[S::a] = 0;
-    ExpectSame(Eval(203, x), full, s200, "203 a=0 b=L");
+    ExpectSameResults(Eval(203, x), full, s200, "203 a=0 b=L");
     // w0 on [0, a] plus w0 on [a, L] is w0 everywhere.
     Vigas::Datos[S::a] = a, Vigas::Datos[S::b] = L - a;
     const AtX u = Eval(201, x), v = Eval(202, x);
-    ExpectSame({u.Y + v.Y, u.Theta + v.Theta, u.M + v.M, u.V + v.V, true}, full, s200, "201+202");
+    ExpectSameResults({u.Y + v.Y, u.Theta + v.Theta, u.M + v.M, u.V + v.V, true}, full, s200,
+                      "201+202");
     // w0 on [a, a + b] is w0 on [0, a + b] less w0 on [0, a].
     Vigas::Datos[S::b] = 1.5;
     const AtX part = Eval(203, x), small = Eval(201, x);
     Vigas::Datos[S::a] = a + 1.5;
     const AtX big = Eval(201, x);
-    ExpectSame(part,
-               {big.Y - small.Y, big.Theta - small.Theta, big.M - small.M, big.V - small.V, true},
-               s200, "203 by difference");
+    ExpectSameResults(
+        part, {big.Y - small.Y, big.Theta - small.Theta, big.M - small.M, big.V - small.V, true},
+        s200, "203 by difference");
   }
   // The load point and couple point fall on the right-hand side.
   Vigas::Datos[S::a] = a;
@@ -314,64 +294,51 @@ TEST(CantileverCases, CompletoWrites) {
 TEST(CantileverCases, RangeChecksAndMissingInputs) {
   const double L = 2, bound = Vigas::ToleranceBound(L),
                above = std::nextafter(bound, std::numeric_limits<double>::infinity());
-  for (int code = 200; code <= 210; ++code) {
-    const std::vector<int> slots = {S::EI, S::L, S::x, S::w0, S::P, S::M0, S::a, S::b};
-    auto fails = [&](int slot, double v) {
-      Inputs({{S::EI, 1e3}, {S::L, L}, {S::w0, 5}, {S::P, 5}, {S::M0, 5}, {S::a, 0.5}, {S::b, 1}});
-      Vigas::Datos[S::x] = 0.75;
-      Vigas::Datos[slot] = v;
-      Vigas::Datos[S::Y] = 123;
-      Vigas::CalcularCaso(code, true);
-      const bool failed = Vigas::FlagError == 1;
-      if (failed) {
-        EXPECT_EQ(Vigas::Datos[S::Y], 123) << code << " wrote after a failed check";
-      }
-      return failed;
-    };
-    EXPECT_FALSE(fails(S::x, bound)) << code;
-    for (auto [slot, v] : std::vector<std::pair<int, double>>{
-             {S::EI, 0}, {S::EI, -1}, {S::L, 0}, {S::x, -1e-300}, {S::x, above}})
-      EXPECT_TRUE(fails(slot, v)) << code << " slot " << slot << " = " << v;
-    // Exactly the inputs a case reads are needed.
-    const std::vector<int> reads = code == 200 || (code >= 204 && code <= 206)
-                                       ? std::vector<int>{S::w0}
-                                   : code == 201 ? std::vector<int>{S::w0, S::a}
-                                   : code == 202 ? std::vector<int>{S::w0, S::b}
-                                   : code == 203 ? std::vector<int>{S::w0, S::a, S::b}
-                                   : code == 207 ? std::vector<int>{S::P}
-                                   : code == 208 ? std::vector<int>{S::P, S::a}
-                                   : code == 209 ? std::vector<int>{S::M0}
-                                                 : std::vector<int>{S::M0, S::a};
-    for (int slot : slots) {
-      const bool read = slot == S::EI || slot == S::L || slot == S::x ||
-                        std::find(reads.begin(), reads.end(), slot) != reads.end();
-      EXPECT_EQ(fails(slot, Vigas::SinValor), read) << code << " missing slot " << slot;
-    }
-  }
-  // Lengths: a lone length lies in [0, L]; in 203 only the sum is bounded.
-  auto fails = [&](int code, double a, double b) {
+  auto fails = [](int code, std::initializer_list<std::pair<int, double>> change) {
     Inputs({{S::EI, 1e3},
-            {S::L, L},
-            {S::x, 1},
+            {S::L, 2},
+            {S::x, 0.75},
             {S::w0, 5},
             {S::P, 5},
             {S::M0, 5},
-            {S::a, a},
-            {S::b, b}});
-    Vigas::CalcularCaso(code, false);
-    return Vigas::FlagError == 1;
+            {S::a, 0.5},
+            {S::b, 1}});
+    for (const auto& [slot, v] : change) Vigas::Datos[slot] = v;
+    Vigas::Datos[S::Y] = 123;
+    Vigas::CalcularCaso(code, true);
+    const bool failed = Vigas::FlagError == 1;
+    if (failed) {
+      EXPECT_EQ(Vigas::Datos[S::Y], 123) << code << " wrote after a failed check";
+    }
+    return failed;
   };
-  for (int code : {201, 208, 210}) {
-    EXPECT_FALSE(fails(code, bound, 0)) << code;
-    EXPECT_TRUE(fails(code, above, 0)) << code;
-    EXPECT_TRUE(fails(code, -1e-12, 0)) << code;
+  const std::vector<std::vector<int>> reads = {
+      {S::w0}, {S::w0, S::a}, {S::w0, S::b}, {S::w0, S::a, S::b}, {S::w0}, {S::w0}, {S::w0},
+      {S::P},  {S::P, S::a},  {S::M0},       {S::M0, S::a}};
+  for (int code = 200; code <= 210; ++code) {
+    EXPECT_FALSE(fails(code, {{S::x, bound}})) << code;
+    for (auto [slot, v] : std::vector<std::pair<int, double>>{
+             {S::EI, 0}, {S::EI, -1}, {S::L, 0}, {S::x, -1e-300}, {S::x, above}})
+      EXPECT_TRUE(fails(code, {{slot, v}})) << code << " slot " << slot << " = " << v;
+    // Exactly the inputs a case reads are needed.
+    const std::vector<int>& r = reads[code - 200];
+    for (int slot : {S::EI, S::L, S::x, S::w0, S::P, S::M0, S::a, S::b}) {
+      const bool read = slot == S::EI || slot == S::L || slot == S::x ||
+                        std::find(r.begin(), r.end(), slot) != r.end();
+      EXPECT_EQ(fails(code, {{slot, Vigas::SinValor}}), read) << code << " missing slot " << slot;
+    }
+    ExpectNoNonFiniteResults(code, {S::a, S::b});
   }
-  EXPECT_FALSE(fails(202, 0, bound));
-  EXPECT_TRUE(fails(202, 0, above));
-  EXPECT_TRUE(fails(202, 0, -1e-12));
-  EXPECT_FALSE(fails(203, 0, bound));
-  EXPECT_FALSE(fails(203, 1.5, bound - 1.5));
-  EXPECT_TRUE(fails(203, 1.5, 0.6));
-  EXPECT_TRUE(fails(203, -1e-12, 1));
-  EXPECT_TRUE(fails(203, 1, -1e-12));
+  // A lone length lies in [0, L]; in 203 only the sum is bounded.
+  for (auto [code, slot] :
+       std::vector<std::pair<int, int>>{{201, S::a}, {202, S::b}, {208, S::a}, {210, S::a}}) {
+    EXPECT_FALSE(fails(code, {{slot, bound}})) << code;
+    EXPECT_TRUE(fails(code, {{slot, above}})) << code;
+    EXPECT_TRUE(fails(code, {{slot, -1e-12}})) << code;
+  }
+  EXPECT_FALSE(fails(203, {{S::a, 0}, {S::b, bound}}));
+  EXPECT_FALSE(fails(203, {{S::a, 1.5}, {S::b, bound - 1.5}}));
+  EXPECT_TRUE(fails(203, {{S::a, 1.5}, {S::b, 0.6}}));
+  EXPECT_TRUE(fails(203, {{S::a, -1e-12}}));
+  EXPECT_TRUE(fails(203, {{S::b, -1e-12}}));
 }
