@@ -1,0 +1,269 @@
+#include "mainwin/Controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Fonts.h"
+
+namespace {
+int Px(double v) {
+  return static_cast<int>(std::floor(v + 0.5));
+}
+
+int MouseButtonCode(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
+  }
+}
+}  // namespace
+
+void Placement::SetLeft(double v) {
+  left_ = v;
+  ApplyGeometry();
+}
+void Placement::SetTop(double v) {
+  top_ = v;
+  ApplyGeometry();
+}
+void Placement::SetWidth(double v) {
+  width_ = v;
+  ApplyGeometry();
+}
+void Placement::SetHeight(double v) {
+  height_ = v;
+  ApplyGeometry();
+}
+void Placement::Move(double left, double top) {
+  left_ = left;
+  top_ = top;
+  ApplyGeometry();
+}
+void Placement::Move(double left, double top, double width, double height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  ApplyGeometry();
+}
+
+void Placement::SetVisible(bool v) {
+  visible_ = v;
+  widget_->setVisible(v);
+}
+
+void Placement::SetEnabled(bool v) {
+  enabled_ = v;
+  widget_->setEnabled(v);
+}
+
+void Placement::ApplyGeometry() {
+  const int x = Px(left_);
+  const int y = Px(top_);
+  const int w = std::max(0, Px(left_ + width_) - x);
+  const int h = std::max(0, Px(top_ + height_) - y);
+  widget_->setGeometry(x, y, w, h);
+}
+
+QFont ScaledFont(double points, bool bold, const QString& face) {
+  return platform::WidgetFont(face, points, bold);
+}
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), Placement(this) {
+  setAutoFillBackground(true);
+  SetBackColor(QColor(255, 255, 255));
+}
+
+void PictureBox::SetBackColor(const QColor& c) {
+  back_ = c;
+  QPalette p = palette();
+  p.setColor(QPalette::Window, c);
+  setPalette(p);
+}
+
+void PictureBox::SetFontSize(double points, bool bold) {
+  fontSize_ = points;
+  setFont(ScaledFont(points, bold));
+}
+
+Label::Label(QWidget* parent) : QLabel(parent), Placement(this) {
+  setTextFormat(Qt::PlainText);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  SetForeColor(fore_);
+}
+
+void Label::SetCaption(const QString& c) {
+  caption_ = c;
+  setText(c);
+}
+
+void Label::SetForeColor(const QColor& c) {
+  fore_ = c;
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, c);
+  setPalette(p);
+}
+
+void Label::SetOpaqueBack(const QColor& c) {
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, c);
+  setPalette(p);
+}
+
+void Label::SetFont(double points, bool bold) {
+  fontSize_ = points;
+  bold_ = bold;
+  setFont(ScaledFont(points, bold));
+}
+
+void Label::SetFontBold(bool bold) {
+  SetFont(fontSize_, bold);
+}
+
+void Label::SetCentered(bool centered) {
+  setAlignment((centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+}
+
+void Label::mousePressEvent(QMouseEvent* e) {
+  pressed_ = true;
+  emit mouseDown(MouseButtonCode(e->button()));
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* e) {
+  emit mouseUp(MouseButtonCode(e->button()));
+  const bool inside = rect().contains(e->position().toPoint());
+  if (pressed_ && inside && e->button() == Qt::LeftButton) emit clicked();
+  pressed_ = false;
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent* e) {
+  pressed_ = true;
+  emit mouseDown(MouseButtonCode(e->button()));
+  emit doubleClicked();
+}
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent), Placement(this) {}
+
+void ImageControl::SetPicture(const QPixmap& p) {
+  picture_ = p;
+  if (!p.isNull()) {
+    width_ = p.width();
+    height_ = p.height();
+    ApplyGeometry();
+  }
+  update();
+}
+
+void ImageControl::paintEvent(QPaintEvent*) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, picture_);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* e) {
+  emit mouseDown(MouseButtonCode(e->button()));
+}
+void ImageControl::mouseMoveEvent(QMouseEvent*) {
+  emit mouseMove();
+}
+void ImageControl::mouseReleaseEvent(QMouseEvent* e) {
+  emit mouseUp(MouseButtonCode(e->button()));
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent), Placement(this) {
+  QPalette p = palette();
+  p.setColor(QPalette::Base, QColor(255, 255, 255));
+  p.setColor(QPalette::Text, QColor(0, 0, 128));
+  setPalette(p);
+  setFrame(false);
+}
+
+void TextBox::SetLocked(bool v) {
+  locked_ = v;
+  setReadOnly(v);
+}
+
+void TextBox::SetFont(double points, bool bold) {
+  fontSize_ = points;
+  setFont(ScaledFont(points, bold));
+}
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent), Placement(this) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+QString ListBox::List(int row) const {
+  const QListWidgetItem* it = item(row);
+  return it ? it->text() : QString();
+}
+
+void ListBox::SetFont(double points) {
+  fontSize_ = points;
+  setFont(ScaledFont(points));
+}
+
+Shape::Shape(QWidget* parent) : QWidget(parent), Placement(this) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::SetBackColor(const QColor& c) {
+  back_ = c;
+  update();
+}
+
+void Shape::SetBorderColor(const QColor& c) {
+  border_ = c;
+  update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), back_);
+  p.setPen(border_);
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+LineControl::LineControl(QWidget* parent) : QWidget(parent), Placement(this) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::SetLine(double x1, double y1, double x2, double y2) {
+  x1_ = x1;
+  y1_ = y1;
+  x2_ = x2;
+  y2_ = y2;
+  ApplyGeometry();
+}
+
+void LineControl::SetBorderColor(const QColor& c) {
+  color_ = c;
+  update();
+}
+
+void LineControl::ApplyGeometry() {
+  // The widget covers the line's bounding box, one pixel wider and higher.
+  left_ = std::min(x1_, x2_);
+  top_ = std::min(y1_, y2_);
+  width_ = std::fabs(x2_ - x1_);
+  height_ = std::fabs(y2_ - y1_);
+  const int x = Px(left_);
+  const int y = Px(top_);
+  widget_->setGeometry(x, y, Px(left_ + width_) - x + 1, Px(top_ + height_) - y + 1);
+  update();
+}
+
+void LineControl::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setPen(color_);
+  const QPoint origin(Px(left_), Px(top_));
+  p.drawLine(QPoint(Px(x1_), Px(y1_)) - origin, QPoint(Px(x2_), Px(y2_)) - origin);
+}

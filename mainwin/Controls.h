@@ -1,0 +1,204 @@
+// Small widgets that behave like the window's controls: each keeps its own
+// position and size in (possibly fractional) pixels, its visibility, enabled
+// state and tag, so the program can read back exactly what it set even while
+// the control sits on a hidden page.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+// Position, size, visibility and tag of one control. Geometry is applied to
+// the widget rounded to whole pixels (edges rounded, so sizes stay consistent).
+class Placement {
+ public:
+  explicit Placement(QWidget* widget) : widget_(widget) {}
+  virtual ~Placement() = default;
+
+  double Left() const { return left_; }
+  double Top() const { return top_; }
+  double Width() const { return width_; }
+  double Height() const { return height_; }
+  void SetLeft(double v);
+  void SetTop(double v);
+  void SetWidth(double v);
+  void SetHeight(double v);
+  void Move(double left, double top);
+  void Move(double left, double top, double width, double height);
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool v);
+
+  QString Tag;
+
+ protected:
+  virtual void ApplyGeometry();
+  QWidget* widget_;
+  double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+};
+
+// Font of design size n points at the screen's pixel scale, face Arial.
+QFont ScaledFont(double points, bool bold = false, const QString& face = QStringLiteral("Arial"));
+
+// Widget with a back colour (a picture box or a panel).
+class PictureBox : public QWidget, public Placement {
+  Q_OBJECT
+ public:
+  explicit PictureBox(QWidget* parent);
+  QColor BackColor() const { return back_; }
+  void SetBackColor(const QColor& c);
+  double FontSize() const { return fontSize_; }
+  void SetFontSize(double points, bool bold = false);
+
+ private:
+  QColor back_;
+  double fontSize_ = 8;
+};
+
+// Text label; transparent unless given an opaque back colour. Reports the
+// mouse so it can act as the caption of a picture button.
+class Label : public QLabel, public Placement {
+  Q_OBJECT
+ public:
+  explicit Label(QWidget* parent);
+  QString Caption() const { return caption_; }
+  void SetCaption(const QString& c);
+  QColor ForeColor() const { return fore_; }
+  void SetForeColor(const QColor& c);
+  void SetOpaqueBack(const QColor& c);
+  double FontSize() const { return fontSize_; }
+  bool FontBold() const { return bold_; }
+  void SetFont(double points, bool bold);
+  void SetFontBold(bool bold);
+  void SetCentered(bool centered);
+
+ signals:
+  void mouseDown(int button);
+  void mouseUp(int button);
+  void clicked();
+  void doubleClicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+ private:
+  QString caption_;
+  QColor fore_{0, 0, 0};
+  double fontSize_ = 8;
+  bool bold_ = false;
+  bool pressed_ = false;
+};
+
+// Image: shows its picture at the picture's own size; assigning a picture
+// gives the control that size.
+class ImageControl : public QWidget, public Placement {
+  Q_OBJECT
+ public:
+  explicit ImageControl(QWidget* parent);
+  const QPixmap& Picture() const { return picture_; }
+  void SetPicture(const QPixmap& p);
+
+ signals:
+  void mouseDown(int button);
+  void mouseMove();
+  void mouseUp(int button);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  QPixmap picture_;
+};
+
+// Single-line value box.
+class TextBox : public QLineEdit, public Placement {
+  Q_OBJECT
+ public:
+  explicit TextBox(QWidget* parent);
+  QString Text() const { return text(); }
+  void SetText(const QString& t) { setText(t); }
+  bool Locked() const { return locked_; }
+  void SetLocked(bool v);
+  double FontSize() const { return fontSize_; }
+  void SetFont(double points, bool bold);
+
+ private:
+  bool locked_ = false;
+  double fontSize_ = 8;
+};
+
+// List of text rows; ListIndex -1 while no row is chosen.
+class ListBox : public QListWidget, public Placement {
+  Q_OBJECT
+ public:
+  explicit ListBox(QWidget* parent);
+  void AddItem(const QString& t) { addItem(t); }
+  void Clear() { clear(); }
+  int ListCount() const { return count(); }
+  QString List(int row) const;
+  int ListIndex() const { return currentRow(); }
+  void SetListIndex(int row) { setCurrentRow(row); }
+  QString Text() const { return List(currentRow()); }
+  double FontSize() const { return fontSize_; }
+  void SetFont(double points);
+
+ private:
+  double fontSize_ = 8;
+};
+
+// Filled rectangle with a one-pixel border, drawn behind the controls.
+class Shape : public QWidget, public Placement {
+  Q_OBJECT
+ public:
+  explicit Shape(QWidget* parent);
+  QColor BackColor() const { return back_; }
+  void SetBackColor(const QColor& c);
+  QColor BorderColor() const { return border_; }
+  void SetBorderColor(const QColor& c);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QColor back_{255, 255, 255};
+  QColor border_{0, 0, 0};
+};
+
+// Straight line between (X1, Y1) and (X2, Y2) in its container's pixels.
+class LineControl : public QWidget, public Placement {
+  Q_OBJECT
+ public:
+  explicit LineControl(QWidget* parent);
+  double X1() const { return x1_; }
+  double Y1() const { return y1_; }
+  double X2() const { return x2_; }
+  double Y2() const { return y2_; }
+  void SetLine(double x1, double y1, double x2, double y2);
+  void SetX1(double v) { SetLine(v, y1_, x2_, y2_); }
+  void SetX2(double v) { SetLine(x1_, y1_, v, y2_); }
+  void SetY1(double v) { SetLine(x1_, v, x2_, y2_); }
+  void SetY2(double v) { SetLine(x1_, y1_, x2_, v); }
+  QColor BorderColor() const { return color_; }
+  void SetBorderColor(const QColor& c);
+
+ protected:
+  void ApplyGeometry() override;
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+  QColor color_{0, 0, 0};
+};

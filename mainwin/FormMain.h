@@ -1,0 +1,202 @@
+// The main window: five support-type tabs, each with its case list, its
+// input/output panel of 15 rows and its formula panel, plus the menus.
+// Controls that repeat per tab are arrays indexed 1..5 (index 0 unused); the
+// rows are arrays 0..74, row r of tab t at (t - 1) * 15 + r.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "mainwin/Controls.h"
+#include "mainwin/Idioma.h"
+
+class QAction;
+class QMenu;
+namespace platform {
+class MeasureTarget;
+class PictureTarget;
+}  // namespace platform
+
+class FormMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kTabs = 5;
+  static constexpr int kRowsPerTab = 15;
+  static constexpr int kRows = kTabs * kRowsPerTab;
+  static constexpr int kQuantityPictures = 28;
+
+  // Creates the controls and loads the window (not shown yet).
+  FormMain();
+  ~FormMain() override;
+
+  // The main window while it exists (other windows read its controls).
+  static FormMain* Instance();
+
+  // Language table of the main window (prefix "KSL").
+  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
+  QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
+    return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
+  }
+  const LanguageTable& Idioma() const { return idioma_; }
+
+  // Start-up, texts and layout.
+  void Form_Load();
+  void Form_Resize();
+  void PutDescripcionesenListas();
+  void SetMAINTitulos();
+  void SetLanguage();
+  void CrearListaDescripTiposGraficas();
+
+  // The drawing area in pixels (the window inside its menu bar).
+  double ScaleWidth() const;
+  double ScaleHeight() const;
+
+  // The look of the tabs with tab `current` (1..5) in front: its picture,
+  // bold caption, page and type-menu check; the other tabs behind.
+  void SetTabLook(int current);
+
+  // ---- Handlers -----------------------------------------------------------
+  // Significant-digits menu (also used by start-up).
+  void mnu_NDIG_Click(int Index);
+  void mnu_TIPO_CAL_Click(int Index);
+
+  // Tabs, case lists, rows and buttons: filled in with case selection and
+  // the calculation.
+  void LblMENU_Click(int Index);
+  void LblMENU_MouseDown(int Index, int Button);
+  void LblMENU_MouseUp(int Index, int Button);
+  void List1_Click(int Index);
+  void LblCAL_Click(int Index);
+  void LblDEL_Click(int Index);
+  void LblGRA_Click(int Index);
+  void LblINF_Click(int Index);
+  void LblCAL_MouseDown(int Index, int Button);
+  void LblCAL_MouseUp(int Index, int Button);
+  void LblDEL_MouseDown(int Index, int Button);
+  void LblDEL_MouseUp(int Index, int Button);
+  void LblGRA_MouseDown(int Index, int Button);
+  void LblGRA_MouseUp(int Index, int Button);
+  void ImgSLD_MouseDown(int Index, int Button);
+  void ImgSLD_MouseMove(int Index);
+  void ImgSLD_MouseUp(int Index, int Button);
+  void Label1_DblClick(int Index);
+  void PosicionaIOControls();
+
+  // Menu commands of the application shell.
+  void mnu_Archivo_Salir_Click();
+  void mnu_Config_SepaDec_PTO_Click();
+  void mnu_Config_SepaDec_COM_Click();
+  void mnu_Config_Unidades_Click();
+  void mnu_Ayuda_Manual_Click();
+  void mnu_Ayuda_WEB_Click();
+  void mnu_help_update_now_Click();
+  void mnu_help_upd_set_1_Click();
+  void mnu_help_upd_set_7_Click();
+  void mnu_help_upd_set_30_Click();
+  void mnu_Ayuda_Acerca_Click();
+  void Form_Activate();
+  void Form_Unload();
+
+  // ---- Controls -----------------------------------------------------------
+  PictureBox* PicMENU = nullptr;
+  ImageControl* ImgMENU[6] = {};
+  Label* LblMENU[6] = {};
+
+  PictureBox* PicTASK[6] = {};
+  ListBox* List1[6] = {};
+  Label* LblMainTIT[6] = {};
+  Shape* ShaOPT[6] = {};
+  Shape* ShaIO[6] = {};
+  Shape* ShaFOR[6] = {};
+
+  PictureBox* PicIO[6] = {};
+  TextBox* Text1[kRows] = {};
+  Label* Label1[kRows] = {};
+  ImageControl* Img1[kRows] = {};
+  Shape* ShaIOTX[kRows] = {};
+  LineControl* LineIO[6] = {};
+  LineControl* LinSLD[6] = {};
+  ImageControl* ImgSLD[6] = {};
+  ImageControl* ImgCAL[6] = {};
+  Label* LblCAL[6] = {};
+  ImageControl* ImgDEL[6] = {};
+  Label* LblDEL[6] = {};
+  ImageControl* ImgGRA[6] = {};
+  Label* LblGRA[6] = {};
+  ImageControl* ImgINF[6] = {};
+  Label* LblINF[6] = {};
+
+  PictureBox* PicFOR[6] = {};
+  ImageControl* ImgFOR[6] = {};
+  ImageControl* ImgFORX[6] = {};
+  LineControl* Line1[6] = {};
+
+  // Hidden stores of pictures.
+  ImageControl* ImgMENU_ON = nullptr;
+  ImageControl* ImgMENU_OFF = nullptr;
+  ImageControl* ImgWARE[2] = {};
+  PictureBox* Frame1 = nullptr;
+  ImageControl* ImgBOX[kQuantityPictures] = {};
+
+  // Hidden surfaces: text measuring, and the picture report graphs are drawn on.
+  std::unique_ptr<platform::MeasureTarget> Pictest;
+  std::unique_ptr<platform::PictureTarget> PicG;
+
+  // ---- Menus --------------------------------------------------------------
+  QMenu* mnu_archivo = nullptr;
+  QAction* mnu_Archivo_Salir = nullptr;
+  QMenu* mnu_TIPO = nullptr;
+  QAction* mnu_TIPO_CAL[6] = {};
+  QMenu* mnu_Config = nullptr;
+  QMenu* mnu_Config_SepaDec = nullptr;
+  QAction* mnu_Config_SepaDec_PTO = nullptr;
+  QAction* mnu_Config_SepaDec_COM = nullptr;
+  QMenu* mnu_Config_DigiSig = nullptr;
+  QAction* mnu_NDIG[13] = {};  // 4..12
+  QAction* mnu_Config_Unidades = nullptr;
+  QMenu* mnu_Ayuda = nullptr;
+  QAction* mnu_Ayuda_Manual = nullptr;
+  QAction* ZEP8512 = nullptr;
+  QAction* mnu_Ayuda_WEB = nullptr;
+  QMenu* mnu_help_update = nullptr;
+  QAction* mnu_help_update_now = nullptr;
+  QMenu* mnu_help_upd_set = nullptr;
+  QAction* mnu_help_upd_set_1 = nullptr;
+  QAction* mnu_help_upd_set_7 = nullptr;
+  QAction* mnu_help_upd_set_30 = nullptr;
+  QAction* mnu_Ayuda_Acerca = nullptr;
+
+  // ---- Form-level state ---------------------------------------------------
+  // True while the program itself rewrites boxes: their change handling waits.
+  bool Ocupado = false;
+  // True while a slider thumb is dragged.
+  bool Arrastrando = false;
+  int32_t DesfaseSLD = 0;
+  int32_t FilasExtra[6] = {};
+  bool HayFormula[6] = {};
+  bool HayFormulaX[6] = {};
+  int32_t XposMENU[6] = {}, YposMENU[6] = {};
+  int32_t XposDEL[6] = {}, YposDEL[6] = {};
+  int32_t XposCAL[6] = {}, YposCAL[6] = {};
+  int32_t XposGRA[6] = {}, YposGRA[6] = {};
+  int32_t XposINF[6] = {}, YposINF[6] = {};
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateTabPage(int i);
+  void CreateMenus();
+  void ApplyStartingLayout();
+  void ReadStartupSettings();
+  void LayoutPage(int i, double W, double H);
+
+  LanguageTable idioma_{QStringLiteral("KSL")};
+  QWidget* surface_ = nullptr;
+};

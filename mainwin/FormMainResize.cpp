@@ -1,0 +1,55 @@
+// Layout of the main window for its current size.
+#include <algorithm>
+#include <cmath>
+
+#include "mainwin/FormMain.h"
+
+void FormMain::Form_Resize() {
+  if (isMinimized()) return;
+  if (width() < 980 || height() < 600) resize(std::max(width(), 980), std::max(height(), 600));
+
+  const double W = std::nearbyint(ScaleWidth());
+  const double H = std::nearbyint(ScaleHeight());
+  PicMENU->SetWidth(W);  // the tab strip spans the window
+  for (int i = 1; i <= kTabs; ++i) LayoutPage(i, W, H);
+  PosicionaIOControls();
+}
+
+// Left column: case list above, input/output panel below; right column: the
+// formula panel. Sizes keep their halves; they reach the screen rounded.
+void FormMain::LayoutPage(int i, double W, double H) {
+  PicTASK[i]->SetWidth(W - 8);
+  PicTASK[i]->SetHeight(H - 44);
+  const double PT = PicTASK[i]->Width();
+
+  List1[i]->SetWidth((PT - 6) / 2 + 28);
+  PicIO[i]->Move(2, 119, (PT - 6) / 2 + 30, H - 166);
+  ShaOPT[i]->Move(1, 24, (PT - 6) / 2 + 32, 93);
+  ShaIO[i]->Move(1, 116, (PT - 6) / 2 + 32, H - 162);
+  PicFOR[i]->Move((PT - 6) / 2 + 36, 25, (PT - 14) / 2 - 30, H - 72);
+  ShaFOR[i]->Move(ShaOPT[i]->Left() + ShaIO[i]->Width() - 1, ShaOPT[i]->Top(),
+                  PicFOR[i]->Width() + 6, PicFOR[i]->Height() + 2);
+  LblMainTIT[i]->SetWidth(W - LblMainTIT[i]->Left());
+
+  // Formula pictures: one centred with a third of the spare height above it,
+  // or both stacked (second on top) with the spare height split in three.
+  const double PW = PicFOR[i]->Width();
+  const double PH = PicFOR[i]->Height();
+  const double wF = ImgFOR[i]->Width(), hF = ImgFOR[i]->Height();
+  const double wX = ImgFORX[i]->Width(), hX = ImgFORX[i]->Height();
+  if (HayFormulaX[i] && hF + hX + 10 < PH) {
+    ImgFORX[i]->SetVisible(true);
+    Line1[i]->SetVisible(true);
+    ImgFOR[i]->SetLeft((PW - wF) / 2);
+    ImgFORX[i]->SetLeft((PW - wX) / 2);
+    const double T = (PH - hX - hF - 10) / 3;
+    ImgFORX[i]->SetTop(T);
+    ImgFOR[i]->SetTop(ImgFORX[i]->Top() + hX + 10 + ImgFORX[i]->Top());
+    const double y = (ImgFORX[i]->Top() + hX + ImgFOR[i]->Top()) / 2;
+    Line1[i]->SetLine(10, y, PW - 10, y);
+  } else {
+    ImgFORX[i]->SetVisible(false);
+    Line1[i]->SetVisible(false);
+    ImgFOR[i]->Move((PW - wF) / 2, (PH - hF) / 3);
+  }
+}

@@ -1,0 +1,87 @@
+// Shared set-up of the main-window tests: one offscreen application, the
+// settings kept in a temporary folder, and a program folder whose lang/
+// holds the shipped language files (or files a test writes itself).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "mainwin/Idioma.h"
+#include "platform/Settings.h"
+
+namespace mainwin_test {
+
+inline QApplication& App() {
+  static QApplication* app = [] {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "test_mainwin";
+    static char* argv[] = {name, nullptr};
+    return new QApplication(argc, argv);
+  }();
+  return *app;
+}
+
+// The source tree: three folders up from this file (tests/mainwin/...).
+inline QString SourceRoot() {
+  QDir d = QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir();
+  d.cdUp();
+  d.cdUp();
+  return d.absolutePath();
+}
+
+// Where screenshots go: beside the test program in the build folder.
+inline QString BuildFolder() {
+  return QCoreApplication::applicationDirPath();
+}
+
+// Writes bytes to a file, creating its folder.
+inline void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+// Every test starts with an empty settings store and the shipped language
+// files; a test may point the program folder elsewhere.
+class MainwinTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App();
+    ASSERT_TRUE(settings_.isValid());
+    ASSERT_TRUE(folder_.isValid());
+    platform::RedirectSettings(settings_.path());
+    SetProgramFolder(SourceRoot());
+  }
+  void TearDown() override {
+    platform::RedirectSettings(QString());
+    SetProgramFolder(QString());
+  }
+
+  // A program folder of its own whose lang/ holds the given KSL lines,
+  // joined by CR LF.
+  void UseOwnLanguageFile(const QStringList& lines, const QString& prefix = "KSL") {
+    WriteBytes(folder_.path() + "/lang/ENG_WIN_" + prefix + ".lmo",
+               lines.join("\r\n").toLatin1() + "\r\n");
+    SetProgramFolder(folder_.path());
+  }
+  void UseEmptyProgramFolder() { SetProgramFolder(folder_.path()); }
+
+  void Store(const char* section, const char* key, const QString& value) {
+    platform::SaveSetting("TORV", section, key, value);
+  }
+
+  QTemporaryDir settings_;
+  QTemporaryDir folder_;
+};
+
+}  // namespace mainwin_test
