@@ -348,7 +348,9 @@ std::string FormatoNumeroHTFC(double x, double NumDig) {
   }
   std::string t = TrimSpaces(NumeroAHTFC(m));
   if (t.find("&.") == std::string::npos && nd >= 2) t += "&.";
-  while (static_cast<double>(t.size()) < nd + 1) t += "0";
+  // Zeros only after a point: without one they would change the value.
+  if (t.find("&.") != std::string::npos)
+    while (static_cast<double>(t.size()) < nd + 1) t += "0";
   t += "&E" + std::to_string(static_cast<int>(e));
   if (s < 0) t = "-" + t;
   return t;

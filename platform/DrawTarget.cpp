@@ -266,7 +266,7 @@ PrinterTarget::~PrinterTarget() {
 double PrinterTarget::Dpi() const {
   double dpi = 0;
   if (printer_) dpi = printer_->resolution();
-  if (page_) dpi = page_->dotsPerMeterX() * 0.0254;
+  if (page_) dpi = std::round(page_->dotsPerMeterX() * 0.0254);  // stored as dots per metre
   return dpi > 0 ? dpi : 96.0;
 }
 

@@ -76,11 +76,11 @@ class DrawTarget {
 
   // Draws the text with its top-left at the current position and moves
   // CurrentX to its right end. One line: line breaks are not interpreted.
-  void Print(const QString& text);
+  virtual void Print(const QString& text);
   // A straight line in the fore colour or the given colour, DrawWidth pixels
   // wide; the current position moves to its end.
   void Line(double x1, double y1, double x2, double y2);
-  void Line(double x1, double y1, double x2, double y2, ColorValue color);
+  virtual void Line(double x1, double y1, double x2, double y2, ColorValue color);
 
   // Clears the drawing (pictures: to the back colour) and moves the current
   // position to (0, 0).

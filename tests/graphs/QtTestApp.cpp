@@ -1,0 +1,27 @@
+// The drawing and font code needs a GUI application object; one is made
+// before the first test runs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+namespace {
+class QtApplicationEnvironment : public testing::Environment {
+ public:
+  void SetUp() override {
+    if (!QCoreApplication::instance()) app_ = new QApplication(argc_, argv_);
+  }
+  void TearDown() override {
+    delete app_;
+    app_ = nullptr;
+  }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "torv-tests";
+  char* argv_[2] = {name_, nullptr};
+  QApplication* app_ = nullptr;
+};
+
+const testing::Environment* const kQtEnvironment =
+    testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+}  // namespace

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+#include "engine/DataVector.h"
+#include "graphs/Mini_HTFC_rut.h"
+
+using Mini_HTFC_rut::FormatoNumeroHTFC;
+using Mini_HTFC_rut::LeerColor;
+
+TEST(LeerColor, ComponentsNumbersAndNames) {
+  EXPECT_EQ(LeerColor(" 0;128;255 "), 16744448);
+  EXPECT_EQ(LeerColor("orange"), 33023);
+  EXPECT_EQ(LeerColor("12abc"), 12);
+  EXPECT_EQ(LeerColor("teal"), 0);
+  EXPECT_EQ(LeerColor("255;128"), 255 + 128 * 256 + 128 * 65536);  // blue read again
+  EXPECT_EQ(LeerColor("1;2;3"), 1 + 2 * 256 + 3 * 65536);
+  EXPECT_EQ(LeerColor("0.5;1.5;2.5"), 0 + 2 * 256 + 2 * 65536);  // halves to even
+  EXPECT_EQ(LeerColor(" 7 ; 8 ; 9 ;10"), 7 + 8 * 256 + 9 * 65536);
+  EXPECT_EQ(LeerColor(";"), 0);
+  EXPECT_EQ(LeerColor(""), 0);
+  EXPECT_EQ(LeerColor("   "), 0);
+  EXPECT_EQ(LeerColor("16744448"), 16744448);
+  EXPECT_EQ(LeerColor("2.5"), 2);
+
+  const std::pair<const char*, int32_t> names[] = {
+      {"BLACK", 0},          {"negro", 0},       {"Blue", 16711680},   {"AZUL", 16711680},
+      {"cyan", 16776960},    {"CIAN", 16776960}, {"GREEN", 65280},     {"verde", 65280},
+      {"MAGENTA", 16711935}, {"PINK", 16744703}, {"ROSA", 16744703},   {"FUCSIA", 16744703},
+      {"VIOLETA", 16711808}, {"RED", 255},       {"rojo", 255},        {"WHITE", 16777215},
+      {"BLANCO", 16777215},  {"YELLOW", 65535},  {"AMARILLO", 65535},  {"BROWN", 16512},
+      {"MARRON", 16512},     {"CANELO", 16512},  {"GREY", 12632256},   {"GRIS", 12632256},
+      {"ORANGE", 33023},     {"NARANJA", 33023}, {"NaranjadO", 33023}, {" red ", 255}};
+  for (const auto& n : names) EXPECT_EQ(LeerColor(n.first), n.second) << n.first;
+}
+
+TEST(LeerColor, ComponentsAndValuesAreClampedToTheColourRange) {
+  EXPECT_EQ(LeerColor("300;-20;1e9"), 255 + 0 + 255 * 65536);
+  EXPECT_EQ(LeerColor("99999999999"), 16777215);
+  EXPECT_EQ(LeerColor("1e400"), 0);  // beyond the double range reads as nothing
+  EXPECT_EQ(LeerColor("1e400;2;3"), 0 + 2 * 256 + 3 * 65536);
+  EXPECT_EQ(LeerColor("-5"), 0);  // not a digit first: a (missing) name
+}
+
+TEST(FormatoNumeroHTFC, PlainAndPowerOfTenForms) {
+  Vigas::NumDigitos = 4;
+  const std::pair<double, const char*> cases[] = {
+      {0.0, "0"},
+      {-0.0, "0"},
+      {0.01, "0&.01"},
+      {0.0099999, "10&.0&E-3"},  // form chosen from the unrounded magnitude
+      {99999.6, "100000"},
+      {200000, "2&.00&E5"},
+      {123456, "1&.235&E5"},
+      {-0.001234, "-1&.234&E-3"},
+      {-0.0042, "-4&.20&E-3"},
+      {1200, "1200"},
+      {0.0125, "0&.0125"},
+      {0.5, "0&.5"},
+      {-1234, "-1234"},
+      {999999, "10&.0&E5"},  // the mantissa is not brought back below 10
+      {12345.67, "12350"},
+      {1.28e299, "1&.28&E299"},  // "&." counts as two of the five characters
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatoNumeroHTFC(c.first, 4), c.second) << c.first;
+  EXPECT_EQ(FormatoNumeroHTFC(123456, 0), "1&.235&E5");
+}
+
+TEST(FormatoNumeroHTFC, DefaultDigitsAndTheFlagOfTheRounding) {
+  Vigas::NumDigitos = 6;
+  EXPECT_EQ(FormatoNumeroHTFC(12345.67), "12345&.7");
+  EXPECT_EQ(FormatoNumeroHTFC(123456.7), "1&.23457&E5");
+  EXPECT_EQ(FormatoNumeroHTFC(1.0 / 3.0), "0&.333333");
+  EXPECT_EQ(FormatoNumeroHTFC(2e-7), "2&.0000&E-7");
+  EXPECT_EQ(FormatoNumeroHTFC(1.5, 12), "1&.5");
+  Vigas::FlagError = 1;
+  FormatoNumeroHTFC(3.25, 4);
+  EXPECT_EQ(Vigas::FlagError, 0);  // the rounding clears it
+  Vigas::NumDigitos = 4;
+}
+
+TEST(FormatoNumeroHTFC, OddDigitCountsAndExtremeValuesGiveSoundText) {
+  // One digit: no point, and no zero that would change the value.
+  EXPECT_EQ(FormatoNumeroHTFC(200000, 1), "2&E5");
+  EXPECT_EQ(FormatoNumeroHTFC(0.5, 1), "0&.5");
+  EXPECT_EQ(FormatoNumeroHTFC(200000, -3), "2&E5");
+  EXPECT_EQ(FormatoNumeroHTFC(200000, 1e9), "2&.0000000000000&E5");  // at most 15 digits
+  // Near the ends of the double range the value still comes out right.
+  EXPECT_EQ(FormatoNumeroHTFC(3e-310, 4), "3&.00&E-310");
+  EXPECT_EQ(FormatoNumeroHTFC(1e-320, 4), "10&.0&E-321");  // 9.99989e-321 as a subnormal
+  EXPECT_EQ(FormatoNumeroHTFC(-DBL_MAX, 4), "-1&.798&E308");
+  EXPECT_EQ(FormatoNumeroHTFC(DBL_MIN, 4), "2&.225&E-308");
+  EXPECT_EQ(FormatoNumeroHTFC(std::numeric_limits<double>::denorm_min(), 4), "4&.941&E-324");
+  EXPECT_FALSE(FormatoNumeroHTFC(std::numeric_limits<double>::infinity(), 4).empty());
+  EXPECT_FALSE(FormatoNumeroHTFC(std::nan(""), 4).empty());
+}

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/Messages.h"
+#include "platform/Settings.h"
+#include "platform/TextFile.h"
+
+using namespace platform;
+
+namespace {
+QByteArray AllBytes() {
+  QByteArray b;
+  for (int i = 0; i < 256; ++i) b += static_cast<char>(i);
+  return b;
+}
+}  // namespace
+
+TEST(Windows1252, EveryByteDecodesAndEncodesBackExactly) {
+  const QByteArray bytes = AllBytes();
+  const QString text = DecodeWindows1252(bytes);
+  ASSERT_EQ(text.size(), 256);
+  EXPECT_EQ(text[0x80], QChar(0x20AC));  // euro
+  EXPECT_EQ(text[0x96], QChar(0x2013));  // en dash
+  EXPECT_EQ(text[0x9F], QChar(0x0178));
+  EXPECT_EQ(text[0xA5], QChar(0x00A5));
+  EXPECT_EQ(text[0x81], QChar(0x0081));  // unassigned: passes through
+  bool lossless = false;
+  EXPECT_EQ(EncodeWindows1252(text, &lossless), bytes);
+  EXPECT_TRUE(lossless);
+}
+
+TEST(Windows1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+  bool lossless = true;
+  EXPECT_EQ(EncodeWindows1252(QString::fromUtf8("a\u03B1b\u2260"), &lossless), QByteArray("a?b?"));
+  EXPECT_FALSE(lossless);
+}
+
+TEST(Windows1252, FilesRoundTripAndFailuresAreReported) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath("f.htf");
+  const QString text = DecodeWindows1252(AllBytes()) + "\r\nx";
+  ASSERT_TRUE(WriteWindows1252File(path, text));
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), AllBytes() + "\r\nx");  // no byte-order mark, no conversion of line ends
+  f.close();
+  QString back;
+  ASSERT_TRUE(ReadWindows1252File(path, back));
+  EXPECT_EQ(back, text);
+
+  QString untouched = "keep";
+  EXPECT_FALSE(ReadWindows1252File(dir.filePath("missing.lmo"), untouched));
+  EXPECT_FALSE(WriteWindows1252File(dir.filePath("no/such/folder/f.txt"), "x"));
+}
+
+TEST(SettingsStore, RedirectedStoreKeepsStringsPerApplicationSectionAndKey) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  RedirectSettings(dir.path());
+  EXPECT_EQ(GetSetting("TORV", "NDIG", "SIGDIG", "4"), "4");
+  SaveSetting("TORV", "NDIG", "SIGDIG", "7");
+  SaveSetting("TORV", "DOT", "SEPARATOR", ",");
+  SaveSetting("OTHER", "NDIG", "SIGDIG", "9");
+  EXPECT_EQ(GetSetting("TORV", "NDIG", "SIGDIG", "4"), "7");
+  EXPECT_EQ(GetSetting("TORV", "DOT", "SEPARATOR"), ",");
+  EXPECT_EQ(GetSetting("OTHER", "NDIG", "SIGDIG"), "9");
+  EXPECT_EQ(GetSetting("TORV", "PATH", "GRAF"), "");
+  // Everything stays in the redirected folder.
+  EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("TORV.ini")));
+  RedirectSettings(QString());
+}
+
+TEST(MessageBoxes, RecordingSinkKeepsMessagesAnswersAndRestoresThePreviousSink) {
+  RecordingMessageSink outer;
+  {
+    RecordingMessageSink inner;
+    inner.answers = {MsgResult::No};
+    EXPECT_EQ(MsgBox("Delete?", "TORV", MsgIcon::Question, MsgButtons::YesNo), MsgResult::No);
+    EXPECT_EQ(MsgBox("Again?", "TORV", MsgIcon::Question, MsgButtons::YesNoCancel), MsgResult::Yes);
+    EXPECT_EQ(MsgBox("Saved", "TORV", MsgIcon::Information), MsgResult::Ok);
+    ASSERT_EQ(inner.messages.size(), 3u);
+    EXPECT_EQ(inner.messages[0].prompt, "Delete?");
+    EXPECT_EQ(inner.messages[0].title, "TORV");
+    EXPECT_EQ(inner.messages[0].icon, MsgIcon::Question);
+    EXPECT_EQ(inner.messages[2].buttons, MsgButtons::Ok);
+  }
+  MsgBox("Error", "TORV");
+  ASSERT_EQ(outer.messages.size(), 1u);
+  EXPECT_EQ(outer.messages[0].icon, MsgIcon::Exclamation);
+}
