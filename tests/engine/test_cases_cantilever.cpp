@@ -245,6 +245,12 @@ TEST(CantileverCases, PartialCasesReduceAndSuperpose) {
   EXPECT_EQ(Eval(201, a).M, 0.0);
   EXPECT_EQ(Eval(208, a).V, 0.0);
   EXPECT_EQ(Eval(210, a).M, 0.0);
+  // Beyond a partial load nothing bends: M and V are 0, Theta is constant.
+  Vigas::Datos[S::b] = 1.5;
+  const AtX past1 = Eval(203, 3.0), past2 = Eval(203, L);
+  EXPECT_EQ(past1.M, 0.0);
+  EXPECT_EQ(past2.V, 0.0);
+  EXPECT_EQ(past1.Theta, past2.Theta);
   Vigas::Datos[S::b] = 1.5;
   EXPECT_NEAR(Eval(203, a + 1.5).M, 0, 1e-9);  // computed on the loaded stretch
   // No load at all with b = 0.
@@ -289,6 +295,9 @@ TEST(CantileverCases, CompletoWrites) {
   Vigas::Datos[S::a] = 0, Vigas::Datos[S::b] = over;
   ASSERT_TRUE(Eval(203, 1, true).ok);
   EXPECT_LT(slot(S::c), 0);
+  Vigas::Datos[S::b] = L;
+  Eval(203, 1, true);
+  EXPECT_EQ(slot(S::c), 0.0);
 }
 
 TEST(CantileverCases, RangeChecksAndMissingInputs) {
