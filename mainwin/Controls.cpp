@@ -199,6 +199,12 @@ void TextBox::SetFont(double points, bool bold) {
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent), Placement(this) {
   setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformItemSizes(true);
+  // The strip below the last whole row looks like the rest of the list.
+  QPalette p = palette();
+  p.setColor(QPalette::Window, p.color(QPalette::Base));
+  setPalette(p);
+  setAutoFillBackground(true);
 }
 
 QString ListBox::List(int row) const {
@@ -209,6 +215,22 @@ QString ListBox::List(int row) const {
 void ListBox::SetFont(double points) {
   fontSize_ = points;
   setFont(ScaledFont(points));
+  ShowWholeRowsOnly();
+}
+
+void ListBox::resizeEvent(QResizeEvent* e) {
+  QListWidget::resizeEvent(e);
+  ShowWholeRowsOnly();
+}
+
+// Like a list box of fixed height, the list shows whole rows only: the spare
+// pixels below the last whole row stay empty instead of showing a cut row.
+void ListBox::ShowWholeRowsOnly() {
+  const int hint = count() > 0 ? sizeHintForRow(0) : -1;
+  const int row = std::max(1, hint > 0 ? hint : fontMetrics().height() + 2);
+  const int frame = 2 * frameWidth();
+  const int spare = std::max(0, height() - frame) % row;
+  setViewportMargins(0, 0, 0, spare);
 }
 
 Shape::Shape(QWidget* parent) : QWidget(parent), Placement(this) {

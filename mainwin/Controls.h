@@ -155,7 +155,11 @@ class ListBox : public QListWidget, public Placement {
   double FontSize() const { return fontSize_; }
   void SetFont(double points);
 
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
  private:
+  void ShowWholeRowsOnly();
   double fontSize_ = 8;
 };
 
