@@ -75,8 +75,8 @@ void DrawTarget::SetFontBold(bool on) {
 }
 
 void DrawTarget::SetDrawWidth(double pixels) {
-  if (!(pixels < 32767)) pixels = 32767;
-  drawWidth_ = std::max(1, static_cast<int>(std::lround(pixels)));
+  if (std::isnan(pixels)) return;
+  drawWidth_ = static_cast<int>(std::lround(std::clamp(pixels, 1.0, 32767.0)));
 }
 
 void DrawTarget::FontDeviceChanged() {

@@ -14,6 +14,7 @@
 
 #include "platform/DrawTarget.h"
 #include "platform/Fonts.h"
+#include "platform/PictureBox.h"
 #include "platform/Program.h"
 #include "platform/TextFile.h"
 
@@ -177,6 +178,8 @@ TEST(DrawTargetLines, LinesUseColourAndWidthAndMoveTheCurrentPosition) {
   EXPECT_EQ(pic.DrawWidth(), 3);
   pic.SetDrawWidth(0.2);
   EXPECT_EQ(pic.DrawWidth(), 1);
+  pic.SetDrawWidth(std::numeric_limits<double>::quiet_NaN());
+  EXPECT_EQ(pic.DrawWidth(), 1);
   pic.SetDrawWidth(3);
   pic.Line(150, 750, 1350, 750, RGBColor(200, 0, 0));
   EXPECT_DOUBLE_EQ(pic.CurrentX(), 1350);
@@ -288,4 +291,19 @@ TEST(BusyPointer, GuardRestoresThePointerHoweverTheScopeEnds) {
   } catch (const std::runtime_error&) {
   }
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(PictureBoxWidget, ShowsThePersistentPictureAndFollowsTheWidgetsSize) {
+  PictureBox box;
+  box.resize(120, 80);
+  EXPECT_EQ(box.Target().WidthPixels(), 120);
+  EXPECT_EQ(box.Target().HeightPixels(), 80);
+  box.Target().SetDrawWidth(4);
+  box.Target().Line(0, 600, 1800, 600, RGBColor(200, 0, 0));
+  const QImage shown = box.grab().toImage();
+  EXPECT_EQ(shown.pixel(60, 40) & 0xFFFFFF, qRgb(200, 0, 0) & 0xFFFFFF);
+  EXPECT_EQ(shown.pixel(60, 10) & 0xFFFFFF, 0xFFFFFFu);
+  box.resize(200, 100);
+  EXPECT_EQ(box.Target().Image().pixel(60, 40) & 0xFFFFFF, qRgb(200, 0, 0) & 0xFFFFFF);
+  EXPECT_DOUBLE_EQ(box.Target().ScaleWidth(), 3000);
 }

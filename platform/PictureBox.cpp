@@ -1,0 +1,29 @@
+#include "platform/PictureBox.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace platform {
+
+PictureBox::PictureBox(QWidget* parent, ColorValue backColor)
+    : QWidget(parent), target_(std::max(1, width()), std::max(1, height()), backColor) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  target_.SetChangedHandler([this] { update(); });
+}
+
+PictureTarget& PictureBox::Target() {
+  target_.Resize(width(), height());
+  return target_;
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.drawImage(event->rect(), target_.Image(), event->rect());
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+  target_.Resize(event->size().width(), event->size().height());
+  QWidget::resizeEvent(event);
+}
+
+}  // namespace platform
