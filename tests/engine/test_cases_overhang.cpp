@@ -60,18 +60,6 @@ Beam Make(int code, std::mt19937& rng) {
   return s;
 }
 
-AtX Scales(int code, double end) {
-  AtX s{0, 0, 0, 0, true};
-  for (int i = 0; i <= 80; ++i) {
-    const AtX r = Eval(code, end * i / 80.0);
-    s.Y = std::max(s.Y, std::fabs(r.Y));
-    s.Theta = std::max(s.Theta, std::fabs(r.Theta));
-    s.M = std::max(s.M, std::fabs(r.M));
-    s.V = std::max(s.V, std::fabs(r.V));
-  }
-  return s;
-}
-
 double Near(double scale) {
   return 1e-9 * (std::fabs(scale) + 1e-300);
 }
@@ -88,7 +76,7 @@ TEST(OverhangCases, SupportsTipAndEquilibrium) {
   for (int code : overhang::kCodes) {
     for (int trial = 0; trial < 25; ++trial) {
       const Beam s = overhang::Make(code, rng);
-      const AtX sc = overhang::Scales(code, s.end);
+      const AtX sc = casecheck::Scales(code, s.end, 80);
       const AtX A = Eval(code, 0, true);
       ASSERT_TRUE(A.ok) << code;
       const double Ra = Datos[Slot::Ra], Rb = Datos[Slot::Rb];
@@ -116,7 +104,7 @@ TEST(OverhangCases, DerivativeChainAndContinuity) {
   for (int code : overhang::kCodes) {
     for (int trial = 0; trial < 6; ++trial) {
       const Beam s = overhang::Make(code, rng);
-      const AtX sc = overhang::Scales(code, s.end);
+      const AtX sc = casecheck::Scales(code, s.end, 80);
       std::vector<double> edges = {0};
       edges.insert(edges.end(), s.borders.begin(), s.borders.end());
       edges.push_back(s.end);

@@ -17,14 +17,11 @@ using casecheck::Eval;
 
 namespace propped {
 
-// A random beam of one case, with its loads described physically: forces
-// downward positive, couples as they act on the beam (counterclockwise).
+// A random beam of one case, with its loads described physically.
 struct Beam {
   int code = 0;
   double EI = 0, L = 0, w0 = 0, P = 0, M0 = 0, a = 0, b = 0;
-  double total = 0, momentA = 0, coupleSum = 0;
-  std::vector<std::pair<double, double>> points, couples;  // (position, value)
-  std::vector<double> borders;                             // interior interval borders
+  casecheck::LoadModel load;
 };
 
 Beam Make(int code, std::mt19937& rng) {
@@ -39,19 +36,18 @@ Beam Make(int code, std::mt19937& rng) {
   casecheck::Inputs({{Slot::EI, s.EI}, {Slot::L, L}});
   auto uniform = [&](double from, double to) {
     Datos[Slot::w0] = s.w0;
-    s.total += s.w0 * (to - from);
-    s.momentA += s.w0 * (to - from) * (from + to) / 2;
+    s.load.w = [w = s.w0](double) { return w; };
+    s.load.wFrom = from;
+    s.load.wTo = to;
   };
   auto point = [&](double at) {
     Datos[Slot::P] = s.P;
-    s.total += s.P;
-    s.momentA += s.P * at;
-    s.points.push_back({at, s.P});
+    s.load.points.push_back({at, s.P});
   };
-  auto couple = [&](double at, double ccw) {
+  // The couple acts clockwise for a positive M0 (sign mark -1).
+  auto couple = [&](double at) {
     Datos[Slot::M0] = s.M0;
-    s.coupleSum += ccw;
-    s.couples.push_back({at, ccw});
+    s.load.couples.push_back({at, -s.M0});
   };
   switch (code) {
     case 400:
@@ -60,55 +56,35 @@ Beam Make(int code, std::mt19937& rng) {
     case 401:
       s.a = Datos[Slot::a] = casecheck::In(rng, 0.1, 0.9) * L;
       uniform(0, s.a);
-      s.borders = {s.a};
       break;
     case 402:
       s.b = Datos[Slot::b] = casecheck::In(rng, 0.1, 0.9) * L;
       uniform(L - s.b, L);
-      s.borders = {L - s.b};
       break;
     case 403:
       s.a = Datos[Slot::a] = casecheck::In(rng, 0.05, 0.45) * L;
       s.b = Datos[Slot::b] = casecheck::In(rng, 0.05, 0.5) * L;
       uniform(s.a, s.a + s.b);
-      s.borders = {s.a, s.a + s.b};
       break;
     case 404:
       point(L / 2);
-      s.borders = {L / 2};
       break;
     case 405:
       s.a = Datos[Slot::a] = casecheck::In(rng, 0.1, 0.9) * L;
       point(s.a);
-      s.borders = {s.a};
       break;
     case 406:
       s.a = Datos[Slot::a] = casecheck::In(rng, 0.05, 0.45) * L;
       point(s.a);
       point(L - s.a);
-      s.borders = {s.a, L - s.a};
       break;
     case 407:
       s.a = Datos[Slot::a] = casecheck::In(rng, 0.1, 0.9) * L;
-      couple(s.a, -s.M0);
-      s.borders = {s.a};
+      couple(s.a);
       break;
     case 408:
-      couple(L, -s.M0);
+      couple(L);
       break;
-  }
-  return s;
-}
-
-// Largest magnitudes along the beam, for tolerances.
-AtX Scales(int code, double L) {
-  AtX s{0, 0, 0, 0, true};
-  for (int i = 0; i <= 80; ++i) {
-    const AtX r = Eval(code, L * i / 80.0);
-    s.Y = std::max(s.Y, std::fabs(r.Y));
-    s.Theta = std::max(s.Theta, std::fabs(r.Theta));
-    s.M = std::max(s.M, std::fabs(r.M));
-    s.V = std::max(s.V, std::fabs(r.V));
   }
   return s;
 }
@@ -129,7 +105,7 @@ TEST(ProppedCases, SupportsAndEquilibrium) {
   for (int code : propped::kCodes) {
     for (int trial = 0; trial < 25; ++trial) {
       const Beam s = propped::Make(code, rng);
-      const AtX sc = propped::Scales(code, s.L);
+      const AtX sc = casecheck::Scales(code, s.L, 80);
       const AtX A = Eval(code, 0, true);
       ASSERT_TRUE(A.ok) << code;
       const double Ra = Datos[Slot::Ra], Rb = Datos[Slot::Rb];
@@ -139,13 +115,13 @@ TEST(ProppedCases, SupportsAndEquilibrium) {
       EXPECT_NEAR(A.Y, 0, Near(sc.Y)) << code;
       EXPECT_NEAR(A.Theta, 0, Near(sc.Theta)) << code;
       EXPECT_NEAR(B.Y, 0, Near(sc.Y)) << code;
-      const double atB = code == 408 ? s.couples[0].second : 0;
+      const double atB = code == 408 ? s.load.couples[0].second : 0;
       EXPECT_NEAR(B.M, atB, Near(sc.M)) << code;
       // Vertical forces and moments about A, with the clamp's couple -M(0).
-      const double F = std::fabs(s.total) + std::fabs(Ra) + std::fabs(Rb);
-      EXPECT_NEAR(Ra + Rb, s.total, 1e-12 * F) << code;
-      const double mScale = F * s.L + std::fabs(s.coupleSum) + std::fabs(A.M);
-      EXPECT_NEAR(-A.M + Rb * s.L - s.momentA + s.coupleSum, 0, 1e-12 * mScale) << code;
+      const double F = std::fabs(s.load.Force()) + std::fabs(Ra) + std::fabs(Rb);
+      EXPECT_NEAR(Ra + Rb, s.load.Force(), 1e-10 * F) << code;
+      const double C = s.load.CoupleSum(), mScale = F * s.L + std::fabs(C) + std::fabs(A.M);
+      EXPECT_NEAR(-A.M + Rb * s.L - s.load.MomentAboutA() + C, 0, 1e-10 * mScale) << code;
       EXPECT_NEAR(A.V, Ra, Near(sc.V)) << code;
       EXPECT_NEAR(B.V, -Rb, Near(sc.V)) << code;
     }
@@ -157,25 +133,7 @@ TEST(ProppedCases, DerivativeChainContinuityAndJumps) {
   for (int code : propped::kCodes) {
     for (int trial = 0; trial < 6; ++trial) {
       const Beam s = propped::Make(code, rng);
-      const AtX sc = propped::Scales(code, s.L);
-      std::vector<double> edges = {0};
-      edges.insert(edges.end(), s.borders.begin(), s.borders.end());
-      edges.push_back(s.L);
-      for (size_t i = 0; i + 1 < edges.size(); ++i)
-        casecheck::ExpectDerivativeChain(code, s.EI, edges[i], edges[i + 1]);
-      for (double at : s.borders) {
-        const auto [lo, hi] = casecheck::AcrossBorder(code, at, s.L);
-        ASSERT_TRUE(lo.ok && hi.ok) << code;
-        double force = 0, ccw = 0;
-        for (const auto& p : s.points)
-          if (p.first == at) force += p.second;
-        for (const auto& c : s.couples)
-          if (c.first == at) ccw += c.second;
-        EXPECT_NEAR(hi.Y, lo.Y, 1e-6 * sc.Y) << code << " at " << at;
-        EXPECT_NEAR(hi.Theta, lo.Theta, 1e-6 * sc.Theta) << code << " at " << at;
-        EXPECT_NEAR(hi.M - lo.M, -ccw, 1e-6 * sc.M) << code << " at " << at;
-        EXPECT_NEAR(hi.V - lo.V, -force, 1e-6 * sc.V) << code << " at " << at;
-      }
+      casecheck::ExpectLoadResponse(code, s.EI, s.L, s.load);
     }
   }
 }
