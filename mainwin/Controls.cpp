@@ -1,5 +1,6 @@
 #include "mainwin/Controls.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -195,6 +196,29 @@ void TextBox::SetLocked(bool v) {
 void TextBox::SetFont(double points, bool bold) {
   fontSize_ = points;
   setFont(ScaledFont(points, bold));
+}
+
+void TextBox::keyPressEvent(QKeyEvent* e) {
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  emit keyDown(enter ? 13 : e->key(), static_cast<int>(e->modifiers() >> 25));
+  int code = 0;
+  if (enter)
+    code = 13;
+  else if (e->key() == Qt::Key_Backspace)
+    code = 8;
+  else if (!e->text().isEmpty())
+    code = e->text().at(0).unicode();
+  if (code != 0) {
+    int kept = code;
+    emit keyPress(&kept);
+    if (kept == 0) return;
+  }
+  QLineEdit::keyPressEvent(e);
+}
+
+void TextBox::focusInEvent(QFocusEvent* e) {
+  QLineEdit::focusInEvent(e);
+  emit gotFocus();
 }
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent), Placement(this) {

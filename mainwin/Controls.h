@@ -135,6 +135,18 @@ class TextBox : public QLineEdit, public Placement {
   double FontSize() const { return fontSize_; }
   void SetFont(double points, bool bold);
 
+ signals:
+  // A typed character (its code; 13 Enter, 8 Backspace, 3/22/24 Ctrl+C/V/X).
+  // A handler that sets the code to 0 discards the key.
+  void keyPress(int* keyAscii);
+  // Any key pressed: Qt key code (13 for Enter) and modifiers.
+  void keyDown(int keyCode, int shift);
+  void gotFocus();
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+
  private:
   bool locked_ = false;
   double fontSize_ = 8;

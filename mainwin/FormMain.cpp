@@ -189,6 +189,11 @@ void FormMain::CreateTabPage(int i) {
     connect(Label1[k], &Label::doubleClicked, this, [this, k] { Label1_DblClick(k); });
     Img1[k] = new ImageControl(io);
     Text1[k] = new TextBox(io);
+    connect(Text1[k], &TextBox::keyPress, this, [this, k](int* a) { Text1_KeyPress(k, *a); });
+    connect(Text1[k], &TextBox::keyDown, this,
+            [this, k](int code, int shift) { Text1_KeyDown(k, code, shift); });
+    connect(Text1[k], &TextBox::gotFocus, this, [this, k] { Text1_GotFocus(k); });
+    connect(Text1[k], &QLineEdit::textChanged, this, [this, k] { Text1_Change(k); });
   }
   ImgSLD[i] = new ImageControl(io);
   ImgSLD[i]->SetPicture(artwork::SliderThumbPicture());

@@ -83,6 +83,10 @@ class FormMain : public QMainWindow {
   void ImgSLD_MouseMove(int Index);
   void ImgSLD_MouseUp(int Index, int Button);
   void Label1_DblClick(int Index);
+  void Text1_KeyPress(int Index, int& KeyAscii);
+  void Text1_KeyDown(int Index, int KeyCode, int Shift);
+  void Text1_GotFocus(int Index);
+  void Text1_Change(int Index);
   void PosicionaIOControls();
 
   // Menu commands of the application shell.

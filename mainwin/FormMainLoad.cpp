@@ -1,6 +1,7 @@
 // Start-up of the main window: size, starting layout, language table,
 // settings, case tables, texts, tab pages, rows and graph colours.
 #include <QAction>
+#include <QLayout>
 #include <QMenu>
 #include <cmath>
 
@@ -29,6 +30,7 @@ void FormMain::Form_Load() {
   // 1. Window size; the resize rules keep it at 980 x 600 or more.
   setMinimumSize(980, 600);
   resize(1040, 734);
+  layout()->activate();  // the drawing area takes its size before the window shows
 
   // 2. The starting layout.
   ApplyStartingLayout();

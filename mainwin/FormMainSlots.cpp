@@ -20,6 +20,10 @@ void FormMain::ImgSLD_MouseDown(int, int) {}
 void FormMain::ImgSLD_MouseMove(int) {}
 void FormMain::ImgSLD_MouseUp(int, int) {}
 void FormMain::Label1_DblClick(int) {}
+void FormMain::Text1_KeyPress(int, int&) {}
+void FormMain::Text1_KeyDown(int, int, int) {}
+void FormMain::Text1_GotFocus(int) {}
+void FormMain::Text1_Change(int) {}
 void FormMain::PosicionaIOControls() {}
 
 // ---- Graph and report -------------------------------------------------------

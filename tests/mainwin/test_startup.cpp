@@ -81,7 +81,12 @@ TEST_F(StartupTest, FirstRunShowsTheDefaultsAndAnUntouchedWindow) {
     EXPECT_EQ(f.List1[i]->Height(), 90);
     EXPECT_EQ(f.PicTASK[i]->Left(), 4);
     EXPECT_EQ(f.PicTASK[i]->Top(), 40);
+    // Sized from the drawing area before the window is first shown.
+    EXPECT_EQ(f.PicTASK[i]->Width(), f.ScaleWidth() - 8);
+    EXPECT_EQ(f.PicTASK[i]->Height(), f.ScaleHeight() - 44);
+    EXPECT_EQ(f.LblMainTIT[i]->Width(), f.ScaleWidth() - 6);
   }
+  EXPECT_EQ(f.ScaleWidth(), 1040);
   const double captionSizes[6] = {0, 12, 11, 11, 10, 12};
   for (int i = 1; i <= 5; ++i)
     for (Label* l : {f.LblCAL[i], f.LblDEL[i], f.LblGRA[i], f.LblINF[i]})
