@@ -28,7 +28,7 @@ void ClearFaults() {
   std::feclearexcept(kTrappedFaults);
 }
 bool FaultRaised() {
-  return FaultRaised() != 0;
+  return std::fetestexcept(kTrappedFaults) != 0;
 }
 #endif
 
