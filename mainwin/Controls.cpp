@@ -110,6 +110,8 @@ void Label::SetForeColor(const QColor& c) {
   fore_ = c;
   QPalette p = palette();
   p.setColor(QPalette::WindowText, c);
+  // A disabled caption shows greyed, whatever its colour.
+  p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 160));
   setPalette(p);
 }
 
@@ -240,6 +242,17 @@ void ListBox::SetFont(double points) {
   fontSize_ = points;
   setFont(ScaledFont(points));
   ShowWholeRowsOnly();
+}
+
+void ListBox::focusInEvent(QFocusEvent* e) {
+  // Taking the focus does not choose a row: no case is chosen until the user
+  // picks one.
+  const bool none = currentRow() < 0;
+  QListWidget::focusInEvent(e);
+  if (none && currentRow() >= 0) {
+    const QSignalBlocker block(this);
+    selectionModel()->clear();
+  }
 }
 
 void ListBox::resizeEvent(QResizeEvent* e) {

@@ -16,7 +16,8 @@
 // the widget rounded to whole pixels (edges rounded, so sizes stay consistent).
 class Placement {
  public:
-  explicit Placement(QWidget* widget) : widget_(widget) {}
+  // The widget starts at (0, 0) with no size, like the control's own state.
+  explicit Placement(QWidget* widget) : widget_(widget) { widget_->setGeometry(0, 0, 0, 0); }
   virtual ~Placement() = default;
 
   double Left() const { return left_; }
@@ -169,6 +170,7 @@ class ListBox : public QListWidget, public Placement {
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
 
  private:
   void ShowWholeRowsOnly();

@@ -177,6 +177,7 @@ void FormMain::CreateTabPage(int i) {
   for (int r = 0; r < kRowsPerTab; ++r) {
     ShaIOTX[base + r] = new Shape(io);
     ShaIOTX[base + r]->SetBorderColor(QColor(144, 160, 255));
+    ShaIOTX[base + r]->SetVisible(false);  // shown with its row
   }
   LineIO[i] = new LineControl(io);
   LineIO[i]->SetBorderColor(i == 1 ? QColor(128, 128, 128) : QColor(192, 192, 192));
@@ -197,6 +198,9 @@ void FormMain::CreateTabPage(int i) {
   }
   ImgSLD[i] = new ImageControl(io);
   ImgSLD[i]->SetPicture(artwork::SliderThumbPicture());
+  // Slider and formula separator appear when a case places them.
+  LinSLD[i]->SetVisible(false);
+  ImgSLD[i]->SetVisible(false);
   connect(ImgSLD[i], &ImageControl::mouseDown, this, [this, i](int b) { ImgSLD_MouseDown(i, b); });
   connect(ImgSLD[i], &ImageControl::mouseMove, this, [this, i] { ImgSLD_MouseMove(i); });
   connect(ImgSLD[i], &ImageControl::mouseUp, this, [this, i](int b) { ImgSLD_MouseUp(i, b); });
@@ -234,6 +238,7 @@ void FormMain::CreateTabPage(int i) {
   ImgFORX[i] = new ImageControl(PicFOR[i]);
   Line1[i] = new LineControl(PicFOR[i]);
   Line1[i]->SetBorderColor(QColor(128, 128, 128));
+  Line1[i]->SetVisible(false);
 }
 
 bool FormMain::eventFilter(QObject* watched, QEvent* event) {

@@ -188,6 +188,12 @@ TEST_F(StartupTest, CaseListsCodesAndGraphTablesFromTheShippedTexts) {
     EXPECT_EQ(f.List1[i]->ListIndex(), -1);
     EXPECT_EQ(f.List1[i]->FontSize(), 10);
   }
+  // Focus on a list chooses no case.
+  f.show();
+  f.SetTabLook(2);
+  f.List1[2]->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(f.List1[2]->ListIndex(), -1);
   EXPECT_EQ(ListaCodCasos[0], "");
   EXPECT_EQ(ListaCodCasos[1], "100");
   EXPECT_EQ(ListaCodCasos[21], "120");
