@@ -1,7 +1,9 @@
 // Layout of the main window as it is resized, its minimum size, and
 // screenshots of its five tab pages.
 #include <QImage>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 
 #include "MainwinTestSupport.h"
@@ -133,6 +135,21 @@ TEST_F(LayoutTest, ScreenshotsOfTheFiveTabs) {
     // The page's white formula panel shows right of the case list.
     EXPECT_EQ(shot.pixelColor(800, f.height() - 100), QColor(255, 255, 255));
   }
+  // The menus with their captions and check marks, side by side.
+  QImage menus(1400, 220, QImage::Format_RGB32);
+  menus.fill(Qt::white);
+  QPainter p(&menus);
+  int x = 0;
+  for (QMenu* m : {f.mnu_archivo, f.mnu_TIPO, f.mnu_Config, f.mnu_Config_SepaDec,
+                   f.mnu_Config_DigiSig, f.mnu_Ayuda, f.mnu_help_update, f.mnu_help_upd_set}) {
+    m->adjustSize();
+    const QPixmap shot = m->grab();
+    p.drawPixmap(x, 0, shot);
+    x += shot.width() + 6;
+  }
+  p.end();
+  EXPECT_TRUE(menus.save(dir + "/mainwin_menus.png"));
+
   SetDrawingArea(f, 1000, 600);
   EXPECT_TRUE(f.grab().save(dir + "/mainwin_resized.png"));
   f.resize(1400, 900);
