@@ -117,7 +117,7 @@ KSL_MESSAGES = [
     ("InvalidInputValuesRead",
      "An input value cannot be read as a number. Type a number such as 2.5, "
      "1.2e3, 3/4 or 15%."),
-    ("HomePage", "http://www.quillenmarch.com"),
+    ("HomePage", "https://www.example.com/"),
     ("FileNotFoundOpen", "The file cannot be found or opened:"),
     ("No_updates", "You have the latest version of TORV: there is no update."),
 ]
