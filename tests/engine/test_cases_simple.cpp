@@ -836,7 +836,7 @@ TEST(SimpleBeam, ExactValuesAtSpecialPoints) {
   }
 }
 
-// Part 1.105 "Edge cases worth testing".
+// Worked values for the distributed loads.
 TEST(SimpleBeam, DistributedLoadEdgeCases) {
   std::mt19937 rng(1059);
   // 100 worked example.
@@ -976,7 +976,7 @@ TEST(SimpleBeam, DistributedLoadEdgeCases) {
   }
 }
 
-// Part 1.106 "Edge cases worth testing".
+// Worked values for the point loads.
 TEST(SimpleBeam, PointLoadEdgeCases) {
   std::mt19937 rng(1060);
   for (int n = 0; n < kTrials; ++n) {
@@ -1078,7 +1078,7 @@ TEST(SimpleBeam, PointLoadEdgeCases) {
   }
 }
 
-// Part 1.107 "Edge cases worth testing".
+// Worked values for the applied couples.
 TEST(SimpleBeam, CoupleEdgeCases) {
   std::mt19937 rng(1061);
   for (int n = 0; n < kTrials; ++n) {
