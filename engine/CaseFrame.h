@@ -20,6 +20,13 @@ class CaseFrame {
   // 0 <= v <= end * 1.00001 (the bound rounded to a double before comparing).
   void CheckWithin(double v, double end);
 
+  // The checks every case makes: EI > 0, L > 0 and 0 <= x <= L (with tolerance).
+  void CheckBeam(double EI, double L, double x) {
+    CheckPositive(EI);
+    CheckPositive(L);
+    CheckWithin(x, L);
+  }
+
   // True when every input was present and every check passed; otherwise sets
   // FlagError and the case must return without writing.
   bool Ready();
@@ -39,6 +46,14 @@ class CaseFrame {
   bool outOfRange_ = false;
   bool failed_ = false;
 };
+
+// Small powers the case formulas use.
+inline double Sq(double v) {
+  return v * v;
+}
+inline double Cube(double v) {
+  return v * v * v;
+}
 
 // Bound of the range checks: the end rounded after the 1.00001 tolerance.
 double ToleranceBound(double end);

@@ -20,9 +20,7 @@ bool PutExtremes(CaseFrame& f, int minSlot, int maxSlot, int posSlot, double max
 void CaseCantileverUniform(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   if (!f.PutAtX(-w0 * x * x * (6 * L * L - 4 * L * x + x * x) / (24 * EI),
                 -w0 * x * (3 * L * L - 3 * L * x + x * x) / (6 * EI), -w0 * (L - x) * (L - x) / 2,
@@ -38,9 +36,7 @@ void CaseCantileverUniformStart(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), a = f.In(Slot::a),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   bool ok;
@@ -66,9 +62,7 @@ void CaseCantileverUniformEnd(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), b = f.In(Slot::b),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(b, L);
   if (!f.Ready()) return;
   // Start of the load; b may pass L by the tolerance, the start stays on the beam.
@@ -99,9 +93,7 @@ void CaseCantileverUniformPart(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), a = f.In(Slot::a),
                b = f.In(Slot::b), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckNonNegative(a);
   f.CheckNonNegative(b);
   f.CheckWithin(a + b, L);
@@ -133,9 +125,7 @@ void CaseCantileverUniformPart(bool Completo) {
 void CaseCantileverTriangularToFree(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double L2 = L * L, L3 = L2 * L, x3 = x * x * x;
   if (!f.PutAtX(-w0 * x * x * (20 * L3 - 10 * L2 * x + x3) / (120 * L * EI),
@@ -151,9 +141,7 @@ void CaseCantileverTriangularToFree(bool Completo) {
 void CaseCantileverTriangularToFixed(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double L2 = L * L, L3 = L2 * L, x2 = x * x, x3 = x2 * x;
   if (!f.PutAtX(-w0 * x2 * (10 * L3 - 10 * L2 * x + 5 * L * x2 - x3) / (120 * L * EI),
@@ -170,9 +158,7 @@ void CaseCantileverTriangularToFixed(bool Completo) {
 void CaseCantileverCosine(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double pi = 4 * std::atan(1.0), pi2 = pi * pi, pi3 = pi2 * pi;
   const double t = pi * x / (2 * L), L2 = L * L, L3 = L2 * L;
@@ -193,9 +179,7 @@ void CaseCantileverCosine(bool Completo) {
 void CaseCantileverPointEnd(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), P = f.In(Slot::P), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   if (!f.PutAtX(-P * x * x * (3 * L - x) / (6 * EI), -P * x * (2 * L - x) / (2 * EI), -P * (L - x),
                 P))
@@ -209,9 +193,7 @@ void CaseCantileverPoint(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), P = f.In(Slot::P), a = f.In(Slot::a),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   bool ok;
@@ -229,9 +211,7 @@ void CaseCantileverPoint(bool Completo) {
 void CaseCantileverMomentEnd(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M0 = f.In(Slot::M0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   if (!f.PutAtX(-M0 * x * x / (2 * EI), -M0 * x / EI, -M0, 0)) return;
   if (!Completo) return;
@@ -245,9 +225,7 @@ void CaseCantileverMoment(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M0 = f.In(Slot::M0), a = f.In(Slot::a),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   bool ok;

@@ -28,9 +28,7 @@ bool PutRightEnd(CaseFrame& f, double EI, double L, double Rb, double MB, double
 void CaseFixedUniform(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   if (!f.PutAtX(-w0 * x * x * (L - x) * (L - x) / (24 * EI),
                 -w0 * x * (L * L - 3 * L * x + 2 * x * x) / (12 * EI),
@@ -44,9 +42,7 @@ void CaseFixedUniform(bool Completo) {
 void CaseFixedUniformHalf(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double MA = -11 * w0 * L * L / 192, MB = -5 * w0 * L * L / 192;
   const double Ra = 3 * w0 * L / 8 - (MA - MB) / L, Rb = w0 * L / 8 + (MA - MB) / L;
@@ -60,9 +56,7 @@ void CaseFixedUniformStart(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), a = f.In(Slot::a),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   const double L2 = L * L;
@@ -80,9 +74,7 @@ void CaseFixedUniformPart(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), a = f.In(Slot::a),
                b = f.In(Slot::b), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   f.CheckWithin(b, L);
   f.CheckWithin(a + b, L);
@@ -117,9 +109,7 @@ void CaseFixedUniformPart(bool Completo) {
 void CaseFixedPointCenter(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), P = f.In(Slot::P), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   bool ok;
   if (x < L / 2) {
@@ -138,9 +128,7 @@ void CaseFixedPoint(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), P = f.In(Slot::P), a = f.In(Slot::a),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   const double b = L - a, L3 = L * L * L;
@@ -165,9 +153,7 @@ void CaseFixedTwoPointsSym(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), P = f.In(Slot::P), a = f.In(Slot::a),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckNonNegative(a);
   f.CheckWithin(2 * a, L);
   if (!f.Ready()) return;
@@ -198,9 +184,7 @@ void CaseFixedTwoPointsSym(bool Completo) {
 void CaseFixedMomentCenter(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M0 = f.In(Slot::M0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   bool ok;
   if (x < L / 2) {
@@ -221,9 +205,7 @@ void CaseFixedMoment(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M0 = f.In(Slot::M0), a = f.In(Slot::a),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   const double b = L - a, L3 = L * L * L;

@@ -6,12 +6,6 @@
 namespace Vigas {
 
 namespace {
-double Sq(double v) {
-  return v * v;
-}
-double Cube(double v) {
-  return v * v * v;
-}
 
 // x may run to the free tip; the overhang itself has no upper bound.
 void CheckOverhang(CaseFrame& f, double EI, double L, double x, double overhang) {

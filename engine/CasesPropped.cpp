@@ -5,22 +5,11 @@
 
 namespace Vigas {
 
-namespace {
-double Sq(double v) {
-  return v * v;
-}
-double Cube(double v) {
-  return v * v * v;
-}
-}  // namespace
-
 // Code 400: w0 over the whole span.
 void CaseProppedUniform(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), x = f.In(Slot::x), w0 = f.In(Slot::w0);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double u = L - x;
   if (!f.PutAtX(-w0 * u * (2 * Cube(u) + Cube(L) - 3 * L * Sq(u)) / (48 * EI),
@@ -37,9 +26,7 @@ void CaseProppedUniformStart(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), x = f.In(Slot::x), w0 = f.In(Slot::w0),
                a = f.In(Slot::a);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   const double b = L - a;
@@ -72,9 +59,7 @@ void CaseProppedUniformEnd(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), x = f.In(Slot::x), w0 = f.In(Slot::w0),
                b = f.In(Slot::b);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(b, L);
   if (!f.Ready()) return;
   const double a = L - b;
@@ -102,9 +87,7 @@ void CaseProppedUniformPart(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), x = f.In(Slot::x), w0 = f.In(Slot::w0),
                a = f.In(Slot::a), b = f.In(Slot::b);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   f.CheckWithin(b, L);
   f.CheckWithin(a + b, L);
@@ -143,9 +126,7 @@ void CaseProppedUniformPart(bool Completo) {
 void CaseProppedPointCenter(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), x = f.In(Slot::x), P = f.In(Slot::P);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double mid = L / 2;
   if (x < mid) {
@@ -169,9 +150,7 @@ void CaseProppedPoint(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), x = f.In(Slot::x), P = f.In(Slot::P),
                a = f.In(Slot::a);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   const double b = L - a, L2 = Sq(L), L3 = Cube(L), b2 = Sq(b);
@@ -199,9 +178,7 @@ void CaseProppedTwoPointsSym(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), x = f.In(Slot::x), P = f.In(Slot::P),
                a = f.In(Slot::a);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckNonNegative(a);
   f.CheckWithin(2 * a, L);
   if (!f.Ready()) return;
@@ -242,9 +219,7 @@ void CaseProppedMoment(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), x = f.In(Slot::x), M0 = f.In(Slot::M0),
                a = f.In(Slot::a);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   const double b = L - a, L2 = Sq(L), L3 = Cube(L), b2 = Sq(b);
@@ -271,9 +246,7 @@ void CaseProppedMoment(bool Completo) {
 void CaseProppedMomentEndB(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), x = f.In(Slot::x), M0 = f.In(Slot::M0);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   if (!f.PutAtX(M0 * Sq(x) * (L - x) / (4 * EI * L), M0 * x * (2 * L - 3 * x) / (4 * EI * L),
                 M0 * (L - 3 * x) / (2 * L), -3 * M0 / (2 * L)))

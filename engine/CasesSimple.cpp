@@ -11,9 +11,7 @@ namespace Vigas {
 void CaseSimpleUniform(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double Ra = w0 * L / 2, Rb = w0 * L / 2;
   if (!f.PutAtX(-w0 * x * (L * L * L - 2 * L * x * x + x * x * x) / (24 * EI),
@@ -32,9 +30,7 @@ void CaseSimpleUniform(bool Completo) {
 void CaseSimpleUniformHalf(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double half = L / 2;
   bool ok;
@@ -47,8 +43,7 @@ void CaseSimpleUniformHalf(bool Completo) {
     ok = f.Put(Slot::Y, -w0 * L * (8 * x * x * x - 24 * L * x * x + 17 * L * L * x - L * L * L) /
                             (384 * EI)) &&
          f.Put(Slot::Theta, -w0 * L * (24 * x * x - 48 * L * x + 17 * L * L) / (384 * EI)) &&
-         f.Put(Slot::M, w0 * L * (L - x) / 8) &&
-         f.Put(Slot::V, -w0 * L / 8);
+         f.Put(Slot::M, w0 * L * (L - x) / 8) && f.Put(Slot::V, -w0 * L / 8);
   }
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, 3 * w0 * L / 8) && f.Put(Slot::Rb, w0 * L / 8) && f.Put(Slot::xC, L / 2);
@@ -60,16 +55,14 @@ void CaseSimpleUniformStart(bool Completo) {
   // No-value order of this case: "x" comes before "a".
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x),
                a = f.In(Slot::a);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   bool ok;
   if (x < a) {
     ok = f.Put(Slot::Y, -w0 * x *
-                            (a * a * a * a - 4 * a * a * a * L + 4 * a * a * L * L + 2 * a * a * x * x -
-                             4 * a * L * x * x + L * x * x * x) /
+                            (a * a * a * a - 4 * a * a * a * L + 4 * a * a * L * L +
+                             2 * a * a * x * x - 4 * a * L * x * x + L * x * x * x) /
                             (24 * L * EI)) &&
          f.Put(Slot::Theta, -w0 *
                                 (a * a * a * a - 4 * a * a * a * L + 4 * a * a * L * L +
@@ -78,13 +71,13 @@ void CaseSimpleUniformStart(bool Completo) {
          f.Put(Slot::M, -w0 * (a * a * x - 2 * a * L * x + L * x * x) / (2 * L)) &&
          f.Put(Slot::V, -w0 * (a * a - 2 * a * L + 2 * L * x) / (2 * L));
   } else {
-    ok = f.Put(Slot::Y, -w0 * a * a *
-                            (4 * L * L * x - a * a * L + a * a * x - 6 * L * x * x + 2 * x * x * x) /
-                            (24 * L * EI)) &&
-         f.Put(Slot::Theta,
-               -w0 * a * a * (a * a + 4 * L * L - 12 * L * x + 6 * x * x) / (24 * L * EI)) &&
-         f.Put(Slot::M, w0 * a * a * (L - x) / (2 * L)) &&
-         f.Put(Slot::V, -w0 * a * a / (2 * L));
+    ok =
+        f.Put(Slot::Y, -w0 * a * a *
+                           (4 * L * L * x - a * a * L + a * a * x - 6 * L * x * x + 2 * x * x * x) /
+                           (24 * L * EI)) &&
+        f.Put(Slot::Theta,
+              -w0 * a * a * (a * a + 4 * L * L - 12 * L * x + 6 * x * x) / (24 * L * EI)) &&
+        f.Put(Slot::M, w0 * a * a * (L - x) / (2 * L)) && f.Put(Slot::V, -w0 * a * a / (2 * L));
   }
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, w0 * a * (2 * L - a) / (2 * L)) && f.Put(Slot::Rb, w0 * a * a / (2 * L)) &&
@@ -96,9 +89,7 @@ void CaseSimpleUniformPart(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), a = f.In(Slot::a),
                b = f.In(Slot::b), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckNonNegative(a);
   f.CheckNonNegative(b);
   f.CheckWithin(a + b, L);
@@ -115,20 +106,17 @@ void CaseSimpleUniformPart(bool Completo) {
   bool ok;
   if (x < a) {
     ok = f.Put(Slot::Y, Ra * x * x * x / (6 * EI) + K2 * x) &&
-         f.Put(Slot::Theta, Ra * x * x / (2 * EI) + K2) &&
-         f.Put(Slot::M, Ra * x) &&
+         f.Put(Slot::Theta, Ra * x * x / (2 * EI) + K2) && f.Put(Slot::M, Ra * x) &&
          f.Put(Slot::V, Ra);
   } else if (x <= ab) {
     const double s = x - a;
     ok = f.Put(Slot::Y, Ra * x * x * x / (6 * EI) - w0 * s * s * s * s / (24 * EI) + K2 * x) &&
          f.Put(Slot::Theta, Ra * x * x / (2 * EI) - w0 * s * s * s / (6 * EI) + K2) &&
-         f.Put(Slot::M, Ra * x - w0 * s * s / 2) &&
-         f.Put(Slot::V, Ra - w0 * s);
+         f.Put(Slot::M, Ra * x - w0 * s * s / 2) && f.Put(Slot::V, Ra - w0 * s);
   } else {
     const double u = L - x;
     ok = f.Put(Slot::Y, Rb * u * u * u / (6 * EI) + K1 * u / L) &&
-         f.Put(Slot::Theta, -Rb * u * u / (2 * EI) - K1 / L) &&
-         f.Put(Slot::M, Rb * u) &&
+         f.Put(Slot::Theta, -Rb * u * u / (2 * EI) - K1 / L) && f.Put(Slot::M, Rb * u) &&
          f.Put(Slot::V, -Rb);
   }
   if (!ok || !Completo) return;
@@ -141,9 +129,7 @@ void CaseSimpleUniformBothEnds(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w1 = f.In(Slot::w1), w2 = f.In(Slot::w2),
                a = f.In(Slot::a), c = f.In(Slot::c), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckNonNegative(a);
   f.CheckNonNegative(c);
   f.CheckWithin(a + c, L);
@@ -152,35 +138,33 @@ void CaseSimpleUniformBothEnds(bool Completo) {
   const double Ra = (w1 * a * (2 * L - a) + w2 * c * c) / (2 * L);
   const double Rb = (w2 * c * (2 * L - c) + w1 * a * a) / (2 * L);
   const double Lc = L - c;
-  const double C4 = (-8 * (Ra - w1 * a) * Lc * Lc * Lc - 6 * w1 * a * a * Lc * Lc + w1 * a * a * a * a +
-                     8 * Rb * c * c * c - 3 * w2 * c * c * c * c - 12 * Rb * c * c * L +
-                     4 * w2 * c * c * c * L) /
-                    24;
+  const double C4 =
+      (-8 * (Ra - w1 * a) * Lc * Lc * Lc - 6 * w1 * a * a * Lc * Lc + w1 * a * a * a * a +
+       8 * Rb * c * c * c - 3 * w2 * c * c * c * c - 12 * Rb * c * c * L + 4 * w2 * c * c * c * L) /
+      24;
   const double C3 = -C4 / L;
   const double C0 = w1 * a * a * a * a / 24;
-  const double C2 = C3 - Rb * c * c / 2 + w2 * c * c * c / 6 - (Ra - w1 * a) * Lc * Lc / 2 -
-                    w1 * a * a * Lc / 2;
+  const double C2 =
+      C3 - Rb * c * c / 2 + w2 * c * c * c / 6 - (Ra - w1 * a) * Lc * Lc / 2 - w1 * a * a * Lc / 2;
   const double C1 = C2 + w1 * a * a * a / 6;
   const double ab = a + b;
   bool ok;
   if (x < a) {
     ok = f.Put(Slot::Y, (Ra * x * x * x / 6 - w1 * x * x * x * x / 24 + C1 * x) / EI) &&
          f.Put(Slot::Theta, (Ra * x * x / 2 - w1 * x * x * x / 6 + C1) / EI) &&
-         f.Put(Slot::M, Ra * x - w1 * x * x / 2) &&
-         f.Put(Slot::V, Ra - w1 * x);
+         f.Put(Slot::M, Ra * x - w1 * x * x / 2) && f.Put(Slot::V, Ra - w1 * x);
   } else if (x <= ab) {
-    ok = f.Put(Slot::Y, ((Ra - w1 * a) * x * x * x / 6 + w1 * a * a * x * x / 4 + C2 * x + C0) / EI) &&
+    ok = f.Put(Slot::Y,
+               ((Ra - w1 * a) * x * x * x / 6 + w1 * a * a * x * x / 4 + C2 * x + C0) / EI) &&
          f.Put(Slot::Theta, ((Ra - w1 * a) * x * x / 2 + w1 * a * a * x / 2 + C2) / EI) &&
-         f.Put(Slot::M, Ra * x - w1 * a * (2 * x - a) / 2) &&
-         f.Put(Slot::V, Ra - w1 * a);
+         f.Put(Slot::M, Ra * x - w1 * a * (2 * x - a) / 2) && f.Put(Slot::V, Ra - w1 * a);
   } else {
     const double u = L - x;
     double Y = (Rb * u * u * u / 6 - w2 * u * u * u * u / 24 + C3 * x + C4) / EI;
     if (x == L) Y = 0;
     ok = f.Put(Slot::Y, Y) &&
          f.Put(Slot::Theta, (-Rb * u * u / 2 + w2 * u * u * u / 6 + C3) / EI) &&
-         f.Put(Slot::M, Rb * u - w2 * u * u / 2) &&
-         f.Put(Slot::V, w2 * u - Rb);
+         f.Put(Slot::M, Rb * u - w2 * u * u / 2) && f.Put(Slot::V, w2 * u - Rb);
   }
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, Ra) && f.Put(Slot::Rb, Rb) && f.Put(Slot::xC, a) && f.Put(Slot::xD, ab) &&
@@ -191,15 +175,13 @@ void CaseSimpleUniformBothEnds(bool Completo) {
 void CaseSimpleTriangular(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const bool ok =
       f.Put(Slot::Y, -w0 * x * (7 * L * L * L * L - 10 * L * L * x * x + 3 * x * x * x * x) /
                          (360 * L * EI)) &&
-      f.Put(Slot::Theta, -w0 * (7 * L * L * L * L - 30 * L * L * x * x + 15 * x * x * x * x) /
-                             (360 * L * EI)) &&
+      f.Put(Slot::Theta,
+            -w0 * (7 * L * L * L * L - 30 * L * L * x * x + 15 * x * x * x * x) / (360 * L * EI)) &&
       f.Put(Slot::M, w0 * (L * L * x - x * x * x) / (6 * L)) &&
       f.Put(Slot::V, w0 * (L * L - 3 * x * x) / (6 * L));
   if (!ok || !Completo) return;
@@ -210,9 +192,7 @@ void CaseSimpleTriangular(bool Completo) {
 void CaseSimpleTriangularCenter(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double half = L / 2;
   bool ok;
@@ -238,9 +218,7 @@ void CaseSimpleTriangularCenter(bool Completo) {
 void CaseSimpleSine(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), w0 = f.In(Slot::w0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double Pi = 4 * std::atan(1.0);
   const double half = L / 2;
@@ -264,22 +242,18 @@ void CaseSimpleSine(bool Completo) {
 void CaseSimplePointCenter(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), P = f.In(Slot::P), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double half = L / 2;
   bool ok;
   if (x < half) {
     ok = f.Put(Slot::Y, -P * x * (3 * L * L - 4 * x * x) / (48 * EI)) &&
-         f.Put(Slot::Theta, -P * (L * L - 4 * x * x) / (16 * EI)) &&
-         f.Put(Slot::M, P * x / 2) &&
+         f.Put(Slot::Theta, -P * (L * L - 4 * x * x) / (16 * EI)) && f.Put(Slot::M, P * x / 2) &&
          f.Put(Slot::V, P / 2);
   } else {
     const double u = L - x;
     ok = f.Put(Slot::Y, -P * u * (3 * L * L - 4 * u * u) / (48 * EI)) &&
-         f.Put(Slot::Theta, P * (L * L - 4 * u * u) / (16 * EI)) &&
-         f.Put(Slot::M, P * u / 2) &&
+         f.Put(Slot::Theta, P * (L * L - 4 * u * u) / (16 * EI)) && f.Put(Slot::M, P * u / 2) &&
          f.Put(Slot::V, -P / 2);
   }
   if (!ok || !Completo) return;
@@ -291,9 +265,7 @@ void CaseSimplePoint(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), P = f.In(Slot::P), a = f.In(Slot::a),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   const double b = L - a;
@@ -301,14 +273,12 @@ void CaseSimplePoint(bool Completo) {
   if (x < a) {
     ok = f.Put(Slot::Y, -P * b * x * (L * L - b * b - x * x) / (6 * L * EI)) &&
          f.Put(Slot::Theta, -P * b * (L * L - b * b - 3 * x * x) / (6 * L * EI)) &&
-         f.Put(Slot::M, P * b * x / L) &&
-         f.Put(Slot::V, P * b / L);
+         f.Put(Slot::M, P * b * x / L) && f.Put(Slot::V, P * b / L);
   } else {
     const double u = L - x;
     ok = f.Put(Slot::Y, -P * a * u * (L * L - a * a - u * u) / (6 * L * EI)) &&
          f.Put(Slot::Theta, P * a * (L * L - a * a - 3 * u * u) / (6 * L * EI)) &&
-         f.Put(Slot::M, P * a * u / L) &&
-         f.Put(Slot::V, -P * a / L);
+         f.Put(Slot::M, P * a * u / L) && f.Put(Slot::V, -P * a / L);
   }
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, P * b / L) && f.Put(Slot::Rb, P * a / L) && f.Put(Slot::xC, a) &&
@@ -320,9 +290,7 @@ void CaseSimpleTwoPointsSym(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), P = f.In(Slot::P), a = f.In(Slot::a),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckNonNegative(a);
   f.CheckWithin(2 * a, L);
   if (!f.Ready()) return;
@@ -330,19 +298,16 @@ void CaseSimpleTwoPointsSym(bool Completo) {
   bool ok;
   if (x < a) {
     ok = f.Put(Slot::Y, -P * x * (3 * a * L - 3 * a * a - x * x) / (6 * EI)) &&
-         f.Put(Slot::Theta, -P * (a * L - a * a - x * x) / (2 * EI)) &&
-         f.Put(Slot::M, P * x) &&
+         f.Put(Slot::Theta, -P * (a * L - a * a - x * x) / (2 * EI)) && f.Put(Slot::M, P * x) &&
          f.Put(Slot::V, P);
   } else if (x <= La) {
     ok = f.Put(Slot::Y, -P * a * (3 * L * x - 3 * x * x - a * a) / (6 * EI)) &&
-         f.Put(Slot::Theta, -P * a * (L - 2 * x) / (2 * EI)) &&
-         f.Put(Slot::M, P * a) &&
+         f.Put(Slot::Theta, -P * a * (L - 2 * x) / (2 * EI)) && f.Put(Slot::M, P * a) &&
          f.Put(Slot::V, 0.0);
   } else {
     const double u = L - x;
     ok = f.Put(Slot::Y, -P * u * (3 * a * L - 3 * a * a - u * u) / (6 * EI)) &&
-         f.Put(Slot::Theta, P * (a * L - a * a - u * u) / (2 * EI)) &&
-         f.Put(Slot::M, P * u) &&
+         f.Put(Slot::Theta, P * (a * L - a * a - u * u) / (2 * EI)) && f.Put(Slot::M, P * u) &&
          f.Put(Slot::V, -P);
   }
   if (!ok || !Completo) return;
@@ -351,8 +316,8 @@ void CaseSimpleTwoPointsSym(bool Completo) {
 
 namespace {
 // Codes 111 and 112: P1 at x = a and P2 at x = e = L - b; inputs already checked.
-void TwoPointLoads(CaseFrame& f, bool Completo, double EI, double L, double x, double P1,
-                   double P2, double a, double b) {
+void TwoPointLoads(CaseFrame& f, bool Completo, double EI, double L, double x, double P1, double P2,
+                   double a, double b) {
   const double e = L - b;
   const double Ra = (P1 * (L - a) + P2 * b) / L;
   const double Rb = (P2 * (L - b) + P1 * a) / L;
@@ -364,21 +329,17 @@ void TwoPointLoads(CaseFrame& f, bool Completo, double EI, double L, double x, d
   bool ok;
   if (x < a) {
     ok = f.Put(Slot::Y, (Ra * x * x * x / 6 + C1 * x) / EI) &&
-         f.Put(Slot::Theta, (Ra * x * x / 2 + C1) / EI) &&
-         f.Put(Slot::M, Ra * x) &&
+         f.Put(Slot::Theta, (Ra * x * x / 2 + C1) / EI) && f.Put(Slot::M, Ra * x) &&
          f.Put(Slot::V, Ra);
   } else if (x <= e) {
     ok = f.Put(Slot::Y, ((Ra - P1) * x * x * x / 6 + P1 * a * x * x / 2 + C2 * x + C0) / EI) &&
          f.Put(Slot::Theta, ((Ra - P1) * x * x / 2 + P1 * a * x + C2) / EI) &&
-         f.Put(Slot::M, Ra * x - P1 * (x - a)) &&
-         f.Put(Slot::V, Ra - P1);
+         f.Put(Slot::M, Ra * x - P1 * (x - a)) && f.Put(Slot::V, Ra - P1);
   } else {
     double Y = (Rb * L * x * x / 2 - Rb * x * x * x / 6 + C3 * x + C4) / EI;
     if (x == L) Y = 0;
-    ok = f.Put(Slot::Y, Y) &&
-         f.Put(Slot::Theta, (Rb * L * x - Rb * x * x / 2 + C3) / EI) &&
-         f.Put(Slot::M, Rb * (L - x)) &&
-         f.Put(Slot::V, -Rb);
+    ok = f.Put(Slot::Y, Y) && f.Put(Slot::Theta, (Rb * L * x - Rb * x * x / 2 + C3) / EI) &&
+         f.Put(Slot::M, Rb * (L - x)) && f.Put(Slot::V, -Rb);
   }
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, Ra) && f.Put(Slot::Rb, Rb) && f.Put(Slot::xC, a) && f.Put(Slot::xD, e);
@@ -390,9 +351,7 @@ void CaseSimpleTwoPoints(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), P = f.In(Slot::P), a = f.In(Slot::a),
                b = f.In(Slot::b), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckNonNegative(a);
   f.CheckNonNegative(b);
   f.CheckWithin(a + b, L);
@@ -405,9 +364,7 @@ void CaseSimpleTwoPointsUnequal(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), P1 = f.In(Slot::P1), P2 = f.In(Slot::P2),
                a = f.In(Slot::a), b = f.In(Slot::b), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckNonNegative(a);
   f.CheckNonNegative(b);
   f.CheckWithin(a + b, L);
@@ -419,14 +376,11 @@ void CaseSimpleTwoPointsUnequal(bool Completo) {
 void CaseSimpleMomentEndB(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M0 = f.In(Slot::M0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const bool ok = f.Put(Slot::Y, -M0 * x * (L * L - x * x) / (6 * L * EI)) &&
                   f.Put(Slot::Theta, -M0 * (L * L - 3 * x * x) / (6 * L * EI)) &&
-                  f.Put(Slot::M, M0 * x / L) &&
-                  f.Put(Slot::V, M0 / L);
+                  f.Put(Slot::M, M0 * x / L) && f.Put(Slot::V, M0 / L);
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, M0 / L) && f.Put(Slot::Rb, -M0 / L) && f.Put(Slot::sM0, 1.0);
 }
@@ -435,15 +389,11 @@ void CaseSimpleMomentEndB(bool Completo) {
 void CaseSimpleMomentEndA(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M0 = f.In(Slot::M0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
-  const bool ok =
-      f.Put(Slot::Y, M0 * x * (2 * L * L - 3 * L * x + x * x) / (6 * L * EI)) &&
-      f.Put(Slot::Theta, M0 * (2 * L * L - 6 * L * x + 3 * x * x) / (6 * L * EI)) &&
-      f.Put(Slot::M, -M0 * (L - x) / L) &&
-      f.Put(Slot::V, M0 / L);
+  const bool ok = f.Put(Slot::Y, M0 * x * (2 * L * L - 3 * L * x + x * x) / (6 * L * EI)) &&
+                  f.Put(Slot::Theta, M0 * (2 * L * L - 6 * L * x + 3 * x * x) / (6 * L * EI)) &&
+                  f.Put(Slot::M, -M0 * (L - x) / L) && f.Put(Slot::V, M0 / L);
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, M0 / L) && f.Put(Slot::Rb, -M0 / L) && f.Put(Slot::sM0, 1.0);
 }
@@ -452,15 +402,11 @@ void CaseSimpleMomentEndA(bool Completo) {
 void CaseSimpleMomentEndAReverse(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M0 = f.In(Slot::M0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
-  const bool ok =
-      f.Put(Slot::Y, -M0 * x * (2 * L * L - 3 * L * x + x * x) / (6 * L * EI)) &&
-      f.Put(Slot::Theta, -M0 * (2 * L * L - 6 * L * x + 3 * x * x) / (6 * L * EI)) &&
-      f.Put(Slot::M, M0 * (L - x) / L) &&
-      f.Put(Slot::V, -M0 / L);
+  const bool ok = f.Put(Slot::Y, -M0 * x * (2 * L * L - 3 * L * x + x * x) / (6 * L * EI)) &&
+                  f.Put(Slot::Theta, -M0 * (2 * L * L - 6 * L * x + 3 * x * x) / (6 * L * EI)) &&
+                  f.Put(Slot::M, M0 * (L - x) / L) && f.Put(Slot::V, -M0 / L);
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, -M0 / L) && f.Put(Slot::Rb, M0 / L) && f.Put(Slot::sM0, -1.0);
 }
@@ -469,23 +415,19 @@ void CaseSimpleMomentEndAReverse(bool Completo) {
 void CaseSimpleMomentCenter(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M0 = f.In(Slot::M0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const double half = L / 2;
   bool ok;
   if (x < half) {
     ok = f.Put(Slot::Y, -M0 * x * (L * L - 4 * x * x) / (24 * L * EI)) &&
          f.Put(Slot::Theta, -M0 * (L * L - 12 * x * x) / (24 * L * EI)) &&
-         f.Put(Slot::M, M0 * x / L) &&
-         f.Put(Slot::V, M0 / L);
+         f.Put(Slot::M, M0 * x / L) && f.Put(Slot::V, M0 / L);
   } else {
     const double u = L - x;
     ok = f.Put(Slot::Y, M0 * u * (L * L - 4 * u * u) / (24 * L * EI)) &&
          f.Put(Slot::Theta, -M0 * (L * L - 12 * u * u) / (24 * L * EI)) &&
-         f.Put(Slot::M, -M0 * u / L) &&
-         f.Put(Slot::V, M0 / L);
+         f.Put(Slot::M, -M0 * u / L) && f.Put(Slot::V, M0 / L);
   }
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, M0 / L) && f.Put(Slot::Rb, -M0 / L) && f.Put(Slot::xC, L / 2) &&
@@ -497,9 +439,7 @@ void CaseSimpleMoment(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M0 = f.In(Slot::M0), a = f.In(Slot::a),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   f.CheckWithin(a, L);
   if (!f.Ready()) return;
   const double b = L - a;
@@ -507,18 +447,16 @@ void CaseSimpleMoment(bool Completo) {
   if (x < a) {
     ok = f.Put(Slot::Y, -M0 * x * (L * L - 3 * b * b - x * x) / (6 * L * EI)) &&
          f.Put(Slot::Theta, -M0 * (L * L - 3 * b * b - 3 * x * x) / (6 * L * EI)) &&
-         f.Put(Slot::M, M0 * x / L) &&
-         f.Put(Slot::V, M0 / L);
+         f.Put(Slot::M, M0 * x / L) && f.Put(Slot::V, M0 / L);
   } else {
     const double u = L - x;
     ok = f.Put(Slot::Y, M0 * u * (L * L - 3 * a * a - u * u) / (6 * L * EI)) &&
          f.Put(Slot::Theta, M0 * (3 * a * a + 3 * u * u - L * L) / (6 * L * EI)) &&
-         f.Put(Slot::M, -M0 * u / L) &&
-         f.Put(Slot::V, M0 / L);
+         f.Put(Slot::M, -M0 * u / L) && f.Put(Slot::V, M0 / L);
   }
   if (!ok || !Completo) return;
-  f.Put(Slot::Ra, M0 / L) && f.Put(Slot::Rb, -M0 / L) && f.Put(Slot::xC, a) &&
-      f.Put(Slot::b, b) && f.Put(Slot::sM0, 1.0);
+  f.Put(Slot::Ra, M0 / L) && f.Put(Slot::Rb, -M0 / L) && f.Put(Slot::xC, a) && f.Put(Slot::b, b) &&
+      f.Put(Slot::sM0, 1.0);
 }
 
 // Code 118: M1 at A (mark +1) and M2 at B (mark -1).
@@ -526,16 +464,14 @@ void CaseSimpleEndMomentsOpposite(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M1 = f.In(Slot::M1), M2 = f.In(Slot::M2),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const bool ok =
       f.Put(Slot::Y, x * (L - x) * ((2 * M1 + M2) * L - (M1 - M2) * x) / (6 * L * EI)) &&
-      f.Put(Slot::Theta, ((M1 - M2) * (3 * x * x - 2 * L * x) - (2 * M1 + M2) * (2 * L * x - L * L)) /
-                             (6 * L * EI)) &&
-      f.Put(Slot::M, ((M1 - M2) * x - M1 * L) / L) &&
-      f.Put(Slot::V, (M1 - M2) / L);
+      f.Put(Slot::Theta,
+            ((M1 - M2) * (3 * x * x - 2 * L * x) - (2 * M1 + M2) * (2 * L * x - L * L)) /
+                (6 * L * EI)) &&
+      f.Put(Slot::M, ((M1 - M2) * x - M1 * L) / L) && f.Put(Slot::V, (M1 - M2) / L);
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, (M1 - M2) / L) && f.Put(Slot::Rb, (M2 - M1) / L) && f.Put(Slot::sM1, 1.0) &&
       f.Put(Slot::sM2, -1.0);
@@ -546,16 +482,14 @@ void CaseSimpleEndMomentsSame(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M1 = f.In(Slot::M1), M2 = f.In(Slot::M2),
                x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const bool ok =
       f.Put(Slot::Y, x * (L - x) * ((2 * M1 - M2) * L - (M1 + M2) * x) / (6 * L * EI)) &&
-      f.Put(Slot::Theta, ((M1 + M2) * (3 * x * x - 2 * L * x) - (2 * M1 - M2) * (2 * L * x - L * L)) /
-                             (6 * L * EI)) &&
-      f.Put(Slot::M, ((M1 + M2) * x - M1 * L) / L) &&
-      f.Put(Slot::V, (M1 + M2) / L);
+      f.Put(Slot::Theta,
+            ((M1 + M2) * (3 * x * x - 2 * L * x) - (2 * M1 - M2) * (2 * L * x - L * L)) /
+                (6 * L * EI)) &&
+      f.Put(Slot::M, ((M1 + M2) * x - M1 * L) / L) && f.Put(Slot::V, (M1 + M2) / L);
   if (!ok || !Completo) return;
   f.Put(Slot::Ra, (M1 + M2) / L) && f.Put(Slot::Rb, -(M1 + M2) / L) && f.Put(Slot::sM1, 1.0) &&
       f.Put(Slot::sM2, 1.0);
@@ -565,17 +499,13 @@ void CaseSimpleEndMomentsSame(bool Completo) {
 void CaseSimpleEqualEndMoments(bool Completo) {
   CaseFrame f;
   const double EI = f.In(Slot::EI), L = f.In(Slot::L), M0 = f.In(Slot::M0), x = f.In(Slot::x);
-  f.CheckPositive(EI);
-  f.CheckPositive(L);
-  f.CheckWithin(x, L);
+  f.CheckBeam(EI, L, x);
   if (!f.Ready()) return;
   const bool ok = f.Put(Slot::Y, -M0 * x * (L - x) / (2 * EI)) &&
-                  f.Put(Slot::Theta, -M0 * (L - 2 * x) / (2 * EI)) &&
-                  f.Put(Slot::M, M0) &&
+                  f.Put(Slot::Theta, -M0 * (L - 2 * x) / (2 * EI)) && f.Put(Slot::M, M0) &&
                   f.Put(Slot::V, 0.0);
   if (!ok || !Completo) return;
-  f.Put(Slot::Ra, 0.0) && f.Put(Slot::Rb, 0.0) && f.Put(Slot::sM0A, -1.0) &&
-      f.Put(Slot::sM0B, 1.0);
+  f.Put(Slot::Ra, 0.0) && f.Put(Slot::Rb, 0.0) && f.Put(Slot::sM0A, -1.0) && f.Put(Slot::sM0B, 1.0);
 }
 
 }  // namespace Vigas
