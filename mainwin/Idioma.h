@@ -1,36 +1,17 @@
-// Language tables: each window reads its texts from lang/ENG_WIN_<prefix>.lmo
-// beside the program and looks them up by key.
+// The language tables now live in the platform layer, shared by every window;
+// the main window's code keeps its familiar names.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "platform/LanguageTable.h"
 
-// The folder the language files, formula pictures and formula files lie in:
-// the folder of the running program unless a test chose another one.
-QString ProgramFolder();
-void SetProgramFolder(const QString& folder);
+using platform::LanguageFilePath;
+using platform::LanguageTable;
+using platform::ParseLanguageText;
 
-// One window's table of key/text pairs. Every window holds one and gives it
-// its own three-letter prefix.
-class LanguageTable {
- public:
-  explicit LanguageTable(const QString& prefix = QString()) : PrefijoIdioma(prefix) {}
-
-  // Reads the window's file; on success replaces the table. Never reports.
-  void LoadIdioma(const QString& OBJ);
-  // The text of the key ("" when missing); loads the file first when the
-  // table is not loaded yet.
-  QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false);
-
-  QString PrefijoIdioma;
-  QStringList ClavesIdioma;
-  QStringList TextosIdioma;
-  bool IdiomaCargado = false;
-};
-
-// Path of the language file of a prefix.
-QString LanguageFilePath(const QString& prefix);
-
-// Splits the text of a language file into keys and texts. False when the
-// file has no entry line or an entry line lacks "]" or a following "=".
-bool ParseLanguageText(const QString& text, QStringList& keys, QStringList& texts);
+// The folder the language files, formula pictures and formula files lie in.
+inline QString ProgramFolder() {
+  return platform::ResourceFolder();
+}
+inline void SetProgramFolder(const QString& folder) {
+  platform::SetResourceFolder(folder);
+}

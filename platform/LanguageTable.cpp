@@ -1,12 +1,14 @@
-#include "mainwin/Idioma.h"
+#include "platform/LanguageTable.h"
 
 #include <QFileInfo>
 
 #include "platform/Program.h"
 #include "platform/TextFile.h"
 
+namespace platform {
+
 namespace {
-QString& ProgramFolderOverride() {
+QString& ResourceFolderOverride() {
   static QString folder;
   return folder;
 }
@@ -21,19 +23,19 @@ QString TrimSpaces(const QString& s) {
 }
 }  // namespace
 
-QString ProgramFolder() {
-  if (!ProgramFolderOverride().isEmpty()) return ProgramFolderOverride();
-  return platform::ProgramFolder();
+QString ResourceFolder() {
+  if (!ResourceFolderOverride().isEmpty()) return ResourceFolderOverride();
+  return ProgramFolder();
 }
 
-void SetProgramFolder(const QString& folder) {
+void SetResourceFolder(const QString& folder) {
   QString f = folder;
   while (f.size() > 1 && (f.endsWith('/') || f.endsWith('\\'))) f.chop(1);
-  ProgramFolderOverride() = f;
+  ResourceFolderOverride() = f;
 }
 
 QString LanguageFilePath(const QString& prefix) {
-  return ProgramFolder() + "/lang/ENG_WIN_" + prefix + ".lmo";
+  return ResourceFolder() + "/lang/ENG_WIN_" + prefix + ".lmo";
 }
 
 bool ParseLanguageText(const QString& text, QStringList& keys, QStringList& texts) {
@@ -64,7 +66,7 @@ void LanguageTable::LoadIdioma(const QString& OBJ) {
   const QFileInfo info(LanguageFilePath(OBJ));
   if (!info.exists() || !info.isFile()) return;
   QString text;
-  if (!platform::ReadWindows1252File(info.filePath(), text)) return;
+  if (!ReadWindows1252File(info.filePath(), text)) return;
   QStringList keys;
   QStringList texts;
   if (!ParseLanguageText(text, keys, texts)) return;
@@ -86,3 +88,5 @@ QString LanguageTable::GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND) {
   if (RemoveAMPERSAND) s.remove(QLatin1Char('&'));
   return s;
 }
+
+}  // namespace platform
