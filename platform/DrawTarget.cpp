@@ -93,6 +93,7 @@ void DrawTarget::Realise() const {
   f.setBold(bold_);
   // Each piece of text is placed on its own, as the system's text output did.
   f.setKerning(false);
+  if (!SmoothText()) f.setStyleStrategy(QFont::NoAntialias);
   font_ = f;
   fontValid_ = true;
 }

@@ -99,6 +99,9 @@ class DrawTarget {
   virtual const QPaintDevice* MetricsDevice() const = 0;
   // Called after anything was drawn.
   virtual void Changed() {}
+  // Pictures draw text without antialiasing, so a drawing repeated over
+  // itself (and the saved picture) stays exactly the same.
+  virtual bool SmoothText() const { return true; }
   // The realised size changes with the device's resolution.
   void FontDeviceChanged();
 
@@ -149,6 +152,7 @@ class PictureTarget : public DrawTarget {
   void EndPaint(QPainter* painter) override;
   const QPaintDevice* MetricsDevice() const override { return &image_; }
   void Changed() override;
+  bool SmoothText() const override { return false; }
 
  private:
   QImage image_;
@@ -168,6 +172,7 @@ class MeasureTarget : public DrawTarget {
   QPainter* BeginPaint() override { return nullptr; }
   void EndPaint(QPainter*) override {}
   const QPaintDevice* MetricsDevice() const override;
+  bool SmoothText() const override { return false; }
 
  private:
   int width_;
