@@ -1,0 +1,268 @@
+// Saving pictures: the name the save dialog settles on, replacing files only
+// when asked and only with a complete file, the read-only folder, and the
+// BMP-to-JPEG conversion for every bit depth the program meets.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+
+#include "platform/ImageFiles.h"
+#include "platform/Messages.h"
+#include "platform/SaveFileDialog.h"
+
+using namespace platform;
+
+namespace {
+
+// Answers the save dialog from a queue of paths ("" = cancel) and keeps
+// every request it saw.
+class ScriptedSaveDialog : public SaveFileDialog {
+ public:
+  ScriptedSaveDialog() { old_ = SetSaveFileDialog(this); }
+  ~ScriptedSaveDialog() override { SetSaveFileDialog(old_); }
+  QString Ask(const SaveFileRequest& request) override {
+    requests.push_back(request);
+    if (answers.empty()) return QString();
+    QString a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::deque<QString> answers;
+  std::vector<SaveFileRequest> requests;
+
+ private:
+  SaveFileDialog* old_;
+};
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QString kFilter = "BMP image (*.bmp)|*.bmp|All files (*.*)|*.*";
+
+TEST(SaveDialog, FilterNamesAndFolders) {
+  const auto f = ParseFileFilter(kFilter);
+  ASSERT_EQ(f.size(), 2);
+  EXPECT_EQ(f[0].description, "BMP image (*.bmp)");
+  EXPECT_EQ(f[0].patterns, "*.bmp");
+  EXPECT_EQ(f[1].patterns, "*.*");
+  EXPECT_EQ(ParseFileFilter(kFilter + "|").size(), 2);
+
+  EXPECT_EQ(WithExtension("/t/graph.BMP", ".bmp"), "/t/graph.BMP");
+  EXPECT_EQ(WithExtension("/t/graph", ".bmp"), "/t/graph.bmp");
+  EXPECT_EQ(WithExtension("/t/graph.txt", ".bmp"), "/t/graph.txt.bmp");
+  EXPECT_EQ(WithExtension("/t/graph", ""), "/t/graph");
+  EXPECT_EQ(FolderOf("/t/sub/graph.bmp"), "/t/sub");
+  EXPECT_EQ(FolderOf("C:\\g\\graph.bmp"), "C:\\g");
+  EXPECT_EQ(FolderOf("graph.bmp"), "");
+}
+
+TEST(SaveDialog, TheAppendedExtensionIsPartOfTheNameAskedAbout) {
+  QTemporaryDir dir;
+  RecordingMessageSink sink;
+  ScriptedSaveDialog dialog;
+  WriteFile(dir.filePath("graph.bmp"), "old");
+
+  // Cancel.
+  EXPECT_EQ(DialogoGuardarArchivo(kFilter, "Save", dir.path(), "", nullptr, ".bmp"), "");
+  ASSERT_EQ(dialog.requests.size(), 1u);
+  EXPECT_EQ(dialog.requests[0].title, "Save");
+  EXPECT_EQ(dialog.requests[0].folder, dir.path());
+  EXPECT_EQ(dialog.requests[0].filters.size(), 2);
+  EXPECT_TRUE(sink.messages.empty());
+
+  // "graph" names the existing "graph.bmp": asked; No goes back to the
+  // dialog with that name, where the user cancels.
+  dialog.answers = {dir.filePath("graph"), ""};
+  sink.answers = {MsgResult::No};
+  EXPECT_EQ(DialogoGuardarArchivo(kFilter, "Save", dir.path(), "", nullptr, ".bmp"), "");
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_TRUE(sink.messages[0].prompt.startsWith("graph.bmp already exists."));
+  EXPECT_EQ(sink.messages[0].buttons, MsgButtons::YesNo);
+  ASSERT_EQ(dialog.requests.size(), 3u);
+  EXPECT_EQ(dialog.requests[2].fileName, "graph.bmp");
+  EXPECT_EQ(dialog.requests[2].folder, dir.path());
+
+  // Yes replaces; a new name is not asked about; blanks around are dropped.
+  sink.messages.clear();
+  dialog.answers = {"  " + dir.filePath("graph.BMP") + " "};
+  sink.answers = {MsgResult::Yes};
+  const QString upper = DialogoGuardarArchivo(kFilter, "Save", "", "", nullptr, ".bmp");
+  EXPECT_EQ(upper, dir.filePath("graph.BMP"));
+  EXPECT_EQ(sink.messages.size(), QFile::exists(upper) ? 1u : 0u);
+  sink.messages.clear();
+  dialog.answers = {dir.filePath("other.txt")};
+  EXPECT_EQ(DialogoGuardarArchivo(kFilter, "Save", "", "", nullptr, ".bmp"),
+            dir.filePath("other.txt.bmp"));
+  EXPECT_TRUE(sink.messages.empty());
+}
+
+QImage TwoColourPicture() {
+  QImage image(64, 40, QImage::Format_RGB32);
+  image.fill(QColor(255, 255, 255));
+  for (int y = 10; y < 30; ++y)
+    for (int x = 0; x < 32; ++x) image.setPixel(x, y, qRgb(200, 0, 0));
+  return image;
+}
+
+bool OnlyFile(const QDir& dir, const QString& name) {
+  const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
+  return entries == QStringList{name};
+}
+
+TEST(SaveImage, WritesCompletelyOrLeavesTheOldFileAsItWas) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("graph.bmp");
+  const QImage image = TwoColourPicture();
+  ASSERT_EQ(SaveImageFile(image, path, "BMP"), SaveResult::Ok);
+  EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), image);
+
+  WriteFile(path, "old contents");
+  EXPECT_EQ(SaveImageFile(image, path, "NO-SUCH-FORMAT"), SaveResult::Failed);
+  EXPECT_EQ(ReadFile(path), "old contents");
+  EXPECT_TRUE(OnlyFile(QDir(dir.path()), "graph.bmp"));  // no temporary file left
+
+  EXPECT_EQ(SaveImageFile(image, dir.filePath("missing/graph.bmp"), "BMP"), SaveResult::Failed);
+  EXPECT_EQ(SaveImageFile(QImage(), path, "BMP"), SaveResult::Failed);
+  EXPECT_EQ(ReadFile(path), "old contents");
+}
+
+TEST(SaveImage, AFolderThatMayNotBeWrittenIsWriteProtected) {
+  const QImage image = TwoColourPicture();
+  // The system's own folder cannot take a file even for the administrator.
+  if (QDir("/sys").exists()) {
+    EXPECT_EQ(SaveImageFile(image, "/sys/torv-graph.bmp", "BMP"), SaveResult::WriteProtected);
+  }
+  if (geteuid() == 0) return;  // permissions below do not bind the administrator
+  QTemporaryDir dir;
+  const QString path = dir.filePath("graph.bmp");
+  WriteFile(path, "old");
+  QFile::setPermissions(path, QFile::ReadOwner);
+  EXPECT_EQ(SaveImageFile(image, path, "BMP"), SaveResult::WriteProtected);
+  QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+  QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+  EXPECT_EQ(SaveImageFile(image, dir.filePath("new.bmp"), "BMP"), SaveResult::WriteProtected);
+  QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(ReadFile(path), "old");
+}
+
+// A BMP file written byte by byte: bottom-up rows padded to 4 bytes, a grey
+// or two-colour palette below 16 bits. Left half dark red, right half light
+// blue; 1-bit pictures black and white.
+QByteArray MakeBmp(int w, int h, int bits) {
+  const int stride = ((w * bits + 31) / 32) * 4;
+  const int colours = bits <= 8 ? (1 << bits) : 0;
+  const int offset = 14 + 40 + 4 * colours;
+  QByteArray b;
+  auto u16 = [&](int v) { b.append(char(v & 255)).append(char((v >> 8) & 255)); };
+  auto u32 = [&](int v) { u16(v & 0xFFFF), u16((v >> 16) & 0xFFFF); };
+  b.append("BM");
+  u32(offset + stride * h), u32(0), u32(offset);
+  u32(40), u32(w), u32(h), u16(1), u16(bits), u32(0), u32(stride * h), u32(3780), u32(3780);
+  u32(colours), u32(0);
+  for (int i = 0; i < colours; ++i) {
+    int r = i * 255 / (colours - 1), g = r, bl = r;
+    if (bits == 8 && i == 1) r = 150, g = 20, bl = 20;
+    if (bits == 8 && i == 2) r = 160, g = 200, bl = 250;
+    b.append(char(bl)).append(char(g)).append(char(r)).append(char(0));
+  }
+  for (int y = h - 1; y >= 0; --y) {
+    QByteArray row(stride, 0);
+    for (int x = 0; x < w; ++x) {
+      const bool left = x < w / 2;
+      if (bits == 1) {
+        if (!left) row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+      } else if (bits == 4) {
+        if (!left) row[x / 2] = char(row[x / 2] | (x % 2 ? 0x0F : 0xF0));
+      } else if (bits == 8) {
+        row[x] = char(left ? 1 : 2);
+      } else {
+        const int bytes = bits / 8;
+        row[x * bytes] = char(left ? 20 : 250);
+        row[x * bytes + 1] = char(left ? 20 : 200);
+        row[x * bytes + 2] = char(left ? 150 : 160);
+      }
+    }
+    b.append(row);
+  }
+  return b;
+}
+
+bool Near(QRgb a, QRgb b, int tolerance) {
+  return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+         std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+TEST(BmpToJpeg, EveryBitDepthBecomesAJpegOfTheSamePicture) {
+  QTemporaryDir dir;
+  RecordingMessageSink sink;
+  for (int bits : {1, 4, 8, 24, 32}) {
+    const QString bmp = dir.filePath(QString("p%1.bmp").arg(bits));
+    const QString jpg = dir.filePath(QString("p%1.jpg").arg(bits));
+    WriteFile(bmp, MakeBmp(90, 30, bits));
+    BmpInfo info;
+    ASSERT_TRUE(ReadBmpInfo(bmp, info));
+    EXPECT_EQ(info.bitCount, bits);
+    ASSERT_TRUE(GuardarBMPcomoJPG(bmp, jpg, 95)) << bits << " " << sink.messages.size();
+    QImage out(jpg, "JPG");
+    ASSERT_FALSE(out.isNull()) << bits;
+    EXPECT_EQ(out.size(), QSize(90, 30));
+    const QRgb left = bits == 1 || bits == 4 ? qRgb(0, 0, 0) : qRgb(150, 20, 20);
+    const QRgb right = bits == 1 || bits == 4 ? qRgb(255, 255, 255) : qRgb(160, 200, 250);
+    EXPECT_TRUE(Near(out.pixel(20, 15), left, 12)) << bits;
+    EXPECT_TRUE(Near(out.pixel(70, 15), right, 12)) << bits;
+  }
+  EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST(BmpToJpeg, FailuresSaySoAndReturnFalse) {
+  QTemporaryDir dir;
+  RecordingMessageSink sink;
+  auto expectMessage = [&](const char* text) {
+    ASSERT_EQ(sink.messages.size(), 1u) << text;
+    EXPECT_EQ(sink.messages[0].prompt, text);
+    EXPECT_EQ(sink.messages[0].title, "Error encountered!");
+    EXPECT_EQ(sink.messages[0].icon, MsgIcon::None);
+    sink.messages.clear();
+  };
+  const QString jpg = dir.filePath("out.jpg");
+  EXPECT_FALSE(GuardarBMPcomoJPG(dir.filePath("none.bmp"), jpg, 95));
+  expectMessage("Cannot find file");
+  WriteFile(dir.filePath("text.bmp"), "not a picture at all, just text");
+  EXPECT_FALSE(GuardarBMPcomoJPG(dir.filePath("text.bmp"), jpg, 95));
+  expectMessage("Cannot find file");
+
+  // A header promising a picture far too big for memory.
+  QByteArray huge = MakeBmp(8, 8, 24);
+  for (int k = 0; k < 4; ++k) huge[18 + k] = huge[22 + k] = char(k == 3 ? 0x7F : 0xFF);
+  WriteFile(dir.filePath("huge.bmp"), huge);
+  EXPECT_FALSE(GuardarBMPcomoJPG(dir.filePath("huge.bmp"), jpg, 95));
+  expectMessage("Not enough memory");
+
+  // A sound header over pixels in a form no reader knows.
+  QByteArray odd = MakeBmp(64, 64, 24);
+  odd[30] = 7;  // compression
+  WriteFile(dir.filePath("odd.bmp"), odd);
+  EXPECT_FALSE(GuardarBMPcomoJPG(dir.filePath("odd.bmp"), jpg, 95));
+  expectMessage("Cannot load file");
+  EXPECT_FALSE(QFile::exists(jpg));
+
+  // A JPEG that cannot be written is only reported by the result.
+  WriteFile(dir.filePath("fine.bmp"), MakeBmp(16, 16, 24));
+  EXPECT_FALSE(GuardarBMPcomoJPG(dir.filePath("fine.bmp"), dir.filePath("no/out.jpg"), 95));
+  EXPECT_TRUE(sink.messages.empty());
+}
+
+}  // namespace
