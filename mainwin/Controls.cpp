@@ -173,12 +173,15 @@ void ImageControl::paintEvent(QPaintEvent*) {
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* e) {
+  cursorX_ = e->globalPosition().x();
   emit mouseDown(MouseButtonCode(e->button()));
 }
-void ImageControl::mouseMoveEvent(QMouseEvent*) {
+void ImageControl::mouseMoveEvent(QMouseEvent* e) {
+  cursorX_ = e->globalPosition().x();
   emit mouseMove();
 }
 void ImageControl::mouseReleaseEvent(QMouseEvent* e) {
+  cursorX_ = e->globalPosition().x();
   emit mouseUp(MouseButtonCode(e->button()));
 }
 
@@ -208,6 +211,8 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
     code = 13;
   else if (e->key() == Qt::Key_Backspace)
     code = 8;
+  else if (e->key() == Qt::Key_Delete)
+    code = 0;  // an editing key, not a typed character
   else if (!e->text().isEmpty())
     code = e->text().at(0).unicode();
   if (code != 0) {
@@ -325,4 +330,25 @@ void LineControl::paintEvent(QPaintEvent*) {
   p.setPen(color_);
   const QPoint origin(Px(left_), Px(top_));
   p.drawLine(QPoint(Px(x1_), Px(y1_)) - origin, QPoint(Px(x2_), Px(y2_)) - origin);
+}
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), Placement(this) {
+  setAutoFillBackground(true);
+}
+
+void OptionButton::SetFont(double points, bool bold) {
+  fontSize_ = points;
+  bold_ = bold;
+  setFont(ScaledFont(points, bold));
+}
+
+void OptionButton::SetFontBold(bool bold) {
+  if (bold != bold_) SetFont(fontSize_, bold);
+}
+
+void OptionButton::SetBackColor(const QColor& c) {
+  QPalette p = palette();
+  p.setColor(QPalette::Window, c);
+  p.setColor(QPalette::Button, c);
+  setPalette(p);
 }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QString>
 #include <QWidget>
 
@@ -108,6 +109,8 @@ class ImageControl : public QWidget, public Placement {
   explicit ImageControl(QWidget* parent);
   const QPixmap& Picture() const { return picture_; }
   void SetPicture(const QPixmap& p);
+  // Horizontal screen position of the cursor at the last mouse event.
+  double CursorX() const { return cursorX_; }
 
  signals:
   void mouseDown(int button);
@@ -122,6 +125,7 @@ class ImageControl : public QWidget, public Placement {
 
  private:
   QPixmap picture_;
+  double cursorX_ = 0;
 };
 
 // Single-line value box.
@@ -219,4 +223,21 @@ class LineControl : public QWidget, public Placement {
  private:
   double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
   QColor color_{0, 0, 0};
+};
+
+// Option button; exclusive with the other options of its group.
+class OptionButton : public QRadioButton, public Placement {
+  Q_OBJECT
+ public:
+  explicit OptionButton(QWidget* parent);
+  bool Value() const { return isChecked(); }
+  void SetValue(bool v) { setChecked(v); }
+  bool FontBold() const { return bold_; }
+  void SetFont(double points, bool bold);
+  void SetFontBold(bool bold);
+  void SetBackColor(const QColor& c);
+
+ private:
+  double fontSize_ = 8;
+  bool bold_ = false;
 };

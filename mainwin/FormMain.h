@@ -19,6 +19,20 @@ class MeasureTarget;
 class PictureTarget;
 }  // namespace platform
 
+// Holds a flag set for as long as it lives and puts back its old value, so
+// the flag is cleared again however the scope is left.
+class BusyGuard {
+ public:
+  explicit BusyGuard(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+  ~BusyGuard() { flag_ = old_; }
+  BusyGuard(const BusyGuard&) = delete;
+  BusyGuard& operator=(const BusyGuard&) = delete;
+
+ private:
+  bool& flag_;
+  bool old_;
+};
+
 class FormMain : public QMainWindow {
   Q_OBJECT
 
@@ -87,7 +101,40 @@ class FormMain : public QMainWindow {
   void Text1_KeyDown(int Index, int KeyCode, int Shift);
   void Text1_GotFocus(int Index);
   void Text1_Change(int Index);
+
+  // ---- Case rows, panel layout and the calculation --------------------------
+  // Sets up row ID_item of the current tab: caption, quantity picture, unit
+  // kind and slot key; an input row's box is shown.
+  void ConfigurarItemIO(int ID_item, QString Titulo, int ID_img, int ID_Magnitud,
+                        const QString& Text_TAG);
   void PosicionaIOControls();
+  void LoadImgFORMULAS(const QString& EXT);
+  void ActualizaSlider();
+  // Overhang length typed in the current tab, in the user's length unit: 0
+  // without an overhang row, SinValor when unreadable or negative.
+  double GetXtraLONG_R();
+
+  // One complete calculation of the current tab. Returns true when it
+  // succeeded and every visible input held a value; on failure FlagError is 1.
+  bool Calcular();
+  void LeerDATOS();
+  void EscribirDATOS();
+  void GetMAXMin(int IDT, int id_VAR);
+  void ErrorCalculo();
+  void ErrorLeerDatos();
+
+  // Rows of tab t: inputs are rows 0 .. InputRows(t) - 1, results the rest.
+  int InputRows(int t) const { return 3 * FilasExtra[t] + 6; }
+  // Display units per base unit of the row with control index i.
+  double RowFactor(int i) const;
+  // The Datos slot the box of control index i names, -1 for none.
+  int NamedSlot(int i) const;
+  // Reads the box of control index i in base units. False (value SinValor)
+  // when its text cannot be read; an empty box gives true and SinValor.
+  // FlagError is left as it was.
+  bool ReadBoxValue(int i, double& value);
+  // Graph and Report of tab t on or off, with their pictures.
+  void SetGraphReport(int t, bool enabled);
 
   // Menu commands of the application shell.
   void mnu_Archivo_Salir_Click();
@@ -175,6 +222,7 @@ class FormMain : public QMainWindow {
 
   // ---- Form-level state ---------------------------------------------------
   // True while the program itself rewrites boxes: their change handling waits.
+  // Set it through a BusyGuard.
   bool Ocupado = false;
   // True while a slider thumb is dragged.
   bool Arrastrando = false;

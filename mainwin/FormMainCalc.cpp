@@ -1,0 +1,318 @@
+// The calculation driver: reads the input boxes into Datos, solves the case
+// at x, at the ends and load points, searches the extremes and writes the
+// results back into the rows; and its two error reports.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "engine/Vigas.h"
+#include "mainwin/FormMain.h"
+#include "platform/Messages.h"
+
+using Vigas::Datos;
+using Vigas::FlagError;
+using Vigas::SinValor;
+namespace Slot = Vigas::Slot;
+
+namespace {
+
+bool HasValue(double v) {
+  return std::isfinite(v) && std::fabs(v) != SinValor;
+}
+
+// Text of a value written back into an input box: 15 significant digits, so
+// that what the user typed reads back as the same number ("10.004" stays).
+QString InputText(double v) {
+  std::string s = Vigas::ShortestText(v);
+  if (s.rfind(".", 0) == 0)
+    s.insert(0, "0");
+  else if (s.rfind("-.", 0) == 0)
+    s.insert(1, "0");
+  return QString::fromStdString(Vigas::ReplaceAll(s, ".", Vigas::SepDecimal));
+}
+
+bool IsBlank(const QString& text) {
+  for (QChar c : text)
+    if (c != QLatin1Char(' ')) return false;
+  return true;
+}
+
+// Result slots of the four points: deflection, slope, moment, shear.
+struct PointSlots {
+  int Y, Theta, M, V;
+};
+constexpr PointSlots kPointA{Slot::Ya, Slot::ThetaA, Slot::Ma, Slot::Va};
+constexpr PointSlots kPointB{Slot::Yb, Slot::ThetaB, Slot::Mb, Slot::Vb};
+constexpr PointSlots kPointC{Slot::Yc, Slot::ThetaC, Slot::Mc, Slot::Vc};
+constexpr PointSlots kPointD{Slot::Yd, Slot::ThetaD, Slot::Md, Slot::Vd};
+
+// Solves the case at x and keeps the four values as the point's results; a
+// point the case cannot be solved at gets no values rather than those left
+// over from the previous solve.
+void SolveAtPoint(int code, double x, const PointSlots& p) {
+  Datos[Slot::x] = x;
+  Vigas::CalcularCaso(code, false);
+  const bool ok = FlagError == 0;
+  Datos[p.Y] = ok ? Datos[Slot::Y] : SinValor;
+  Datos[p.Theta] = ok ? Datos[Slot::Theta] : SinValor;
+  Datos[p.M] = ok ? Datos[Slot::M] : SinValor;
+  Datos[p.V] = ok ? Datos[Slot::V] : SinValor;
+}
+
+}  // namespace
+
+bool FormMain::ReadBoxValue(int i, double& value) {
+  value = SinValor;
+  const QString text = Text1[i]->Text();
+  if (IsBlank(text)) return true;
+  const int16_t before = FlagError;
+  FlagError = 0;
+  const double v = Vigas::LeerNumero(text.toStdString()) / RowFactor(i);
+  const bool ok = FlagError == 0 && std::isfinite(v);
+  FlagError = before;
+  if (ok) value = v;
+  return ok;
+}
+
+void FormMain::LblCAL_Click(int Index) {
+  if (Index < 1 || Index > kTabs) return;
+  Vigas::TipoViga = static_cast<int16_t>(Index);
+  Calcular();
+}
+
+bool FormMain::Calcular() {
+  const int t = Vigas::TipoViga;
+  if (t < 1 || t > kTabs || Vigas::CasoCarga[t] == -1) {
+    FlagError = 1;  // no case chosen: nothing to calculate
+    return false;
+  }
+  LeerDATOS();
+  if (FlagError != 0) {
+    ErrorLeerDatos();
+    return false;
+  }
+  const int code = t * 100 + Vigas::CasoCarga[t];
+  const double x = Datos[Slot::x];
+  Vigas::CalcularCaso(code, true);
+  if (FlagError != 0) {
+    ErrorCalculo();
+    return false;
+  }
+  const double xC = Datos[Slot::xC];
+  const double xD = Datos[Slot::xD];
+  SolveAtPoint(code, 0, kPointA);
+  SolveAtPoint(code, Datos[Slot::L], kPointB);
+  if (xC != SinValor) SolveAtPoint(code, xC, kPointC);
+  if (xD != SinValor) SolveAtPoint(code, xD, kPointD);
+
+  const int kQuantities[4][2] = {{Slot::Y, Slot::xYmax},
+                                 {Slot::Theta, Slot::xThetaMax},
+                                 {Slot::M, Slot::xMMax},
+                                 {Slot::V, Slot::xVMax}};
+  for (const auto& q : kQuantities) {
+    const int Q = q[0];
+    const bool supplied =
+        Datos[Q + 1] != SinValor && Datos[Q + 2] != SinValor && Datos[q[1]] != SinValor;
+    if (supplied || Datos[Q] == SinValor) continue;
+    GetMAXMin(code, Q);
+  }
+
+  Datos[Slot::x] = x;
+  Vigas::CalcularCaso(code, true);
+  if (FlagError != 0) {
+    ErrorCalculo();
+    return false;
+  }
+
+  const int base = (t - 1) * kRowsPerTab;
+  bool valid = true;
+  for (int r = 0; r < InputRows(t) && valid; ++r)
+    if (std::fabs(Datos[r]) == SinValor && Text1[base + r]->Visible()) valid = false;
+  SetGraphReport(t, valid);
+  EscribirDATOS();
+  // Formatting the boxes touches the flag; leave it telling the outcome.
+  FlagError = valid ? 0 : 1;
+  return valid;
+}
+
+void FormMain::LeerDATOS() {
+  const int t = Vigas::TipoViga;
+  if (t < 1 || t > kTabs || Vigas::CasoCarga[t] == -1) return;
+  std::fill(std::begin(Datos), std::end(Datos), SinValor);
+  FlagError = 0;
+  const int base = (t - 1) * kRowsPerTab;
+  for (int r = 0; r < InputRows(t); ++r) {
+    const int i = base + r;
+    if (!Text1[i]->Visible() || IsBlank(Text1[i]->Text())) continue;
+    double v = SinValor;
+    if (!ReadBoxValue(i, v)) {
+      FlagError = 1;
+      Datos[r] = SinValor;
+      return;  // later rows are not read
+    }
+    Datos[r] = v;
+    const int j = NamedSlot(i);
+    if (j >= 0) Datos[j] = v;
+  }
+}
+
+void FormMain::EscribirDATOS() {
+  const int t = Vigas::TipoViga;
+  if (t < 1 || t > kTabs || Vigas::CasoCarga[t] == -1) return;
+  const int base = (t - 1) * kRowsPerTab;
+  {
+    BusyGuard busy(Ocupado);
+    for (int r = 0; r < kRowsPerTab; ++r) {
+      const int i = base + r;
+      const int j = NamedSlot(i);
+      if (j >= 0) Datos[r] = Datos[j];
+      const bool input = r < InputRows(t);
+      if (!HasValue(Datos[r])) {
+        if (!input) Text1[i]->SetVisible(false);
+        continue;
+      }
+      const double shown = Datos[r] * RowFactor(i);
+      // Inputs keep the number the user gave; results are rounded to the
+      // chosen significant digits.
+      Text1[i]->SetText(input ? InputText(shown)
+                              : QString::fromStdString(Vigas::FormatoNumero(shown, 0)));
+      Text1[i]->SetVisible(true);
+    }
+  }
+  // While dragging, the panel is re-laid only when a row appears or goes.
+  bool relay = !Arrastrando;
+  for (int r = 0; r < kRowsPerTab && !relay; ++r)
+    relay = Label1[base + r]->Visible() != Text1[base + r]->Visible();
+  if (relay) PosicionaIOControls();
+}
+
+void FormMain::GetMAXMin(int IDT, int id_VAR) {
+  int minSlot = 0, maxSlot = 0, posSlot = 0;
+  switch (id_VAR) {
+    case Slot::Y:
+      minSlot = Slot::Ymin, maxSlot = Slot::Ymax, posSlot = Slot::xYmax;
+      break;
+    case Slot::Theta:
+      minSlot = Slot::ThetaMin, maxSlot = Slot::ThetaMax, posSlot = Slot::xThetaMax;
+      break;
+    case Slot::M:
+      minSlot = Slot::MMin, maxSlot = Slot::Mmax, posSlot = Slot::xMMax;
+      break;
+    case Slot::V:
+      minSlot = Slot::VMin, maxSlot = Slot::Vmax, posSlot = Slot::xVMax;
+      break;
+    default:
+      return;
+  }
+
+  // The span: the beam length plus the overhang, in base units.
+  double overhang = 0;
+  const int t = Vigas::TipoViga;
+  if (t >= 1 && t <= kTabs) {
+    const int base = (t - 1) * kRowsPerTab;
+    for (int r = 0; r < kRowsPerTab; ++r) {
+      if (!Text1[base + r]->Tag.startsWith(QLatin1Char('#'))) continue;
+      const double a = GetXtraLONG_R();
+      if (a == SinValor) return;
+      overhang = a / RowFactor(base + r);
+      break;
+    }
+  }
+  const double Ltot = Datos[Slot::L] + overhang;
+  if (!(Ltot > 0) || !std::isfinite(Ltot)) return;
+
+  const double xB = Datos[Slot::L], xC = Datos[Slot::xC], xD = Datos[Slot::xD];
+  double mn = 1e300, mx = -1e300, xmin = 0, xmax = 0;
+  auto solve = [&](double x, double& v) {
+    Datos[Slot::x] = x;
+    Vigas::CalcularCaso(IDT, false);
+    v = Datos[id_VAR];
+    return FlagError == 0 && v != SinValor;
+  };
+  auto take = [&](double x, double v) {
+    if (v < mn) mn = v, xmin = x;
+    if (v > mx) mx = v, xmax = x;
+  };
+
+  // Coarse scan over 101 points counted by index, so the end is always met.
+  constexpr int kCoarse = 100;
+  const double step = Ltot / kCoarse;
+  for (int i = 0; i <= kCoarse; ++i) {
+    const double x = i == kCoarse ? Ltot : i * step;
+    double v = 0;
+    if (!solve(x, v)) return;
+    take(x, v);
+  }
+  // Support B and the load points, whose values are shown beside the extremes.
+  for (double x : {xB, xC, xD}) {
+    double v = 0;
+    if (x != SinValor && x >= 0 && x <= Ltot && solve(x, v)) take(x, v);
+  }
+
+  // Refinement within one coarse step either side, 1/10000 of the span apart.
+  auto refine = [&](double centre, bool lowest) {
+    const double a = std::max(0.0, centre - Ltot / kCoarse);
+    const double b = std::min(Ltot, centre + Ltot / kCoarse);
+    if (a == b) return;
+    const double h = Ltot / 10000;
+    const int n = std::min(1000, static_cast<int>(std::ceil((b - a) / h - 1e-9)));
+    for (int i = 0; i <= n; ++i) {
+      const double x = i == n ? b : std::min(a + i * h, b);
+      double v = 0;
+      if (!solve(x, v)) continue;
+      if (lowest && v < mn) mn = v, xmin = x;
+      if (!lowest && v > mx) mx = v, xmax = x;
+    }
+  };
+  refine(xmin, true);
+  refine(xmax, false);
+
+  if (std::fabs(mx) < std::fabs(mn)) {
+    Vigas::Intercambiar(mn, mx);
+    Vigas::Intercambiar(xmin, xmax);
+  }
+  Datos[minSlot] = mn;
+  Datos[maxSlot] = mx;
+  Datos[posSlot] = xmax;
+}
+
+namespace {
+// Clears the result rows of tab t in Datos: their own slots and the slots
+// they name, so a failed calculation shows nothing left from before.
+void BlankResultSlots(FormMain& f, int t) {
+  const int base = (t - 1) * FormMain::kRowsPerTab;
+  for (int r = f.InputRows(t); r < FormMain::kRowsPerTab; ++r) {
+    Datos[r] = SinValor;
+    const int j = f.NamedSlot(base + r);
+    bool input = false;
+    for (int k = 0; k < f.InputRows(t); ++k) input = input || f.NamedSlot(base + k) == j;
+    if (j >= 0 && !input) Datos[j] = SinValor;
+  }
+}
+}  // namespace
+
+void FormMain::ErrorCalculo() {
+  const int t = Vigas::TipoViga;
+  if (t < 1 || t > kTabs) return;
+  BlankResultSlots(*this, t);
+  EscribirDATOS();
+  SetGraphReport(t, false);
+  if (!Arrastrando)
+    platform::MsgBox(GetL_win(QStringLiteral("InvalidInputValues")),
+                     GetL_win(QStringLiteral("Error")), platform::MsgIcon::Exclamation,
+                     platform::MsgButtons::Ok);
+  FlagError = 1;
+}
+
+void FormMain::ErrorLeerDatos() {
+  const int t = Vigas::TipoViga;
+  if (t < 1 || t > kTabs) return;
+  SetGraphReport(t, false);
+  if (!Arrastrando)
+    platform::MsgBox(GetL_win(QStringLiteral("InvalidInputValuesRead")),
+                     GetL_win(QStringLiteral("Error")), platform::MsgIcon::Exclamation,
+                     platform::MsgButtons::Ok);
+  BlankResultSlots(*this, t);
+  EscribirDATOS();
+  FlagError = 1;
+}

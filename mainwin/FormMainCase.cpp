@@ -1,0 +1,102 @@
+// Choosing a support-type tab and a load case, setting up the case's rows,
+// and the Clear action.
+#include <QColor>
+
+#include "engine/Vigas.h"
+#include "mainwin/CaseRows.h"
+#include "mainwin/FormMain.h"
+
+namespace {
+const QColor kTabCurrent(64, 64, 128);
+const QColor kTabOther(96, 96, 96);
+const QColor kTabPressed(40, 40, 40);
+}  // namespace
+
+void FormMain::SetGraphReport(int t, bool enabled) {
+  if (t < 1 || t > kTabs) return;
+  const QPixmap& face = ImgWARE[enabled ? 1 : 0]->Picture();
+  ImgGRA[t]->SetPicture(face);
+  LblGRA[t]->SetEnabled(enabled);
+  ImgINF[t]->SetPicture(face);
+  LblINF[t]->SetEnabled(enabled);
+}
+
+void FormMain::LblMENU_Click(int Index) {
+  if (Index < 1 || Index > kTabs) return;
+  Vigas::TipoViga = static_cast<int16_t>(Index);
+  SetGraphReport(Index, false);
+  SetTabLook(Index);
+  Vigas::CasoCarga[Index] = static_cast<int16_t>(List1[Index]->ListIndex());
+  if (Vigas::CasoCarga[Index] == -1) LblMainTIT[Index]->SetCaption(LblMENU[Index]->Caption());
+  PosicionaIOControls();
+}
+
+void FormMain::LblMENU_MouseDown(int Index, int) {
+  if (Index < 1 || Index > kTabs) return;
+  ImgMENU[Index]->Move(XposMENU[Index] + 1, YposMENU[Index] + 1);
+  LblMENU[Index]->Move(XposMENU[Index] + 1, YposMENU[Index] + 5);
+  if (Index != Vigas::TipoViga) LblMENU[Index]->SetForeColor(kTabPressed);
+}
+
+void FormMain::LblMENU_MouseUp(int Index, int) {
+  if (Index < 1 || Index > kTabs) return;
+  ImgMENU[Index]->Move(XposMENU[Index], YposMENU[Index]);
+  LblMENU[Index]->Move(XposMENU[Index], YposMENU[Index] + 4);
+  LblMENU[Index]->SetForeColor(Index == Vigas::TipoViga ? kTabCurrent : kTabOther);
+}
+
+void FormMain::ConfigurarItemIO(int ID_item, QString Titulo, int ID_img, int ID_Magnitud,
+                                const QString& Text_TAG) {
+  const int t = Vigas::TipoViga;
+  if (t < 1 || t > kTabs || ID_item < 0 || ID_item >= kRowsPerTab) return;
+  const int i = (t - 1) * kRowsPerTab + ID_item;
+  if (!Titulo.startsWith(QLatin1Char(' '))) Titulo.prepend(QLatin1Char(' '));
+  Label1[i]->Tag = Titulo;
+  if (ID_img >= 0 && ID_img < kQuantityPictures) Img1[i]->SetPicture(ImgBOX[ID_img]->Picture());
+  Img1[i]->Tag = QString::number(ID_Magnitud);
+  Text1[i]->Tag = Text_TAG;
+  // Result boxes appear when the calculation gives them a value.
+  if (ID_item < InputRows(t)) Text1[i]->SetVisible(true);
+}
+
+void FormMain::List1_Click(int Index) {
+  const int t = Vigas::TipoViga;
+  // Only the list of the current tab chooses its case.
+  if (t == 0 || Index != t || List1[Index]->ListIndex() == -1) return;
+  Vigas::CasoCarga[t] = static_cast<int16_t>(List1[Index]->ListIndex());
+  const int base = (t - 1) * kRowsPerTab;
+  const int code = t * 100 + Vigas::CasoCarga[t];
+  FilasExtra[t] = case_rows::ExtraRows(code);
+  SetGraphReport(t, false);
+  for (int r = 0; r < kRowsPerTab; ++r) Text1[base + r]->SetLocked(false);
+  LblDEL_Click(t);
+  PicIO[t]->SetVisible(true);
+  LblMainTIT[t]->SetCaption(LblMENU[t]->Caption() + QStringLiteral(" - ") + List1[Index]->Text());
+  LoadImgFORMULAS(QStringLiteral(".gif"));
+
+  for (int r = 0; r < kRowsPerTab; ++r) {
+    Text1[base + r]->SetVisible(false);
+    Text1[base + r]->Tag.clear();
+    Label1[base + r]->Tag.clear();
+    Img1[base + r]->Tag.clear();
+    if (r >= InputRows(t)) Text1[base + r]->SetLocked(true);
+  }
+  for (const case_rows::RowSetting& s : case_rows::RowsOfCase(code))
+    ConfigurarItemIO(s.row, QString::fromUtf8(s.caption), s.picture, s.kind,
+                     QString::fromUtf8(s.tag));
+  PosicionaIOControls();
+}
+
+void FormMain::LblDEL_Click(int Index) {
+  if (Index < 1 || Index > kTabs) return;
+  Vigas::TipoViga = static_cast<int16_t>(Index);
+  const int base = (Index - 1) * kRowsPerTab;
+  {
+    BusyGuard busy(Ocupado);
+    for (int r = 0; r < kRowsPerTab; ++r) Text1[base + r]->SetText(QString());
+    for (int r = InputRows(Index); r < kRowsPerTab; ++r) Text1[base + r]->SetVisible(false);
+    SetGraphReport(Index, false);
+    PosicionaIOControls();
+    if (Text1[base]->Visible()) Text1[base]->setFocus();
+  }
+}

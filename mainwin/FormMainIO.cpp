@@ -1,0 +1,141 @@
+// Number boxes (key filter, Enter, focus, edits), the position slider, the
+// pressed look of the action buttons, and opening the units dialog.
+#include <QTimer>
+#include <cmath>
+
+#include "engine/Vigas.h"
+#include "mainwin/FormMain.h"
+#include "mainwin/FormVigasEditUnits.h"
+
+void FormMain::Text1_KeyPress(int, int& KeyAscii) {
+  const int k = KeyAscii;
+  const bool digit = k >= '0' && k <= '9';
+  const bool sign =
+      k == '.' || k == ',' || k == 'e' || k == 'E' || k == '+' || k == '-' || k == '/' || k == '%';
+  const bool editing = k == 8 || k == 3 || k == 22 || k == 24;  // Backspace, Ctrl+C/V/X
+  if (!digit && !sign && !editing) KeyAscii = 0;
+}
+
+void FormMain::Text1_KeyDown(int Index, int KeyCode, int) {
+  if (KeyCode != 13 || Index + 1 >= kRows) return;
+  TextBox* next = Text1[Index + 1];
+  if (next->Visible() && next->isVisible() && next->isEnabled()) next->setFocus();
+}
+
+void FormMain::Text1_GotFocus(int Index) {
+  TextBox* box = Text1[Index];
+  box->selectAll();
+  // A click that gave the focus places the cursor after this; select again
+  // once it is done, so typing replaces the text.
+  QTimer::singleShot(0, box, [box] {
+    if (box->hasFocus()) box->selectAll();
+  });
+}
+
+void FormMain::Text1_Change(int Index) {
+  const int t = Vigas::TipoViga;
+  if (Ocupado || t < 1 || t > kTabs) return;
+  const int base = (t - 1) * kRowsPerTab;
+  {
+    BusyGuard busy(Ocupado);
+    for (int r = InputRows(t); r < kRowsPerTab; ++r) Text1[base + r]->SetText(QString());
+  }
+  if (LblGRA[t]->Enabled()) SetGraphReport(t, false);
+  const QString& tag = Text1[Index]->Tag;
+  if (tag == QLatin1String("X") || Index == base + 1 || tag.startsWith(QLatin1Char('#')))
+    ActualizaSlider();
+}
+
+// ---- Position slider ---------------------------------------------------------
+
+void FormMain::ImgSLD_MouseDown(int Index, int) {
+  if (Index < 1 || Index > kTabs) return;
+  Arrastrando = true;
+  DesfaseSLD =
+      static_cast<int32_t>(std::nearbyint(ImgSLD[Index]->CursorX() - ImgSLD[Index]->Left()));
+}
+
+void FormMain::ImgSLD_MouseMove(int Index) {
+  if (!Arrastrando || Index < 1 || Index > kTabs) return;
+  const int t = Vigas::TipoViga;
+  if (t < 1 || t > kTabs) return;
+  ImageControl* thumb = ImgSLD[Index];
+  double left = static_cast<float>(thumb->CursorX() - DesfaseSLD);
+  const double W = thumb->Width();
+  const double X1 = LinSLD[Index]->X1();
+  const double X2 = LinSLD[Index]->X2();
+  if (left + W / 2 < X1) left = X1 - W / 2;
+  if (left + W / 2 > X2) left = X2 - W / 2;
+  thumb->SetLeft(left);
+  if (X2 == X1) return;
+  const double p = (left - X1 + W / 2) / (X2 - X1) * 100;
+
+  const double L = Vigas::LeerNumero(Text1[(t - 1) * kRowsPerTab + 1]->Text().toStdString());
+  const double a = GetXtraLONG_R();
+  if (std::fabs(L) == Vigas::SinValor || std::fabs(a) == Vigas::SinValor) return;
+  double v = (a + L) * p / 100;
+  if (v < 0) v = 0;
+  if (a + L < v) v = a + L;
+
+  bool ok = false;
+  const int xi = thumb->Tag.toInt(&ok);
+  if (!ok || xi < 0 || xi >= kRows) return;
+  if (Vigas::LeerNumero(Text1[xi]->Text().toStdString()) == v) return;
+  // Not under the busy flag: the edit empties the results and moves the thumb
+  // before the case is calculated again.
+  Text1[xi]->SetText(QString::fromStdString(Vigas::FormatoNumero(v, 5)));
+  Calcular();
+}
+
+void FormMain::ImgSLD_MouseUp(int, int) {
+  Arrastrando = false;
+}
+
+// ---- Pressed look of the buttons ---------------------------------------------
+
+namespace {
+void Press(ImageControl* img, Label* lbl, int x, int y) {
+  img->Move(x + 1, y + 1);
+  lbl->Move(x + 1, y + 7);
+}
+void Release(ImageControl* img, Label* lbl, int x, int y) {
+  img->Move(x, y);
+  lbl->Move(x, y + 6);
+}
+}  // namespace
+
+void FormMain::LblCAL_MouseDown(int Index, int) {
+  if (Index >= 1 && Index <= kTabs)
+    Press(ImgCAL[Index], LblCAL[Index], XposCAL[Index], YposCAL[Index]);
+}
+void FormMain::LblCAL_MouseUp(int Index, int) {
+  if (Index >= 1 && Index <= kTabs)
+    Release(ImgCAL[Index], LblCAL[Index], XposCAL[Index], YposCAL[Index]);
+}
+void FormMain::LblDEL_MouseDown(int Index, int) {
+  if (Index >= 1 && Index <= kTabs)
+    Press(ImgDEL[Index], LblDEL[Index], XposDEL[Index], YposDEL[Index]);
+}
+void FormMain::LblDEL_MouseUp(int Index, int) {
+  if (Index >= 1 && Index <= kTabs)
+    Release(ImgDEL[Index], LblDEL[Index], XposDEL[Index], YposDEL[Index]);
+}
+void FormMain::LblGRA_MouseDown(int Index, int) {
+  if (Index >= 1 && Index <= kTabs)
+    Press(ImgGRA[Index], LblGRA[Index], XposGRA[Index], YposGRA[Index]);
+}
+void FormMain::LblGRA_MouseUp(int Index, int) {
+  if (Index >= 1 && Index <= kTabs)
+    Release(ImgGRA[Index], LblGRA[Index], XposGRA[Index], YposGRA[Index]);
+}
+
+// ---- Units dialog ------------------------------------------------------------
+
+void FormMain::mnu_Config_Unidades_Click() {
+  FormVigasEditUnits dialog(*this);
+  dialog.exec();
+}
+
+void FormMain::Label1_DblClick(int) {
+  mnu_Config_Unidades_Click();
+}

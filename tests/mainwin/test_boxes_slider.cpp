@@ -1,0 +1,227 @@
+// Value boxes (key filter, Enter, focus, edits), the position slider dragged
+// with the mouse, and the pressed look of the buttons.
+#include <QApplication>
+#include <QClipboard>
+
+#include "CalcTestSupport.h"
+
+using mainwin_test::CalcTest;
+using mainwin_test::Key;
+using mainwin_test::SendMouse;
+using mainwin_test::TypeText;
+namespace Slot = Vigas::Slot;
+
+namespace {
+
+class BoxesSliderTest : public CalcTest {
+ protected:
+  void SetUpBeam(int code, const std::map<QString, QString>& values) {
+    ChooseCase(code);
+    FillInputs(values);
+    Calculate();
+  }
+  // Where the thumb's centre stands on its track, 0 .. 1.
+  double ThumbFraction() {
+    const int t = Tab();
+    const double W = F().ImgSLD[t]->Width();
+    return (F().ImgSLD[t]->Left() + W / 2 - F().LinSLD[t]->X1()) /
+           (F().LinSLD[t]->X2() - F().LinSLD[t]->X1());
+  }
+  bool CaptionsFollowBoxes() {
+    for (int r = 0; r < 15; ++r)
+      if (F().Label1[Index(r)]->Visible() != Shown(r)) return false;
+    return true;
+  }
+};
+
+TEST_F(BoxesSliderTest, KeysThatMakeNoNumberAreRefused) {
+  ChooseCase(100);
+  TextBox* b = Box(0);
+  TypeText(b, "1a2 e,E+-/%x");
+  Key(b, Qt::Key_Return, "\r");
+  EXPECT_EQ(b->Text(), "12e,E+-/%");
+  Key(b, Qt::Key_Backspace, QString(QChar(8)));
+  EXPECT_EQ(b->Text(), "12e,E+-/");
+  Key(b, Qt::Key_A, QString(QChar(1)), Qt::ControlModifier);  // Ctrl+A is refused too
+  EXPECT_TRUE(b->selectedText().isEmpty());
+
+  // Cut, copy and paste pass.
+  b->selectAll();
+  Key(b, Qt::Key_X, QString(QChar(24)), Qt::ControlModifier);
+  EXPECT_EQ(b->Text(), "");
+  EXPECT_EQ(QApplication::clipboard()->text(), "12e,E+-/");
+  Key(b, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+  EXPECT_EQ(b->Text(), "12e,E+-/");
+  b->setSelection(0, 2);
+  Key(b, Qt::Key_C, QString(QChar(3)), Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "12");
+  b->setCursorPosition(0);
+  Key(b, Qt::Key_Delete, QString(QChar(127)));  // the Delete key edits as usual
+  EXPECT_EQ(b->Text(), "2e,E+-/");
+}
+
+TEST_F(BoxesSliderTest, EnterMovesOnAndEnteringABoxSelectsItsText) {
+  ChooseCase(100);
+  F().activateWindow();
+  QApplication::setActiveWindow(&F());
+  QCoreApplication::processEvents();
+  if (!F().isActiveWindow()) GTEST_SKIP() << "the window cannot take the focus here";
+
+  Enter(1, "12.5");
+  Box(0)->setFocus();
+  Key(Box(0), Qt::Key_Return, "\r");
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Box(1)->hasFocus());
+  EXPECT_EQ(Box(1)->selectedText(), "12.5");  // typing replaces it
+  TypeText(Box(1), "3");
+  EXPECT_EQ(Text(1), "3");
+  // Row 3 is empty in this case: Enter in row 2 stays there.
+  Box(2)->setFocus();
+  Key(Box(2), Qt::Key_Return, "\r");
+  EXPECT_TRUE(Box(2)->hasFocus());
+  EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(BoxesSliderTest, AnEditEmptiesTheResultsAndMovesTheThumbForPositionAndLength) {
+  SetUpBeam(100, {{"EI", "1"}, {"L", "4"}, {"W0", "1"}, {"X", "1"}});
+  ASSERT_TRUE(GraphAndReportOn());
+  EXPECT_DOUBLE_EQ(ThumbFraction(), 0.25);
+  double kept[Vigas::kNumSlots];
+  std::copy(std::begin(Vigas::Datos), std::end(Vigas::Datos), kept);
+
+  Enter(0, "2");
+  EXPECT_FALSE(GraphAndReportOn());
+  EXPECT_EQ(F().ImgINF[1]->Picture().toImage(), F().ImgWARE[0]->Picture().toImage());
+  for (int r = 6; r < 15; ++r) {
+    EXPECT_EQ(Text(r), "") << r;
+    EXPECT_EQ(Shown(r), r != 11) << r;  // emptied, still in place
+  }
+  EXPECT_EQ(std::memcmp(kept, Vigas::Datos, sizeof kept), 0);
+  EXPECT_DOUBLE_EQ(ThumbFraction(), 0.25);
+
+  Enter(5, "3");
+  EXPECT_DOUBLE_EQ(ThumbFraction(), 0.75);
+  Enter(1, "6");
+  EXPECT_DOUBLE_EQ(ThumbFraction(), 0.5);
+  // Beyond the beam: the thumb's left edge goes to the middle.
+  Enter(5, "7");
+  EXPECT_DOUBLE_EQ(F().ImgSLD[1]->Left(), (F().LinSLD[1]->X1() + F().LinSLD[1]->X2()) / 2);
+
+  // The overhang length counts on the scale.
+  SetUpBeam(500, {{"EI", "1"}, {"L", "3"}, {"W0", "1"}, {"#a", "1"}, {"X", "2"}});
+  EXPECT_DOUBLE_EQ(ThumbFraction(), 0.5);
+  Enter(3, "5");
+  EXPECT_DOUBLE_EQ(ThumbFraction(), 0.25);
+  EXPECT_DOUBLE_EQ(F().GetXtraLONG_R(), 5);
+  Enter(3, "-1");
+  EXPECT_EQ(F().GetXtraLONG_R(), Vigas::SinValor);
+}
+
+TEST_F(BoxesSliderTest, DraggingTheThumbRecalculatesWithoutMessages) {
+  SetUpBeam(100, {{"EI", "1"}, {"L", "4"}, {"W0", "1"}, {"X", "1"}});
+  const int t = 1;
+  const double track = F().LinSLD[t]->X2() - F().LinSLD[t]->X1();
+  QStringList moments;
+  ImageControl* thumb = F().ImgSLD[t];
+  const QPointF start = thumb->mapToGlobal(mainwin_test::Centre(thumb));
+  mainwin_test::SendMouseAt(thumb, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_TRUE(F().Arrastrando);
+  for (int step = 1; step <= 4; ++step) {
+    mainwin_test::SendMouseAt(thumb, QEvent::MouseMove, start + QPointF(track * 0.1 * step, 0),
+                              Qt::NoButton, Qt::LeftButton);
+    // x follows the thumb with five significant digits and the case is solved.
+    const double v = 4 * ThumbFraction();
+    EXPECT_EQ(Text(5).toStdString(), Vigas::FormatoNumero(v, 5));
+    EXPECT_TRUE(GraphAndReportOn());
+    moments << Text(RowOf("M"));
+  }
+  mainwin_test::SendMouseAt(thumb, QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);
+  EXPECT_FALSE(F().Arrastrando);
+  EXPECT_EQ(moments.removeDuplicates(), 0);  // the results followed every step
+
+  // Past the right end: the thumb's centre stops at the end, x is L.
+  DragThumb(2 * track, 3);
+  EXPECT_DOUBLE_EQ(ThumbFraction(), 1);
+  EXPECT_EQ(Text(5), "4");
+  EXPECT_EQ(Vigas::Datos[Slot::x], 4);
+  EXPECT_EQ(Text(RowOf("M")), "0");
+  // Past the left end: 0.
+  DragThumb(-2 * track, 2);
+  EXPECT_EQ(Text(5), "0");
+  EXPECT_TRUE(messages_.messages.empty());
+
+  // With an overhang the end of the track is L + a.
+  SetUpBeam(501, {{"EI", "1"}, {"L", "3"}, {"W0", "1"}, {"#a", "1.5"}, {"X", "1"}});
+  DragThumb(2 * track, 2);
+  EXPECT_EQ(Text(5), "4.5");
+  EXPECT_TRUE(GraphAndReportOn());
+  EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(BoxesSliderTest, ADragOverBadInputsShowsNoMessageAndNoResults) {
+  SetUpBeam(100, {{"EI", "1"}, {"L", "4"}, {"W0", "1"}, {"X", "1"}});
+  const double track = F().LinSLD[1]->X2() - F().LinSLD[1]->X1();
+  Enter(2, "1/0");
+  DragThumb(track * 0.3, 3);
+  EXPECT_TRUE(messages_.messages.empty());
+  EXPECT_FALSE(GraphAndReportOn());
+  EXPECT_EQ(Vigas::FlagError, 1);
+  for (int r = 6; r < 15; ++r) EXPECT_FALSE(Shown(r)) << r;
+  EXPECT_TRUE(CaptionsFollowBoxes());
+  EXPECT_NE(Text(5), "1");  // x itself still follows
+
+  // A missing load: the case refuses it, again silently.
+  Enter(2, "");
+  DragThumb(-track * 0.1, 2);
+  EXPECT_TRUE(messages_.messages.empty());
+  EXPECT_TRUE(CaptionsFollowBoxes());
+
+  // Good data again: the rows come back with their captions.
+  Enter(2, "2");
+  DragThumb(-track * 0.1, 1);
+  EXPECT_TRUE(GraphAndReportOn());
+  EXPECT_TRUE(Shown(RowOf("Mmax")));
+  EXPECT_TRUE(CaptionsFollowBoxes());
+
+  // Without a length the thumb moves but nothing is written or solved.
+  Enter(1, "");
+  const QString x = Text(5);
+  const double left = F().ImgSLD[1]->Left();
+  DragThumb(track * 0.2, 1);
+  EXPECT_NE(F().ImgSLD[1]->Left(), left);
+  EXPECT_EQ(Text(5), x);
+  EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(BoxesSliderTest, ButtonsLookPressedWhileHeldExceptReportAndDisabledOnes) {
+  SetUpBeam(100, {{"EI", "1"}, {"L", "4"}, {"W0", "1"}, {"X", "1"}});
+  FormMain& f = F();
+  struct Button {
+    ImageControl* img;
+    Label* lbl;
+    int x, y;
+  };
+  for (Button b : {Button{f.ImgCAL[1], f.LblCAL[1], f.XposCAL[1], f.YposCAL[1]},
+                   Button{f.ImgDEL[1], f.LblDEL[1], f.XposDEL[1], f.YposDEL[1]},
+                   Button{f.ImgGRA[1], f.LblGRA[1], f.XposGRA[1], f.YposGRA[1]}}) {
+    EXPECT_EQ(b.img->Left(), b.x);
+    SendMouse(b.lbl, QEvent::MouseButtonPress, {3, 3}, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(b.img->Left(), b.x + 1);
+    EXPECT_EQ(b.img->Top(), b.y + 1);
+    EXPECT_EQ(b.lbl->Left(), b.x + 1);
+    EXPECT_EQ(b.lbl->Top(), b.y + 7);
+    SendMouse(b.lbl, QEvent::MouseButtonRelease, {3, 3}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(b.img->Top(), b.y);
+    EXPECT_EQ(b.lbl->Top(), b.y + 6);
+  }
+  SendMouse(f.LblINF[1], QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_EQ(f.ImgINF[1]->Left(), f.XposINF[1]);
+  SendMouse(f.LblINF[1], QEvent::MouseButtonRelease, {500, 3}, Qt::LeftButton, Qt::NoButton);
+
+  Enter(0, "3");  // Graph is off now
+  SendMouse(f.LblGRA[1], QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_EQ(f.ImgGRA[1]->Left(), f.XposGRA[1]);
+  SendMouse(f.LblGRA[1], QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton, Qt::NoButton);
+}
+
+}  // namespace
