@@ -89,6 +89,13 @@ inline void Click(QWidget* w, Qt::MouseButton b = Qt::LeftButton) {
   SendMouse(w, QEvent::MouseButtonRelease, Centre(w), b, Qt::NoButton);
 }
 
+// A click near the left edge, where an option button has its round mark.
+inline void ClickOption(QWidget* w) {
+  const QPointF mark(7, w->height() / 2.0);
+  SendMouse(w, QEvent::MouseButtonPress, mark, Qt::LeftButton, Qt::LeftButton);
+  SendMouse(w, QEvent::MouseButtonRelease, mark, Qt::LeftButton, Qt::NoButton);
+}
+
 inline void DoubleClick(QWidget* w) {
   Click(w);
   SendMouse(w, QEvent::MouseButtonDblClick, Centre(w), Qt::LeftButton, Qt::LeftButton);
