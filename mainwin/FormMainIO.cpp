@@ -6,6 +6,7 @@
 #include "engine/Vigas.h"
 #include "mainwin/FormMain.h"
 #include "mainwin/FormVigasEditUnits.h"
+#include "platform/Modal.h"
 
 void FormMain::Text1_KeyPress(int, int& KeyAscii) {
   const int k = KeyAscii;
@@ -133,7 +134,7 @@ void FormMain::LblGRA_MouseUp(int Index, int) {
 
 void FormMain::mnu_Config_Unidades_Click() {
   FormVigasEditUnits dialog(*this);
-  dialog.exec();
+  platform::ShowModal(dialog);
 }
 
 void FormMain::Label1_DblClick(int) {

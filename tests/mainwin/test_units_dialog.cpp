@@ -2,12 +2,12 @@
 // Apply, Cancel, Enter and Esc do to the boxes of every tab and to the
 // stored choice.
 #include <QApplication>
-#include <QTimer>
 #include <cstring>
 #include <functional>
 
 #include "CalcTestSupport.h"
 #include "mainwin/FormVigasEditUnits.h"
+#include "platform/Modal.h"
 #include "platform/Settings.h"
 
 using mainwin_test::CalcTest;
@@ -26,17 +26,15 @@ class UnitsDialogTest : public CalcTest {
   void WithDialog(const std::function<void()>& open,
                   const std::function<void(FormVigasEditUnits&)>& drive) {
     bool found = false;
-    QTimer::singleShot(0, [&] {
-      for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* d = qobject_cast<FormVigasEditUnits*>(w);
-        if (d == nullptr || !d->isVisible()) continue;
-        found = true;
-        EXPECT_TRUE(d->isModal());
-        drive(*d);
-        if (d->isVisible()) d->reject();
-      }
+    platform::ModalRunner old = platform::SetModalRunner([&](QDialog& dialog) {
+      auto* d = qobject_cast<FormVigasEditUnits*>(&dialog);
+      ASSERT_NE(d, nullptr);
+      found = true;
+      EXPECT_TRUE(d->isModal());
+      drive(*d);
     });
     open();
+    platform::SetModalRunner(old);
     EXPECT_TRUE(found);
   }
   void FromMenu(const std::function<void(FormVigasEditUnits&)>& drive) {
