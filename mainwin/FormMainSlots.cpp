@@ -4,7 +4,6 @@
 #include "mainwin/FormMain.h"
 
 // ---- Graph and report -------------------------------------------------------
-void FormMain::LblGRA_Click(int) {}
 void FormMain::LblINF_Click(int) {}
 
 // ---- Application shell: menus, activation, unload -------------------------

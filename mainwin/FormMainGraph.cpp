@@ -1,0 +1,56 @@
+// The Graph command: recalculate the tab's case, let the user choose a graph
+// type, then show the graph window. Also tells the graphs where the case
+// titles and the measuring picture are.
+#include <algorithm>
+#include <iterator>
+
+#include "engine/Vigas.h"
+#include "graphs/FormEditGRAF.h"
+#include "graphs/FormGraficaVIGAS.h"
+#include "mainwin/FormMain.h"
+#include "mainwin/MainState.h"
+#include "platform/Modal.h"
+
+namespace {
+[[maybe_unused]] const bool kGraphLinks = [] {
+  SetCaseTitleSource([](int tab) -> QString {
+    FormMain* f = FormMain::Instance();
+    if (!f || tab < 1 || tab > FormMain::kTabs || !f->LblMainTIT[tab]) return QString();
+    return f->LblMainTIT[tab]->Caption();
+  });
+  SetMeasuringPictureSource([]() -> platform::DrawTarget* {
+    FormMain* f = FormMain::Instance();
+    return f ? f->Pictest.get() : nullptr;
+  });
+  return true;
+}();
+}  // namespace
+
+void FormMain::LblGRA_Click(int Index) {
+  using namespace Vigas;
+  if (TipoViga == 0) return;
+  LblCAL_Click(Index);
+
+  // Drawing samples the case along the beam and leaves the last sample in
+  // the data; what the calculation left is put back when the graph closes,
+  // so a report made afterwards states the user's own x.
+  double kept[kNumSlots];
+  std::copy(std::begin(Datos), std::end(Datos), kept);
+  const int16_t keptFlag = FlagError;
+
+  const int t = TipoViga >= 1 && TipoViga <= kTabs ? TipoViga : 0;
+  CodigoCaso = QString::number(100 * TipoViga + CasoCarga[t]);
+  TipoGrafica = 0;
+  EditGrafAceptado = false;
+  {
+    FormEditGRAF chooser;
+    platform::ShowModal(chooser);
+  }
+  if (EditGrafAceptado) {
+    FormGraficaVIGAS window;
+    platform::ShowModal(window);
+  }
+
+  std::copy(std::begin(kept), std::end(kept), Datos);
+  FlagError = keptFlag;
+}
