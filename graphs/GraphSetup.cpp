@@ -4,16 +4,9 @@
 #include "engine/Vigas.h"
 #include "graphs/Graficas.h"
 #include "platform/Messages.h"
+#include "platform/TextFile.h"
 
 namespace {
-
-QString TrimBlanks(const QString& s) {
-  int first = 0;
-  int last = s.size();
-  while (first < last && s[first] == QLatin1Char(' ')) ++first;
-  while (last > first && s[last - 1] == QLatin1Char(' ')) --last;
-  return s.mid(first, last - first);
-}
 
 QString UnitMarkup(int kind) {
   return QString::fromStdString(Vigas::UnidadSelHTFC[kind]);
@@ -75,8 +68,8 @@ void PrepararGrafica() {
   const QString caption = TituloPestana(TipoViga);
   const int dash = caption.indexOf(QLatin1Char('-'));
   if (dash >= 0) {
-    TituloCaso2 = TrimBlanks(caption.mid(dash + 1));
-    TituloCaso1 = TrimBlanks(caption.left(dash));
+    TituloCaso2 = platform::TrimSpaces(caption.mid(dash + 1));
+    TituloCaso1 = platform::TrimSpaces(caption.left(dash));
   } else {
     TituloCaso1 = caption;
     TituloCaso2.clear();

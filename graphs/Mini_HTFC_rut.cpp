@@ -6,6 +6,7 @@
 #include "engine/DataVector.h"
 #include "platform/DrawTarget.h"
 #include "platform/Fonts.h"
+#include "platform/TextFile.h"
 
 namespace Mini_HTFC_rut {
 
@@ -29,12 +30,7 @@ int CharLen(const QString& text, int i) {
   return 1;
 }
 
-QString TrimSpaces(const QString& s) {
-  int first = 0, last = static_cast<int>(s.size()) - 1;
-  while (first <= last && s[first] == u' ') ++first;
-  while (last >= first && s[last] == u' ') --last;
-  return s.mid(first, last - first + 1);
-}
+using platform::TrimSpaces;
 
 std::string TrimSpaces(const std::string& s) {
   const size_t first = s.find_first_not_of(' ');

@@ -11,17 +11,9 @@
 #include "platform/DrawTarget.h"
 #include "platform/Fonts.h"
 #include "platform/Settings.h"
+#include "platform/TextFile.h"
 
 namespace {
-// Leading and trailing spaces only, as the settings were written.
-QString TrimBlanks(const QString& s) {
-  int first = 0;
-  int last = s.size();
-  while (first < last && s[first] == QLatin1Char(' ')) ++first;
-  while (last > first && s[last - 1] == QLatin1Char(' ')) --last;
-  return s.mid(first, last - first);
-}
-
 // Button captions of tabs 1..5 differ in size.
 constexpr double kButtonCaptionSize[6] = {0, 12, 11, 11, 10, 12};
 }  // namespace
@@ -185,8 +177,8 @@ void FormMain::ReadStartupSettings() {
   mnu_help_upd_set_1->setChecked(false);
   mnu_help_upd_set_7->setChecked(false);
   mnu_help_upd_set_30->setChecked(false);
-  const QString period = TrimBlanks(GetSetting(kAppName, QStringLiteral("CheckUPDATE"),
-                                               QStringLiteral("PERIOD"), QStringLiteral("7")));
+  const QString period = platform::TrimSpaces(GetSetting(
+      kAppName, QStringLiteral("CheckUPDATE"), QStringLiteral("PERIOD"), QStringLiteral("7")));
   if (period == QLatin1String("1"))
     mnu_help_upd_set_1->setChecked(true);
   else if (period == QLatin1String("30"))

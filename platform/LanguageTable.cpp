@@ -13,14 +13,6 @@ QString& ResourceFolderOverride() {
   return folder;
 }
 
-// Spaces only: a leading tab keeps a line from being an entry.
-QString TrimSpaces(const QString& s) {
-  int first = 0;
-  int last = s.size();
-  while (first < last && s[first] == QLatin1Char(' ')) ++first;
-  while (last > first && s[last - 1] == QLatin1Char(' ')) --last;
-  return s.mid(first, last - first);
-}
 }  // namespace
 
 QString ResourceFolder() {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "platform/Messages.h"
+#include "platform/TextFile.h"
 
 namespace platform {
 
@@ -47,14 +48,6 @@ SaveFileDialog& Dialog() {
   return toolkit;
 }
 
-QString TrimBlanks(const QString& s) {
-  int first = 0;
-  int last = s.size();
-  while (first < last && s[first] == QLatin1Char(' ')) ++first;
-  while (last > first && s[last - 1] == QLatin1Char(' ')) --last;
-  return s.mid(first, last - first);
-}
-
 }  // namespace
 
 SaveFileDialog* SetSaveFileDialog(SaveFileDialog* dialog) {
@@ -88,7 +81,7 @@ QString DialogoGuardarArchivo(const QString& Filtro, const QString& Titulo, cons
                               const QString& Extension) {
   SaveFileRequest request{ParseFileFilter(Filtro), Titulo, Carpeta, NombreArchivo, hWndPropietario};
   for (;;) {
-    QString path = TrimBlanks(Dialog().Ask(request));
+    QString path = TrimSpaces(Dialog().Ask(request));
     path.remove(QChar(0));
     if (path.isEmpty()) return QString();
     path = WithExtension(path, Extension);

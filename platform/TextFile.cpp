@@ -53,6 +53,14 @@ QByteArray EncodeWindows1252(const QString& text, bool* lossless) {
   return out;
 }
 
+QString TrimSpaces(const QString& text) {
+  qsizetype first = 0;
+  qsizetype last = text.size();
+  while (first < last && text[first] == QLatin1Char(' ')) ++first;
+  while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
+  return text.mid(first, last - first);
+}
+
 bool ReadWindows1252File(const QString& path, QString& text) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return false;

@@ -11,6 +11,10 @@ QString DecodeWindows1252(const QByteArray& bytes);
 // Characters the code page lacks become "?"; *lossless tells whether any did.
 QByteArray EncodeWindows1252(const QString& text, bool* lossless = nullptr);
 
+// The text without leading and trailing spaces (only " ": tabs and line
+// breaks are kept, as the program's files and settings expect).
+QString TrimSpaces(const QString& text);
+
 // Whole file as text; false when it cannot be read.
 bool ReadWindows1252File(const QString& path, QString& text);
 // Writes the whole file; false when it cannot be written completely.
