@@ -1,28 +1,14 @@
 #include "graphs/GraphWidgets.h"
 
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "platform/ButtonFace.h"
 
 namespace graphs_ui {
 
 QPixmap ButtonFacePicture() {
-  QPixmap pix(kButtonWidth, kButtonHeight);
-  pix.fill(Qt::transparent);
-  QPainter p(&pix);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF face(0.5, 0.5, kButtonWidth - 2, kButtonHeight - 2);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 40));
-  p.drawRoundedRect(face.translated(1, 1), 8, 8);
-  QLinearGradient g(0, 0, 0, kButtonHeight);
-  g.setColorAt(0, QColor(246, 250, 255));
-  g.setColorAt(0.5, QColor(208, 224, 255));
-  g.setColorAt(1, QColor(168, 194, 246));
-  p.setBrush(g);
-  p.setPen(QPen(QColor(90, 116, 180), 1));
-  p.drawRoundedRect(face, 8, 8);
-  return pix;
+  return platform::ButtonFacePicture();
 }
 
 void SetBackColor(QWidget* widget, const QColor& color) {

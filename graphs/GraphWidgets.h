@@ -9,11 +9,13 @@
 #include <QRadioButton>
 #include <QWidget>
 
+#include "platform/ButtonFace.h"
 #include "platform/PictureBox.h"
 
 namespace graphs_ui {
 
-constexpr int kButtonWidth = 120, kButtonHeight = 34;
+constexpr int kButtonWidth = platform::kButtonFaceWidth,
+              kButtonHeight = platform::kButtonFaceHeight;
 
 // The face of an image button: a rounded light-blue plate, no text.
 QPixmap ButtonFacePicture();

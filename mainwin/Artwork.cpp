@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/ButtonFace.h"
+
 namespace artwork {
 
 namespace {
@@ -43,28 +45,7 @@ QPixmap TabPicture(bool selected) {
 }
 
 QPixmap ButtonPicture(bool enabled) {
-  QPixmap pix = Blank(kButtonWidth, kButtonHeight);
-  QPainter p(&pix);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF face(0.5, 0.5, kButtonWidth - 2, kButtonHeight - 2);
-  // A soft shadow one pixel down and right.
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 40));
-  p.drawRoundedRect(face.translated(1, 1), 8, 8);
-  QLinearGradient g(0, 0, 0, kButtonHeight);
-  if (enabled) {
-    g.setColorAt(0, QColor(246, 250, 255));
-    g.setColorAt(0.5, QColor(208, 224, 255));
-    g.setColorAt(1, QColor(168, 194, 246));
-  } else {
-    g.setColorAt(0, QColor(255, 255, 255));
-    g.setColorAt(0.5, QColor(242, 242, 244));
-    g.setColorAt(1, QColor(214, 214, 220));
-  }
-  p.setBrush(g);
-  p.setPen(QPen(enabled ? QColor(90, 116, 180) : QColor(168, 168, 176), 1));
-  p.drawRoundedRect(face, 8, 8);
-  return pix;
+  return platform::ButtonFacePicture(enabled);
 }
 
 QPixmap SliderThumbPicture() {

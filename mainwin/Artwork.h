@@ -4,10 +4,13 @@
 #include <QPixmap>
 #include <QString>
 
+#include "platform/ButtonFace.h"
+
 namespace artwork {
 
 constexpr int kTabWidth = 166, kTabHeight = 31;
-constexpr int kButtonWidth = 120, kButtonHeight = 34;
+constexpr int kButtonWidth = platform::kButtonFaceWidth,
+              kButtonHeight = platform::kButtonFaceHeight;
 constexpr int kThumbWidth = 15, kThumbHeight = 14;
 constexpr int kQuantityHeight = 24;
 constexpr int kNumQuantities = 28;
