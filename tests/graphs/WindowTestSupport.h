@@ -19,64 +19,18 @@
 #include "platform/LanguageTable.h"
 #include "platform/Modal.h"
 #include "platform/Printers.h"
+#include "support/QtTestSupport.h"
 
 namespace graph_test {
 
-inline QString SourceRoot() {
-  QDir d = QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir();
-  d.cdUp();
-  d.cdUp();
-  return d.absolutePath();
-}
-
-// Screenshots go beside the test program in the build folder.
-inline QString BuildFolder() {
-  return QCoreApplication::applicationDirPath();
-}
-
-// Lets the event loop run (timers included) for a while.
-inline void RunEvents(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  do {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  } while (clock.elapsed() < ms);
-}
-
-// Runs the event loop until the condition holds or the time is up.
-inline bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
-
-inline void Key(QWidget* w, int key) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-  QCoreApplication::sendEvent(w, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-  QCoreApplication::sendEvent(w, &release);
-}
-
-inline void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButtons buttons) {
-  const QPointF at(w->width() / 2.0, w->height() / 2.0);
-  QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-  QCoreApplication::sendEvent(w, &e);
-}
-
-inline void Click(QWidget* w) {
-  SendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton);
-  SendMouse(w, QEvent::MouseButtonRelease, Qt::NoButton);
-}
-
-inline void DoubleClick(QWidget* w) {
-  Click(w);
-  SendMouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton);
-  SendMouse(w, QEvent::MouseButtonRelease, Qt::NoButton);
-}
+using qt_test::BuildFolder;
+using qt_test::Click;
+using qt_test::DoubleClick;
+using qt_test::Key;
+using qt_test::RunEvents;
+using qt_test::SendMouse;
+using qt_test::SourceRoot;
+using qt_test::WaitFor;
 
 // Every modal window is handed to the next script in the queue; one shown
 // without a script is closed at once. Scripts may show further windows.

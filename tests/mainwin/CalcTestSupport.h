@@ -67,53 +67,14 @@ inline std::vector<int> AllCodes() {
   return codes;
 }
 
-inline void SendMouse(QWidget* w, QEvent::Type type, QPointF local, Qt::MouseButton button,
-                      Qt::MouseButtons buttons) {
-  QMouseEvent e(type, local, w->mapToGlobal(local), button, buttons, Qt::NoModifier);
-  QCoreApplication::sendEvent(w, &e);
-}
-
-// The same at a screen position, wherever the widget has moved to since.
-inline void SendMouseAt(QWidget* w, QEvent::Type type, QPointF global, Qt::MouseButton button,
-                        Qt::MouseButtons buttons) {
-  QMouseEvent e(type, w->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
-  QCoreApplication::sendEvent(w, &e);
-}
-
-inline QPointF Centre(const QWidget* w) {
-  return QPointF(w->width() / 2.0, w->height() / 2.0);
-}
-
-inline void Click(QWidget* w, Qt::MouseButton b = Qt::LeftButton) {
-  SendMouse(w, QEvent::MouseButtonPress, Centre(w), b, b);
-  SendMouse(w, QEvent::MouseButtonRelease, Centre(w), b, Qt::NoButton);
-}
-
-// A click near the left edge, where an option button has its round mark.
-inline void ClickOption(QWidget* w) {
-  const QPointF mark(7, w->height() / 2.0);
-  SendMouse(w, QEvent::MouseButtonPress, mark, Qt::LeftButton, Qt::LeftButton);
-  SendMouse(w, QEvent::MouseButtonRelease, mark, Qt::LeftButton, Qt::NoButton);
-}
-
-inline void DoubleClick(QWidget* w) {
-  Click(w);
-  SendMouse(w, QEvent::MouseButtonDblClick, Centre(w), Qt::LeftButton, Qt::LeftButton);
-  SendMouse(w, QEvent::MouseButtonRelease, Centre(w), Qt::LeftButton, Qt::NoButton);
-}
-
-// One key as the keyboard gives it: key code and the text it types.
-inline void Key(QWidget* w, int key, const QString& text = QString(),
-                Qt::KeyboardModifiers mods = Qt::NoModifier) {
-  QKeyEvent press(QEvent::KeyPress, key, mods, text);
-  QCoreApplication::sendEvent(w, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, mods, text);
-  QCoreApplication::sendEvent(w, &release);
-}
-
-inline void TypeText(QWidget* w, const QString& text) {
-  for (QChar c : text) Key(w, c.toUpper().unicode(), QString(c));
-}
+using qt_test::Centre;
+using qt_test::Click;
+using qt_test::ClickOption;
+using qt_test::DoubleClick;
+using qt_test::Key;
+using qt_test::SendMouse;
+using qt_test::SendMouseAt;
+using qt_test::TypeText;
 
 // A main window on screen with a recorder for its messages.
 class CalcTest : public MainwinTest {

@@ -16,39 +16,16 @@
 
 #include "mainwin/Idioma.h"
 #include "platform/Settings.h"
+#include "support/QtTestSupport.h"
 
 namespace mainwin_test {
 
-inline QApplication& App() {
-  static QApplication* app = [] {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_mainwin";
-    static char* argv[] = {name, nullptr};
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
-
-// The source tree: three folders up from this file (tests/mainwin/...).
-inline QString SourceRoot() {
-  QDir d = QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir();
-  d.cdUp();
-  d.cdUp();
-  return d.absolutePath();
-}
-
-// Where screenshots go: beside the test program in the build folder.
-inline QString BuildFolder() {
-  return QCoreApplication::applicationDirPath();
-}
+using qt_test::BuildFolder;
+using qt_test::SourceRoot;
 
 // Writes bytes to a file, creating its folder.
 inline void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
+  ASSERT_TRUE(qt_test::WriteBytes(path, bytes)) << path.toStdString();
 }
 
 // Every test starts with an empty settings store and the shipped language
@@ -56,7 +33,6 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes) {
 class MainwinTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    App();
     ASSERT_TRUE(settings_.isValid());
     ASSERT_TRUE(folder_.isValid());
     platform::RedirectSettings(settings_.path());

@@ -1,4 +1,4 @@
-// The drawing and font code needs a GUI application object; one is made
+// Every widget test program gets one offscreen GUI application object, made
 // before the first test runs.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@ namespace {
 class QtApplicationEnvironment : public testing::Environment {
  public:
   void SetUp() override {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!QCoreApplication::instance()) app_ = new QApplication(argc_, argv_);
   }
   void TearDown() override {
