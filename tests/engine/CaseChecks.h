@@ -207,12 +207,12 @@ inline void ExpectLoadResponse(int code, double EI, double L, const LoadModel& l
     const auto [l, r] = AcrossBorder(code, x, L);
     const std::string at = "code " + std::to_string(code) + " border " + std::to_string(x);
     EXPECT_TRUE(Close(l.Y, r.Y, s.Y, 1e-7)) << at << ": Y " << l.Y << " | " << r.Y;
-    EXPECT_TRUE(Close(l.Theta, r.Theta, s.Theta, 1e-7)) << at << ": Theta " << l.Theta << " | "
-                                                          << r.Theta;
-    EXPECT_TRUE(Close(r.V - l.V, -P, s.V + load.Magnitude(), 1e-7)) << at << ": V jump "
-                                                                      << r.V - l.V;
-    EXPECT_TRUE(Close(r.M - l.M, -C, s.M + load.Magnitude(), 1e-7)) << at << ": M jump "
-                                                                      << r.M - l.M;
+    EXPECT_TRUE(Close(l.Theta, r.Theta, s.Theta, 1e-7))
+        << at << ": Theta " << l.Theta << " | " << r.Theta;
+    EXPECT_TRUE(Close(r.V - l.V, -P, s.V + load.Magnitude(), 1e-7))
+        << at << ": V jump " << r.V - l.V;
+    EXPECT_TRUE(Close(r.M - l.M, -C, s.M + load.Magnitude(), 1e-7))
+        << at << ": M jump " << r.M - l.M;
   }
 }
 
@@ -254,9 +254,17 @@ inline void ExpectNoNonFiniteResults(int code, const std::vector<int>& lengthSlo
   for (int setup = 0; setup < 2; ++setup) {
     const double L = setup == 0 ? 1e3 : 1e-110, EI = setup == 0 ? 1e-300 : 1.0;
     const double load = setup == 0 ? 1e300 : 1.0;
-    Inputs({{Slot::EI, EI}, {Slot::L, L}, {Slot::w0, load}, {Slot::w1, load}, {Slot::w2, load},
-            {Slot::P, load}, {Slot::P1, load}, {Slot::P2, load}, {Slot::M0, load},
-            {Slot::M1, load}, {Slot::M2, load}});
+    Inputs({{Slot::EI, EI},
+            {Slot::L, L},
+            {Slot::w0, load},
+            {Slot::w1, load},
+            {Slot::w2, load},
+            {Slot::P, load},
+            {Slot::P1, load},
+            {Slot::P2, load},
+            {Slot::M0, load},
+            {Slot::M1, load},
+            {Slot::M2, load}});
     for (int s : lengthSlots) Datos[s] = L / 3;
     for (double x : {0.0, L / 2, L}) {
       Datos[Slot::x] = x;
@@ -264,6 +272,28 @@ inline void ExpectNoNonFiniteResults(int code, const std::vector<int>& lengthSlo
       EXPECT_TRUE(AllSlotsFiniteOrMarker()) << "code " << code << " L " << L << " x " << x;
     }
   }
+}
+
+// Runs a case on a valid set of inputs (L = 2) changed as given and tells
+// whether it failed; a failed case must leave its results unwritten.
+inline bool FailsWithChanged(int code, std::initializer_list<std::pair<int, double>> change) {
+  namespace S = Vigas::Slot;
+  Inputs({{S::EI, 1e3},
+          {S::L, 2},
+          {S::x, 0.75},
+          {S::w0, 5},
+          {S::P, 5},
+          {S::M0, 5},
+          {S::a, 0.5},
+          {S::b, 1}});
+  for (const auto& [slot, v] : change) Vigas::Datos[slot] = v;
+  Vigas::Datos[S::Y] = 123;
+  Vigas::CalcularCaso(code, true);
+  const bool failed = Vigas::FlagError == 1;
+  if (failed) {
+    EXPECT_EQ(Vigas::Datos[S::Y], 123) << code << " wrote after a failed check";
+  }
+  return failed;
 }
 
 }  // namespace casecheck
