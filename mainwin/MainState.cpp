@@ -1,3 +1,1 @@
 #include "mainwin/MainState.h"
-
-QString UltimaCarpetaTabla;

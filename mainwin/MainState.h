@@ -7,10 +7,8 @@
 #include <cstdint>
 
 #include "graphs/GraphState.h"
+#include "output/OutputState.h"
 #include "platform/DrawTarget.h"
 
 // Application name under which the settings are stored.
 inline const QString kAppName = QStringLiteral("TORV");
-
-// Folder of the last saved table.
-extern QString UltimaCarpetaTabla;

@@ -1,0 +1,3 @@
+#include "output/OutputState.h"
+
+QString UltimaCarpetaTabla;
