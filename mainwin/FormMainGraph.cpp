@@ -9,6 +9,7 @@
 #include "graphs/FormGraficaVIGAS.h"
 #include "mainwin/FormMain.h"
 #include "mainwin/MainState.h"
+#include "output/OutputWindows.h"
 #include "platform/Modal.h"
 
 namespace {
@@ -22,6 +23,7 @@ namespace {
     FormMain* f = FormMain::Instance();
     return f ? f->Pictest.get() : nullptr;
   });
+  output::RegisterWindows();
   return true;
 }();
 }  // namespace
