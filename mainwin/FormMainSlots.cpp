@@ -3,9 +3,6 @@
 // already; its body is still to be written.
 #include "mainwin/FormMain.h"
 
-// ---- Graph and report -------------------------------------------------------
-void FormMain::LblINF_Click(int) {}
-
 // ---- Application shell: menus, activation, unload -------------------------
 void FormMain::mnu_Archivo_Salir_Click() {}
 void FormMain::mnu_Config_SepaDec_PTO_Click() {}

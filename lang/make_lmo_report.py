@@ -1,0 +1,39 @@
+#!/usr/bin/env python3
+"""Writes the language files of the report's own messages (INF) and of the
+report viewer (PLV), in the same form as the main window's files.
+
+Run from anywhere: python3 lang/make_lmo_report.py
+"""
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from make_lmo import write  # noqa: E402
+
+INF = [
+    ("Error", "Error"),
+    ("PicturesNotWritten",
+     "The report was not made: its graph pictures cannot be written to the "
+     "folder"),
+]
+
+PLV = [
+    ("Title", "TORV report"),
+    ("Error", "Error"),
+    ("NoReportFile", "Give the report file to show: plomview <file>.rex"),
+    ("CantReadReport", "The report file cannot be read:"),
+    ("NotAReport", "This file is not a TORV report:"),
+    ("Statement", "Statement"),
+    ("Solution", "Results"),
+]
+
+
+def lines(title, table):
+    out = ["; TORV - texts of the %s (English)" % title, ""]
+    out.extend("[%s]=%s" % kv for kv in table)
+    return out
+
+
+if __name__ == "__main__":
+    write("ENG_WIN_INF.lmo", lines("report", INF))
+    write("ENG_WIN_PLV.lmo", lines("report viewer", PLV))

@@ -1,0 +1,61 @@
+// The Report command of the main window: after a calculation it writes the
+// report of the tab's case and starts the viewer on it.
+#include <QFile>
+#include <QTemporaryDir>
+#include <vector>
+
+#include "CalcTestSupport.h"
+#include "platform/DrawTarget.h"
+#include "platform/ProcessStart.h"
+#include "platform/TempFolder.h"
+
+using mainwin_test::CalcTest;
+using mainwin_test::Click;
+
+namespace {
+
+class ReportCommandTest : public CalcTest {
+ protected:
+  void SetUp() override {
+    CalcTest::SetUp();
+    ASSERT_TRUE(temp_.isValid());
+    platform::SetCarpetaTemp(temp_.path());
+    old_ = platform::SetProgramStarter([this](const QString&, const QStringList& a) {
+      reports.push_back(a.value(0));
+      return true;
+    });
+  }
+  void TearDown() override {
+    platform::SetProgramStarter(old_);
+    platform::SetCarpetaTemp(QString());
+    CalcTest::TearDown();
+  }
+  QTemporaryDir temp_;
+  std::vector<QString> reports;
+  platform::ProgramStarter old_;
+};
+
+TEST_F(ReportCommandTest, ReportOfTheCalculatedCaseInTheTabsWords) {
+  ChooseCase(100);
+  FillInputs({{"EI", "20000000"}, {"L", "4"}, {"X", "1"}, {"W0", "1500"}});
+  Calculate();
+  ASSERT_TRUE(GraphAndReportOn());
+  const QString shown = Text(RowOf("Y"));
+
+  Click(F().LblINF[1]);
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(F().Pictest->FontSize(), F().PicG->FontSize());
+  QFile f(reports[0]);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QString rex = QString::fromLatin1(f.readAll());
+  const QString title = F().LblMainTIT[1]->Caption();
+  EXPECT_TRUE(rex.contains("#ENU(&+B" + title + "&-B&LF" + F().GetL_win("ENU0")));
+  EXPECT_TRUE(rex.contains(F().GetL_win("SubstituteObtain") + ":&LF"));
+  EXPECT_TRUE(rex.contains(F().GetL_win("atxWeObtain").replace("%X%", "&+Ix = &-I1 m") + ":&LF"));
+  // The rows still show the calculation, and the report changed no input.
+  EXPECT_EQ(Text(RowOf("Y")), shown);
+  EXPECT_TRUE(GraphAndReportOn());
+  EXPECT_TRUE(messages_.messages.empty());
+}
+
+}  // namespace
