@@ -1,10 +1,18 @@
 #include <QApplication>
+#include <memory>
 
 #include "mainwin/FormMain.h"
+#include "shell/VigasMain.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  FormMain form;
-  form.show();
+  std::unique_ptr<FormMain> form;
+  // The splash window brings the main window up when it closes.
+  Vigas::Main([&form] {
+    if (!form) form = std::make_unique<FormMain>();
+    form->show();
+    form->raise();
+    form->activateWindow();
+  });
   return app.exec();
 }

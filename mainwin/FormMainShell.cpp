@@ -1,0 +1,112 @@
+// The main window's commands of the application shell: Exit, the decimal
+// separator, the help menu with the manual, the web page, the update check
+// and its period, About; the check on activation and the settings stored
+// when the window closes.
+#include <QAction>
+#include <QTimer>
+
+#include "engine/NumberText.h"
+#include "mainwin/FormMain.h"
+#include "mainwin/MainState.h"
+#include "platform/LanguageTable.h"
+#include "platform/Messages.h"
+#include "platform/Modal.h"
+#include "platform/ShellOpen.h"
+#include "shell/Actualizacion.h"
+#include "shell/AjustesUsuario.h"
+#include "shell/AppInfo.h"
+#include "shell/FormNuevaVersion.h"
+#include "shell/FormSplash.h"
+
+namespace {
+// Rewrites every number box with the other decimal separator; the boxes'
+// change handling waits meanwhile, so results and commands stay as they are.
+void RewriteSeparators(FormMain& f, QChar from, QChar to) {
+  BusyGuard busy(f.Ocupado);
+  for (int t = 1; t <= FormMain::kTabs; ++t)
+    for (int r = 0; r < FormMain::kRowsPerTab; ++r) {
+      TextBox* box = f.Text1[(t - 1) * FormMain::kRowsPerTab + r];
+      box->SetText(AjustesUsuario::CambiarSeparador(box->Text(), from, to));
+    }
+}
+}  // namespace
+
+void FormMain::mnu_Archivo_Salir_Click() {
+  close();  // stores the settings
+  shell::EndProgram();
+}
+
+void FormMain::mnu_Config_SepaDec_COM_Click() {
+  Vigas::SepDecimal = ",";
+  mnu_Config_SepaDec_PTO->setChecked(false);
+  mnu_Config_SepaDec_COM->setChecked(true);
+  RewriteSeparators(*this, QLatin1Char('.'), QLatin1Char(','));
+}
+
+void FormMain::mnu_Config_SepaDec_PTO_Click() {
+  Vigas::SepDecimal = ".";
+  mnu_Config_SepaDec_PTO->setChecked(true);
+  mnu_Config_SepaDec_COM->setChecked(false);
+  RewriteSeparators(*this, QLatin1Char(','), QLatin1Char('.'));
+}
+
+void FormMain::mnu_Ayuda_Manual_Click() {
+  const QString path =
+      platform::ResourceFolder() + QStringLiteral("/Manual_") + shell::kProgramName + ".pdf";
+  if (!platform::ShellOpen(path))
+    platform::MsgBox(GetL_win(QStringLiteral("FileNotFoundOpen")) + QStringLiteral("\r\n") + path,
+                     shell::kProgramName, platform::MsgIcon::None);
+}
+
+void FormMain::mnu_Ayuda_WEB_Click() {
+  Actualizacion::AbrirURL(GetL_win(QStringLiteral("HomePage")));
+}
+
+void FormMain::mnu_help_update_now_Click() {
+  Actualizacion::ComprobarActualizacion(true);
+  if (Actualizacion::HayActualizacion) {
+    FormNuevaVersion window;
+    platform::ShowModal(window);
+  } else {
+    platform::MsgBox(GetL_win(QStringLiteral("No_updates")), shell::kProgramName,
+                     platform::MsgIcon::None);
+  }
+}
+
+void FormMain::mnu_help_upd_set_1_Click() {
+  AjustesUsuario::GuardarPeriodo(QStringLiteral("1"));
+  mnu_help_upd_set_1->setChecked(true);
+  mnu_help_upd_set_7->setChecked(false);
+  mnu_help_upd_set_30->setChecked(false);
+}
+
+void FormMain::mnu_help_upd_set_7_Click() {
+  AjustesUsuario::GuardarPeriodo(QStringLiteral("7"));
+  mnu_help_upd_set_1->setChecked(false);
+  mnu_help_upd_set_7->setChecked(true);
+  mnu_help_upd_set_30->setChecked(false);
+}
+
+void FormMain::mnu_help_upd_set_30_Click() {
+  AjustesUsuario::GuardarPeriodo(QStringLiteral("30"));
+  mnu_help_upd_set_1->setChecked(false);
+  mnu_help_upd_set_7->setChecked(false);
+  mnu_help_upd_set_30->setChecked(true);
+}
+
+void FormMain::mnu_Ayuda_Acerca_Click() {
+  FormSplash about;
+  about.Timer1->stop();
+  platform::ShowModal(about);
+}
+
+void FormMain::Form_Activate() {
+  // Once a newer version is known, the run does not ask again by itself.
+  if (!Actualizacion::HayActualizacion) Actualizacion::ComprobarActualizacion(false);
+}
+
+void FormMain::Form_Unload() {
+  AjustesUsuario::GuardarAjustesSalida(UltimaCarpeta, UltimaCarpetaTabla,
+                                       QString::fromStdString(Vigas::SepDecimal),
+                                       Vigas::NumDigitos);
+}

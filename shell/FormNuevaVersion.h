@@ -1,0 +1,67 @@
+// The new-version window: the installed and the available version, the
+// download address and two buttons. OK (or a click on the address) opens the
+// address in the browser and closes the window; Cancel, Esc or C close it.
+// Made afresh for every showing; shown modally by the caller.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+#include "platform/LanguageTable.h"
+
+class QLabel;
+class QLineEdit;
+namespace graphs_ui {
+class FrameShape;
+class ImageBox;
+class ButtonCaption;
+}  // namespace graphs_ui
+
+class FormNuevaVersion : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit FormNuevaVersion(QWidget* parent = nullptr);
+
+  // Language table with the prefix "A2R".
+  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
+  QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
+    return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
+  }
+
+  void Form_Load();
+  void SetLanguage_VER();
+  void Label3_Click(int Index);
+  void Label3_MouseDown(int Index, int Button);
+  void Label3_MouseUp(int Index, int Button);
+  void Text1_Click();
+  // Key codes: 27 Esc, 67 the C key.
+  void Form_KeyDown(int KeyCode, int Shift);
+  void Set2Catala() {}
+  void Set2English() {}
+
+  static constexpr int kWidth = 500, kHeight = 414;
+  static constexpr int kButtonWidth = 141, kButtonHeight = 34;
+
+  QLabel* Label1[15] = {};
+  QLineEdit* Text1 = nullptr;
+  graphs_ui::ImageBox* Image2 = nullptr;
+  graphs_ui::FrameShape* ShapeFrame = nullptr;
+  graphs_ui::FrameShape* ShapeBand = nullptr;
+  graphs_ui::ImageBox* Image1[2] = {};
+  graphs_ui::ButtonCaption* Label3[2] = {};
+  int32_t BotX[2] = {};
+  int32_t BotY[2] = {};
+
+ protected:
+  // The window sees key strokes before its controls.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void CreateControls();
+  // Opens the download address; on failure names the home page instead.
+  void OpenDownloadAddress(bool letEventsRun);
+
+  platform::LanguageTable idioma_{QStringLiteral("A2R")};
+};

@@ -1,0 +1,218 @@
+#include "shell/FormSplash.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+#include "graphs/GraphWidgets.h"
+#include "platform/Fonts.h"
+#include "platform/Messages.h"
+#include "platform/ShellOpen.h"
+#include "shell/AppInfo.h"
+#include "shell/ShellPictures.h"
+#include "shell/VigasMain.h"
+
+using graphs_ui::FrameShape;
+using graphs_ui::ImageBox;
+
+namespace {
+const QColor kWhite(255, 255, 255);
+const QColor kGreyText(64, 64, 64);
+
+QLabel* TextLabel(QWidget* parent, int left, int top, int width, int height, double points,
+                  bool bold, const QColor& colour) {
+  auto* l = new QLabel(parent);
+  l->setGeometry(left, top, width, height);
+  l->setFont(platform::WidgetFont(QStringLiteral("Arial"), points, bold));
+  l->setTextFormat(Qt::PlainText);
+  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  l->setAttribute(Qt::WA_TranslucentBackground);
+  QPalette pal = l->palette();
+  pal.setColor(QPalette::WindowText, colour);
+  l->setPalette(pal);
+  return l;
+}
+
+graphs_ui::ButtonCaption* LinkLabel(QWidget* parent, int left, int top, int width, int height) {
+  auto* l = new graphs_ui::ButtonCaption(parent);
+  l->setGeometry(left, top, width, height);
+  QFont f = platform::WidgetFont(QStringLiteral("Arial"), 11);
+  f.setUnderline(true);
+  l->setFont(f);
+  l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  QPalette pal = l->palette();
+  pal.setColor(QPalette::WindowText, kGreyText);
+  l->setPalette(pal);
+  return l;
+}
+}  // namespace
+
+FormSplash::FormSplash(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  setObjectName(QStringLiteral("FormSplash"));
+  CreateControls();
+  Form_Load();
+}
+
+void FormSplash::CreateControls() {
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(192, 192, 192));
+  setPalette(pal);
+
+  Shape2 = new FrameShape(this, kWhite, kWhite, 1, false);
+  Shape1[0] = new FrameShape(this, QColor(0, 102, 51), QColor(0, 102, 51));
+  Shape1[1] = new FrameShape(this, QColor(197, 250, 215), QColor(197, 250, 215));
+  Shape1[2] = new FrameShape(this, kWhite, kWhite);
+  for (int i = 0; i < 4; ++i) {
+    ImgUP[i] = new ImageBox(this);
+    ImgDW[i] = new ImageBox(this);
+    ImgUP[i]->hide();
+    ImgDW[i]->hide();
+  }
+  ImgUP[2]->SetPicture(shell::UpperBannerPicture());
+  ImgDW[2]->SetPicture(shell::LowerBannerPicture());
+  ImageUP = new ImageBox(this);
+  ImageDW = new ImageBox(this);
+  ImgLOGO = new ImageBox(this);
+  ImgLOGO->SetPicture(shell::LogoPicture());
+
+  LblTIT0 = TextLabel(this, 30, 20, 344, 31, 18, false, kWhite);
+  LblTIT1 = TextLabel(this, 30, 43, 368, 50, 28, true, kWhite);
+  LblTIT2 = TextLabel(this, 30, 81, 372, 64, 28, true, kWhite);
+  LblTIT3 = TextLabel(this, 30, 119, 372, 59, 28, true, kWhite);
+  LblRef = TextLabel(this, 390, 20, 171, 18, 11, false, kWhite);
+  lblVersion = TextLabel(this, 390, 40, 171, 18, 11, false, kWhite);
+  LblYear = TextLabel(this, 20, 340, 220, 17, 9, false, kGreyText);
+  LblWEB = LinkLabel(this, 200, 200, 157, 17);
+  LlblMAIL = LinkLabel(this, 198, 230, 159, 17);
+  connect(LblWEB, &graphs_ui::ButtonCaption::clicked, this, [this] { LblWEB_Click(); });
+  connect(LlblMAIL, &graphs_ui::ButtonCaption::clicked, this, [this] { LlblMAIL_Click(); });
+
+  // Every control but the two links passes its clicks on to the window,
+  // which closes on them.
+  for (QWidget* w : findChildren<QWidget*>())
+    if (w != LblWEB && w != LlblMAIL) w->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(kClosingDelay);
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+void FormSplash::Form_Load() {
+  // 1. Size, centred on the screen.
+  setFixedSize(kWidth, kHeight);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+
+  // 2. Title lines.
+  LblTIT0->setText(shell::kProgramName);
+  LblTIT1->setText(shell::kDescriptiveName1);
+  LblTIT2->setText(shell::kDescriptiveName2);
+  LblTIT3->setText(QString());
+  LblYear->setText(shell::kCopyrightLine);
+
+  // 3. Theme "VER": banners with the bands and the frame around them.
+  ImageUP->SetPicture(shell::UpperBannerPicture());
+  ImageDW->SetPicture(shell::LowerBannerPicture());
+  ImageUP->setGeometry(10, 120, shell::kBannerWidth, shell::kBannerHeight);
+  ImageDW->setGeometry(10, 240, shell::kBannerWidth, shell::kBannerHeight);
+  const int bandWidth = shell::kBannerWidth + 1;
+  const int upBottom = ImageUP->y() + ImageUP->height();
+  const int dwBottom = ImageDW->y() + ImageDW->height();
+  Shape1[0]->setGeometry(10, 10, bandWidth, ImageUP->y() - 10);
+  Shape1[1]->setGeometry(10, upBottom, bandWidth, ImageDW->y() - upBottom);
+  Shape1[2]->setGeometry(10, dwBottom, bandWidth, 50);
+  Shape2->setGeometry(9, 9, shell::kBannerWidth + 2, 355);
+  ImgLOGO->setGeometry(361, 296, shell::kLogoWidth, shell::kLogoHeight);
+
+  // 4. Version, reference and links.
+  lblVersion->setText(QStringLiteral("Version: ") + shell::VersionText(shell::ProgramVersion()));
+  LblRef->setText(QStringLiteral("Reference: ") + shell::kProgramName);
+  LblWEB->setText(shell::kWebHost);
+  LblWEB->setToolTip(shell::kWebHost);
+  LlblMAIL->setText(shell::kContactMail);
+
+  // Stacking order: frame and bands behind, then pictures, then texts.
+  Shape2->lower();
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{ImageUP, ImageDW, ImgLOGO, LblTIT0, LblTIT1, LblTIT2,
+                                       LblTIT3, LblRef, lblVersion, LblYear, LblWEB, LlblMAIL})
+    w->raise();
+
+  // 5. Start-up mode: no links, and the closing timer runs.
+  if (!Vigas::SplashMostrado) {
+    LblWEB->hide();
+    LlblMAIL->hide();
+    Timer1->start();
+  }
+}
+
+void FormSplash::Form_Activate() {
+  update();
+}
+
+void FormSplash::Form_Click() {
+  close();
+}
+
+void FormSplash::Form_KeyPress(int) {
+  close();
+}
+
+void FormSplash::Timer1_Timer() {
+  close();
+}
+
+void FormSplash::Form_Unload() {
+  Timer1->stop();
+  Vigas::MostrarFormMain();
+  Vigas::SplashMostrado = true;
+}
+
+void FormSplash::LblWEB_Click() {
+  if (!platform::ShellOpen(shell::kHomePage))
+    platform::MsgBox(QStringLiteral("Sorry, cannot connect.\r\n") + shell::kHomePage,
+                     shell::kProgramName, platform::MsgIcon::Exclamation);
+}
+
+void FormSplash::LlblMAIL_Click() {
+  if (!platform::ShellOpen(QStringLiteral("mailto:") + shell::kContactMail))
+    platform::MsgBox(QStringLiteral("Sorry, cannot found your email client application."),
+                     shell::kProgramName, platform::MsgIcon::Exclamation);
+}
+
+void FormSplash::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+void FormSplash::closeEvent(QCloseEvent* event) {
+  // The main window comes up exactly once, however the window is closed.
+  if (!unloaded_) {
+    unloaded_ = true;
+    Form_Unload();
+  }
+  event->accept();
+}
+
+void FormSplash::keyPressEvent(QKeyEvent* event) {
+  // Modifier keys alone type nothing and do not close the window.
+  switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+      return;
+    default:
+      break;
+  }
+  Form_KeyPress(event->text().isEmpty() ? 0 : event->text().at(0).unicode());
+}
+
+void FormSplash::mouseReleaseEvent(QMouseEvent* event) {
+  if (rect().contains(event->position().toPoint())) Form_Click();
+}

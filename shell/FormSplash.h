@@ -1,0 +1,66 @@
+// The splash window, shown once at start-up, and the same window as the
+// About window. At start-up it closes itself after 1.5 s or at the first
+// click or key; as the About window it shows the web and mail links and
+// stays until a click outside them or a key. Its closing shows the main
+// window.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QTimer;
+namespace graphs_ui {
+class FrameShape;
+class ImageBox;
+class ButtonCaption;
+}  // namespace graphs_ui
+
+class FormSplash : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Loads the window: start-up mode while Vigas::SplashMostrado is false,
+  // About mode afterwards.
+  explicit FormSplash(QWidget* parent = nullptr);
+
+  void Form_Load();
+  void Form_Activate();
+  void Form_Click();
+  void Form_KeyPress(int KeyAscii);
+  void Form_Unload();
+  void Timer1_Timer();
+  void LblWEB_Click();
+  void LlblMAIL_Click();
+
+  static constexpr int kWidth = 541, kHeight = 377;
+  static constexpr int kClosingDelay = 1500;
+
+  graphs_ui::FrameShape* Shape1[3] = {};
+  graphs_ui::FrameShape* Shape2 = nullptr;
+  graphs_ui::ImageBox* ImageUP = nullptr;
+  graphs_ui::ImageBox* ImageDW = nullptr;
+  // Banner pictures per colour theme; only theme 2 ("VER") is drawn.
+  graphs_ui::ImageBox* ImgUP[4] = {};
+  graphs_ui::ImageBox* ImgDW[4] = {};
+  graphs_ui::ImageBox* ImgLOGO = nullptr;
+  QLabel* LblTIT0 = nullptr;
+  QLabel* LblTIT1 = nullptr;
+  QLabel* LblTIT2 = nullptr;
+  QLabel* LblTIT3 = nullptr;
+  QLabel* LblRef = nullptr;
+  QLabel* lblVersion = nullptr;
+  QLabel* LblYear = nullptr;
+  graphs_ui::ButtonCaption* LblWEB = nullptr;
+  graphs_ui::ButtonCaption* LlblMAIL = nullptr;
+  QTimer* Timer1 = nullptr;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void CreateControls();
+  bool unloaded_ = false;
+};

@@ -1,0 +1,199 @@
+// The main window's File, Settings and Help commands of the application
+// shell, the check on activation and the settings stored when it closes.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "CalcTestSupport.h"
+#include "graphs/GraphWidgets.h"
+#include "mainwin/MainState.h"
+#include "platform/Modal.h"
+#include "platform/ShellOpen.h"
+#include "platform/TempFolder.h"
+#include "shell/Actualizacion.h"
+#include "shell/AppInfo.h"
+#include "shell/FormNuevaVersion.h"
+#include "shell/FormSplash.h"
+#include "shell/LocalHttpServer.h"
+#include "shell/VigasMain.h"
+
+using mainwin_test::CalcTest;
+
+namespace {
+
+class ShellMenuTest : public CalcTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(temp_.isValid());
+    platform::SetCarpetaTemp(temp_.path());
+    CalcTest::SetUp();
+    platform::SetShellOpener([this](const QString& target) {
+      opened_ << target;
+      return openSucceeds_;
+    });
+    shell::SetProgramEnder([this] { ++ended_; });
+    shell::SetProgramVersion({1, 11, 0});
+    Actualizacion::SetUpdateEndpoint(server_.Address());
+  }
+  void TearDown() override {
+    CalcTest::TearDown();
+    Actualizacion::SetUpdateEndpoint(QString());
+    Actualizacion::HayActualizacion = false;
+    shell::SetProgramEnder(nullptr);
+    platform::SetShellOpener(nullptr);
+    platform::SetModalRunner(nullptr);
+    platform::SetCarpetaTemp(QString());
+    Vigas::SplashMostrado = false;
+  }
+
+  QString Setting(const char* section, const char* key) {
+    return platform::GetSetting("TORV", section, key, QStringLiteral("<none>"));
+  }
+
+  QTemporaryDir temp_;
+  shell_test::LocalHttpServer server_;
+  QStringList opened_;
+  bool openSucceeds_ = true;
+  int ended_ = 0;
+};
+
+TEST_F(ShellMenuTest, SeparatorRewritesEveryBoxWithoutClearingResults) {
+  ChooseCase(109);  // point load at a from A
+  FillInputs({{"EI", "1e7"}, {"L", "2.5"}, {"X", "1.25"}, {"a", "0.75"}, {"P", "1000"}});
+  Calculate();
+  ASSERT_TRUE(GraphAndReportOn());
+  {
+    BusyGuard busy(F().Ocupado);
+    F().Text1[4 * 15 + 3]->SetText("1,234.5");  // a box of another tab
+  }
+  QStringList before;
+  for (int i = 0; i < FormMain::kRows; ++i) before << F().Text1[i]->Text();
+
+  F().mnu_Config_SepaDec_COM->trigger();
+  EXPECT_EQ(Vigas::SepDecimal, ",");
+  EXPECT_TRUE(F().mnu_Config_SepaDec_COM->isChecked());
+  EXPECT_FALSE(F().mnu_Config_SepaDec_PTO->isChecked());
+  for (int i = 0; i < FormMain::kRows; ++i)
+    EXPECT_EQ(F().Text1[i]->Text(), QString(before[i]).replace('.', ',')) << i;
+  EXPECT_EQ(F().Text1[4 * 15 + 3]->Text(), "1,234,5");
+  EXPECT_EQ(Text(1), "2,5");
+  EXPECT_TRUE(GraphAndReportOn());
+  EXPECT_FALSE(F().Ocupado);
+
+  F().mnu_Config_SepaDec_PTO->trigger();
+  EXPECT_EQ(Vigas::SepDecimal, ".");
+  EXPECT_TRUE(F().mnu_Config_SepaDec_PTO->isChecked());
+  EXPECT_FALSE(F().mnu_Config_SepaDec_COM->isChecked());
+  EXPECT_EQ(Text(1), "2.5");
+  EXPECT_EQ(F().Text1[4 * 15 + 3]->Text(), "1.234.5");
+  EXPECT_TRUE(GraphAndReportOn());
+  // Neither command stores the separator.
+  EXPECT_EQ(Setting("DOT", "SEPARATOR"), "<none>");
+}
+
+TEST_F(ShellMenuTest, PeriodIsStoredAtOnceAndTheRestWhenTheWindowCloses) {
+  const std::pair<QAction*, const char*> periods[] = {{F().mnu_help_upd_set_1, "1"},
+                                                      {F().mnu_help_upd_set_30, "30"},
+                                                      {F().mnu_help_upd_set_7, "7"}};
+  for (auto [item, days] : periods) {
+    item->trigger();
+    EXPECT_EQ(Setting("CheckUPDATE", "PERIOD"), days);
+    for (auto [other, d] : periods) EXPECT_EQ(other->isChecked(), other == item) << days << d;
+  }
+  F().mnu_NDIG[12]->trigger();
+  EXPECT_EQ(Vigas::NumDigitos, 12);
+  F().mnu_Config_SepaDec_COM->trigger();
+  UltimaCarpeta = "/home/u/graphs";
+  UltimaCarpetaTabla = "/home/u/tables";
+  EXPECT_EQ(Setting("NDIG", "SIGDIG"), "<none>");  // nothing else before closing
+
+  F().mnu_Archivo_Salir->trigger();
+  EXPECT_FALSE(F().isVisible());
+  EXPECT_EQ(ended_, 1);
+  EXPECT_EQ(Setting("PATH", "GRAF"), "/home/u/graphs");
+  EXPECT_EQ(Setting("PATH", "TABLA"), "/home/u/tables");
+  EXPECT_EQ(Setting("DOT", "SEPARATOR"), ",");
+  EXPECT_EQ(Setting("NDIG", "SIGDIG"), "12");
+  UltimaCarpeta.clear();
+  UltimaCarpetaTabla.clear();
+}
+
+TEST_F(ShellMenuTest, ManualAndWebPageOpenOrSayWhy) {
+  F().mnu_Ayuda_WEB->trigger();
+  F().mnu_Ayuda_Manual->trigger();
+  const QString manual = qt_test::SourceRoot() + "/Manual_TORV.pdf";
+  EXPECT_EQ(opened_, (QStringList{"https://www.example.com/", manual}));
+  EXPECT_TRUE(messages_.messages.empty());
+
+  openSucceeds_ = false;
+  F().mnu_Ayuda_Manual->trigger();
+  F().mnu_Ayuda_WEB->trigger();
+  ASSERT_EQ(messages_.messages.size(), 2u);
+  EXPECT_EQ(messages_.messages[0].prompt, "The file cannot be found or opened:\r\n" + manual);
+  EXPECT_EQ(messages_.messages[0].icon, platform::MsgIcon::None);
+  EXPECT_EQ(messages_.messages[0].title, "TORV");
+  EXPECT_EQ(messages_.messages[1].prompt, "Sorry, cannot connect.\r\nhttps://www.example.com/");
+  EXPECT_EQ(messages_.messages[1].icon, platform::MsgIcon::Exclamation);
+}
+
+TEST_F(ShellMenuTest, CheckNowShowsTheNewVersionOrSaysThereIsNone) {
+  int windows = 0;
+  platform::SetModalRunner([&](QDialog& d) {
+    auto* w = qobject_cast<FormNuevaVersion*>(&d);
+    ASSERT_NE(w, nullptr);
+    ++windows;
+    EXPECT_EQ(w->Label1[4]->text(), "1.12.0");
+    EXPECT_EQ(w->Text1->text(), "http://dl/torv.exe");
+    EXPECT_EQ(w->parent(), nullptr);
+  });
+  server_.Reply("TORV_VER=1.12.0;TORV_URL=http://dl/torv.exe;");
+  F().mnu_help_update_now->trigger();
+  EXPECT_EQ(windows, 1);
+  EXPECT_TRUE(messages_.messages.empty());
+
+  for (const char* file : {"TORV_VER=1.11.0;TORV_URL=http://dl/;", ""}) {
+    server_.Reply(file);
+    F().mnu_help_update_now->trigger();
+  }
+  Actualizacion::SetUpdateEndpoint("http://127.0.0.1:9/update.php");  // nothing listens
+  F().mnu_help_update_now->trigger();
+  EXPECT_EQ(windows, 1);
+  ASSERT_EQ(messages_.messages.size(), 3u);
+  for (const auto& m : messages_.messages) {
+    EXPECT_EQ(m.prompt, "You have the latest version of TORV: there is no update.");
+    EXPECT_EQ(m.icon, platform::MsgIcon::None);
+  }
+}
+
+TEST_F(ShellMenuTest, ActivationChecksUntilAnUpdateIsKnown) {
+  server_.Reply("TORV_VER=1.12.0;TORV_URL=http://dl/;");
+  F().Form_Activate();
+  EXPECT_TRUE(Actualizacion::HayActualizacion);
+  EXPECT_EQ(server_.requests.size(), 1);
+  platform::SaveSetting("TORV", "CheckUPDATE", "LAST_OLCON", "0");
+  F().Form_Activate();  // known already: no second question, nothing shown
+  EXPECT_EQ(server_.requests.size(), 1);
+  EXPECT_TRUE(messages_.messages.empty());
+
+  // The check on demand asks again.
+  platform::SetModalRunner([](QDialog&) {});
+  F().mnu_help_update_now->trigger();
+  EXPECT_EQ(server_.requests.size(), 2);
+}
+
+TEST_F(ShellMenuTest, AboutShowsTheSplashWindowWithoutItsTimer) {
+  Vigas::SplashMostrado = true;
+  bool shown = false;
+  platform::SetModalRunner([&](QDialog& d) {
+    auto* w = qobject_cast<FormSplash*>(&d);
+    ASSERT_NE(w, nullptr);
+    shown = true;
+    EXPECT_FALSE(w->Timer1->isActive());
+    EXPECT_TRUE(w->LblWEB->isVisible());
+  });
+  F().mnu_Ayuda_Acerca->trigger();
+  EXPECT_TRUE(shown);
+}
+
+}  // namespace

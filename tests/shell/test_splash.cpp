@@ -1,0 +1,121 @@
+// The splash window at start-up and as the About window.
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#include "ShellTestSupport.h"
+#include "graphs/GraphWidgets.h"
+#include "shell/FormSplash.h"
+
+using shell_test::ShellTest;
+
+namespace {
+
+using SplashTest = ShellTest;
+
+FormSplash* OpenSplash() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* s = qobject_cast<FormSplash*>(w); s && s->isVisible()) return s;
+  return nullptr;
+}
+
+void Save(QWidget* w, const char* name) {
+  EXPECT_TRUE(w->grab().save(qt_test::BuildFolder() + "/" + name));
+}
+
+TEST_F(SplashTest, StartUpShowsTheSplashThatClosesItselfIntoTheMainWindow) {
+  Vigas::Main([this] { ++mainWindowShown_; });
+  EXPECT_FALSE(platform::CarpetaTemp().isEmpty());
+  EXPECT_FALSE(platform::CarpetaTemp().endsWith('/'));
+  platform::SetCarpetaTemp(temp_.path());
+
+  FormSplash* splash = OpenSplash();
+  ASSERT_NE(splash, nullptr);
+  EXPECT_EQ(splash->size(), QSize(541, 377));
+  EXPECT_FALSE(splash->LblWEB->isVisible());
+  EXPECT_FALSE(splash->LlblMAIL->isVisible());
+  EXPECT_TRUE(splash->Timer1->isActive());
+  EXPECT_EQ(splash->Timer1->interval(), 1500);
+  Save(splash, "splash_startup.png");
+
+  qt_test::RunEvents(1000);
+  EXPECT_EQ(mainWindowShown_, 0);
+  EXPECT_FALSE(Vigas::SplashMostrado);
+  ASSERT_TRUE(qt_test::WaitFor([] { return OpenSplash() == nullptr; }, 3000));
+  qt_test::RunEvents(50);  // the window deletes itself
+  EXPECT_EQ(mainWindowShown_, 1);
+  EXPECT_TRUE(Vigas::SplashMostrado);
+}
+
+TEST_F(SplashTest, AKeyOrAClickClosesTheSplashAtOnceAndShowsTheMainWindowOnce) {
+  for (int way = 0; way < 3; ++way) {
+    Vigas::SplashMostrado = false;
+    mainWindowShown_ = 0;
+    FormSplash splash;
+    splash.show();
+    if (way == 0) qt_test::Key(&splash, Qt::Key_Space, " ");
+    if (way == 1) qt_test::Click(splash.lblVersion);  // labels pass clicks on
+    if (way == 2) qt_test::Click(&splash);
+    EXPECT_FALSE(splash.isVisible()) << way;
+    EXPECT_FALSE(splash.Timer1->isActive()) << way;
+    if (way == 0) qt_test::RunEvents(1700);  // no tick after closing
+    EXPECT_EQ(mainWindowShown_, 1) << way;
+    EXPECT_TRUE(Vigas::SplashMostrado);
+  }
+  // A modifier key alone does not close it.
+  Vigas::SplashMostrado = false;
+  FormSplash splash;
+  splash.show();
+  qt_test::Key(&splash, Qt::Key_Shift);
+  EXPECT_TRUE(splash.isVisible());
+}
+
+TEST_F(SplashTest, AboutWindowShowsLinksAndStaysUntilAClickOutsideThem) {
+  shell::SetProgramVersion({2, 0, 15});
+  Vigas::SplashMostrado = true;
+  FormSplash about;
+  EXPECT_FALSE(about.Timer1->isActive());
+  EXPECT_EQ(about.lblVersion->text(), "Version: 2.0.15");
+  EXPECT_EQ(about.LblRef->text(), "Reference: TORV");
+  EXPECT_EQ(about.LblTIT0->text(), "TORV");
+  EXPECT_EQ(about.LblTIT3->text(), "");
+  EXPECT_EQ(about.Shape1[0]->geometry(), QRect(10, 10, 520, 110));
+  EXPECT_EQ(about.Shape1[1]->geometry(), QRect(10, 195, 520, 45));
+  EXPECT_EQ(about.Shape1[2]->geometry(), QRect(10, 315, 520, 50));
+  EXPECT_EQ(about.Shape2->geometry(), QRect(9, 9, 521, 355));
+
+  bool ran = false;
+  platform::SetModalRunner([&](QDialog& d) {
+    ran = true;
+    auto& w = static_cast<FormSplash&>(d);
+    EXPECT_TRUE(w.LblWEB->isVisible());
+    EXPECT_EQ(w.LblWEB->toolTip(), w.LblWEB->text());
+    Save(&w, "splash_about.png");
+    qt_test::RunEvents(1700);  // no timer in the About window
+    EXPECT_TRUE(w.isVisible());
+
+    qt_test::Click(w.LblWEB);
+    qt_test::Click(w.LlblMAIL);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(opened_, (QStringList{shell::kHomePage, "mailto:" + shell::kContactMail}));
+    EXPECT_TRUE(messages_->messages.empty());
+
+    openSucceeds_ = false;
+    qt_test::Click(w.LblWEB);
+    qt_test::Click(w.LlblMAIL);
+    ASSERT_EQ(messages_->messages.size(), 2u);
+    EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell::kHomePage);
+    EXPECT_EQ(messages_->messages[1].prompt, "Sorry, cannot found your email client application.");
+    EXPECT_EQ(messages_->messages[1].icon, platform::MsgIcon::Exclamation);
+    EXPECT_TRUE(w.isVisible());
+
+    qt_test::Click(w.ImgLOGO);
+    EXPECT_FALSE(w.isVisible());
+  });
+  platform::ShowModal(about);
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(mainWindowShown_, 1);
+  EXPECT_TRUE(Vigas::SplashMostrado);
+}
+
+}  // namespace
