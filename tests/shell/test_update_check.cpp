@@ -165,21 +165,12 @@ TEST_F(UpdateCheckTest, DownloadsOnlySuccessfulBodiesWithinTheLimit) {
   EXPECT_EQ(f.readAll(), "abc");
 }
 
-TEST_F(UpdateCheckTest, DateSerialsAndOpeningAddresses) {
+TEST_F(UpdateCheckTest, DateSerialsKeepTheirTextForm) {
   EXPECT_EQ(Actualizacion::DateSerialText(46000.5), "46000.5");
   EXPECT_EQ(Actualizacion::DateSerialText(0.25), "0.25");
   const double now = Actualizacion::DateSerialNow();
   EXPECT_GT(now, 45000);  // after 2023
   EXPECT_NEAR(Actualizacion::DateSerialText(now).toDouble(), now, 1e-9);
-
-  Actualizacion::AbrirURL("https://www.example.com/");
-  EXPECT_EQ(opened_, QStringList{"https://www.example.com/"});
-  EXPECT_TRUE(messages_->messages.empty());
-  openSucceeds_ = false;
-  Actualizacion::AbrirURL("bad:address");
-  ASSERT_EQ(messages_->messages.size(), 1u);
-  EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\nbad:address");
-  EXPECT_EQ(messages_->messages[0].icon, platform::MsgIcon::Exclamation);
 }
 
 TEST(ShellOpenTest, NothingToOpenFails) {
