@@ -23,8 +23,6 @@ PLV = [
     ("NoReportFile", "Give the report file to show: plomview <file>.rex"),
     ("CantReadReport", "The report file cannot be read:"),
     ("NotAReport", "This file is not a TORV report:"),
-    ("Statement", "Statement"),
-    ("Solution", "Results"),
 ]
 
 

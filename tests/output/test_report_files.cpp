@@ -1,80 +1,17 @@
 // The report's files: formula files, the report file, the graph pictures and
 // the hand-over to the viewer, with their failure routes.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <iterator>
-#include <vector>
 
-#include "engine/Vigas.h"
-#include "graphs/GraphState.h"
-#include "graphs/Mini_HTFC_rut.h"
-#include "output/ReportCommand.h"
-#include "platform/DrawTarget.h"
-#include "platform/Fonts.h"
-#include "platform/LanguageTable.h"
-#include "platform/Messages.h"
-#include "platform/ProcessStart.h"
+#include "ReportTestSupport.h"
 #include "platform/Program.h"
-#include "platform/Settings.h"
-#include "platform/TempFolder.h"
-#include "support/QtTestSupport.h"
 
-using namespace report;
-namespace S = Vigas::Slot;
+using namespace report_test;
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-struct Start {
-  QString program;
-  QStringList arguments;
-};
-
-// A temporary folder of its own, settings aside, and every program start
-// recorded instead of made.
-class ReportFilesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(temp_.isValid());
-    platform::RedirectSettings(temp_.path() + "/settings");
-    platform::SetResourceFolder(qt_test::SourceRoot());
-    platform::SetCarpetaTemp(temp_.path() + "/user temp");
-    QDir().mkpath(platform::CarpetaTemp());
-    old_ = platform::SetProgramStarter([this](const QString& p, const QStringList& a) {
-      starts.push_back({p, a});
-      return true;
-    });
-    Vigas::SepDecimal = ".";
-  }
-  void TearDown() override {
-    platform::SetProgramStarter(old_);
-    platform::SetCarpetaTemp(QString());
-    platform::SetResourceFolder(QString());
-    platform::RedirectSettings(QString());
-  }
-  // Makes the temporary folder unusable: its work folder is a plain file.
-  void SpoilWorkFolder() {
-    QDir(ReportWorkFolder()).removeRecursively();
-    QFile f(ReportWorkFolder());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  }
-
-  QTemporaryDir temp_;
-  std::vector<Start> starts;
-  platform::ProgramStarter old_;
-  platform::RecordingMessageSink messages;
-};
 
 TEST_F(ReportFilesTest, FormulaFilesBecomeReportText) {
   EXPECT_EQ(FormulaTextForReport("A\r\nB"), "A&LFB&LF");
@@ -141,47 +78,6 @@ TEST_F(ReportFilesTest, MissingViewerIsPassedOverSilently) {
   EXPECT_TRUE(QFileInfo::exists(r.path));
   EXPECT_TRUE(messages.messages.empty());
 }
-
-// ---- The whole report from a calculated case ---------------------------------
-
-class ReportCommandTest : public ReportFilesTest {
- protected:
-  void SetUp() override {
-    ReportFilesTest::SetUp();
-    Mini_HTFC_rut::IniciarSimbolosHTFC();
-    Vigas::IniciarVariables();
-    Vigas::IniciarUnidades(Vigas::kDefaultUnitChoice);
-    Vigas::IniciarSimbolosSigno();
-    Vigas::NumDigitos = 4;
-    SetCaseTitleSource([](int) { return QString("Simply supported - Uniform load"); });
-    picture_.SetFontName("Arial");
-    picture_.SetFontSize(platform::DesignFontSize(14));
-    MeasuringPicture().SetFontName("Arial");
-    MeasuringPicture().SetFontSize(picture_.FontSize());
-    // Case 100: EI 2e7 N·m², L 4 m, x 1 m, uniform load 1500 N/m.
-    Vigas::TipoViga = 1;
-    Vigas::CasoCarga[1] = 0;
-    for (double& v : Vigas::Datos) v = Vigas::SinValor;
-    Vigas::Datos[S::EI] = 2e7;
-    Vigas::Datos[S::L] = 4;
-    Vigas::Datos[S::x] = 1;
-    Vigas::Datos[S::w0] = 1500;
-    Vigas::CalcularCaso(100, true);
-    ASSERT_EQ(Vigas::FlagError, 0);
-    context.picture = &picture_;
-    context.text = [](const QString& key) { return key; };
-    context.caseTitle = "Simply supported - Uniform load";
-  }
-  void TearDown() override {
-    SetCaseTitleSource({});
-    Vigas::TipoViga = 0;
-    ReportFilesTest::TearDown();
-  }
-  QStringList WorkFiles() { return QDir(ReportWorkFolder()).entryList(QDir::Files, QDir::Name); }
-
-  platform::PictureTarget picture_{1080, 600};
-  ReportContext context;
-};
 
 TEST_F(ReportCommandTest, FourJpegPicturesAndAReportThatNamesThem) {
   double before[Vigas::kNumSlots];
