@@ -11,6 +11,7 @@
 #include "mainwin/FormMain.h"
 #include "mainwin/Idioma.h"
 #include "platform/Messages.h"
+#include "platform/Program.h"
 #include "platform/Settings.h"
 
 namespace {
@@ -23,6 +24,7 @@ struct Bench {
     static char name[] = "bench_mainwin";
     static char* argv[] = {name, nullptr};
     app = std::make_unique<QApplication>(argc, argv);
+    platform::SetSandboxed(true);
     platform::RedirectSettings(settings.path());
     SetProgramFolder(QStringLiteral(TORV_SOURCE_DIR));
     form = std::make_unique<FormMain>();

@@ -2,7 +2,6 @@
 
 #include <QEventLoop>
 #include <QFile>
-#include <QGuiApplication>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -10,6 +9,8 @@
 #include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
+
+#include "platform/Program.h"
 
 namespace platform {
 
@@ -42,8 +43,8 @@ bool RealDownload(const QString& url, const QString& path) {
   QNetworkRequest request(address);
   request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
   request.setTransferTimeout(Timeout());
-  // Headless runs must not be led off this machine by a redirect.
-  if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+  // A sandboxed run must not be led off this machine by a redirect.
+  if (Sandboxed())
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
   QNetworkReply* reply = manager.get(request);
@@ -81,7 +82,7 @@ bool RealDownload(const QString& url, const QString& path) {
 }  // namespace
 
 bool DownloadPermitted(const QString& url) {
-  if (QGuiApplication::platformName() != QLatin1String("offscreen")) return true;
+  if (!Sandboxed()) return true;
   return IsLoopbackHost(QUrl(url).host());
 }
 

@@ -21,9 +21,9 @@ void SetDownloadTimeout(int milliseconds);
 // Largest body accepted, in bytes.
 constexpr qint64 kDownloadSizeLimit = 1 << 20;
 
-// Whether the address may be fetched at all: always, except in headless runs
-// (the "offscreen" platform, as in the tests), which reach only this machine
-// (127.0.0.1, ::1, localhost). DownloadToFile refuses what this refuses.
+// Whether the address may be fetched at all: always, except in a sandboxed
+// run (tests), which reaches only this machine (127.0.0.1, ::1, localhost).
+// DownloadToFile refuses what this refuses.
 bool DownloadPermitted(const QString& url);
 
 // Replaces how downloads are made (an empty function restores the real one);

@@ -30,4 +30,16 @@ void BusyCursor::Release() {
   if (QCoreApplication::instance()) QGuiApplication::restoreOverrideCursor();
 }
 
+namespace {
+bool g_sandboxed = false;
+}  // namespace
+
+void SetSandboxed(bool sandboxed) {
+  g_sandboxed = sandboxed;
+}
+
+bool Sandboxed() {
+  return g_sandboxed;
+}
+
 }  // namespace platform

@@ -23,4 +23,9 @@ class BusyCursor {
   bool active_ = false;
 };
 
+// Test and benchmark programs run sandboxed: no desktop action starts another
+// program, and downloads reach only this machine (127.0.0.1, ::1, localhost).
+void SetSandboxed(bool sandboxed);
+bool Sandboxed();
+
 }  // namespace platform

@@ -2,8 +2,9 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QUrl>
+
+#include "platform/Program.h"
 
 namespace platform {
 
@@ -13,12 +14,8 @@ ShellOpener& Opener() {
   return opener;
 }
 
-bool Headless() {
-  return QGuiApplication::platformName() == QLatin1String("offscreen");
-}
-
 bool DesktopOpen(const QString& target) {
-  if (target.trimmed().isEmpty() || Headless()) return false;
+  if (target.trimmed().isEmpty() || Sandboxed()) return false;
   const QUrl asUrl(target, QUrl::StrictMode);
   const QString scheme = asUrl.scheme().toLower();
   // A one-letter scheme is a drive letter, not an address.

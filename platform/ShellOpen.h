@@ -14,9 +14,9 @@ namespace platform {
 bool ShellOpen(const QString& target);
 
 // Replaces how targets are opened (tests record them instead); an empty
-// function restores the desktop's action. Returns the old one. Headless runs
-// (the "offscreen" platform) never launch a program with the desktop's
-// action: it reports failure there.
+// function restores the desktop's action. Returns the old one. A sandboxed
+// run (tests) never launches a program with the desktop's action: it reports
+// failure there.
 using ShellOpener = std::function<bool(const QString& target)>;
 ShellOpener SetShellOpener(ShellOpener opener);
 

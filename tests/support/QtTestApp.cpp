@@ -4,12 +4,16 @@
 
 #include <QApplication>
 
+#include "platform/Program.h"
+
 namespace {
 class QtApplicationEnvironment : public testing::Environment {
  public:
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!QCoreApplication::instance()) app_ = new QApplication(argc_, argv_);
+    // No test starts a desktop program or reaches past this machine.
+    platform::SetSandboxed(true);
   }
   void TearDown() override {
     delete app_;
