@@ -19,6 +19,7 @@
 #include "platform/LanguageTable.h"
 #include "platform/Modal.h"
 #include "platform/Printers.h"
+#include "support/ModalScripts.h"
 #include "support/QtTestSupport.h"
 
 namespace graph_test {
@@ -32,27 +33,7 @@ using qt_test::SendMouse;
 using qt_test::SourceRoot;
 using qt_test::WaitFor;
 
-// Every modal window is handed to the next script in the queue; one shown
-// without a script is closed at once. Scripts may show further windows.
-class ModalScripts {
- public:
-  using Script = std::function<void(QDialog&)>;
-  ModalScripts() {
-    old_ = platform::SetModalRunner([this](QDialog& d) {
-      shown.push_back(d.metaObject()->className());
-      if (scripts.empty()) return;
-      Script s = std::move(scripts.front());
-      scripts.pop_front();
-      s(d);
-    });
-  }
-  ~ModalScripts() { platform::SetModalRunner(old_); }
-  std::deque<Script> scripts;
-  std::vector<QString> shown;
-
- private:
-  platform::ModalRunner old_;
-};
+using qt_test::ModalScripts;
 
 // The graph tests' case, with the main window's graph tables and colours,
 // the shipped texts and two PDF printers.

@@ -20,31 +20,12 @@
 #include "platform/Printers.h"
 #include "platform/SaveFileDialog.h"
 #include "platform/Settings.h"
+#include "support/ModalScripts.h"
 #include "support/QtTestSupport.h"
 
 namespace output_test {
 
-// Every modal window goes to the next script in the queue; one shown without
-// a script is closed at once (as by its close box).
-class ModalScripts {
- public:
-  using Script = std::function<void(QDialog&)>;
-  ModalScripts() {
-    old_ = platform::SetModalRunner([this](QDialog& d) {
-      shown.push_back(d.metaObject()->className());
-      if (scripts.empty()) return;
-      Script s = std::move(scripts.front());
-      scripts.pop_front();
-      s(d);
-    });
-  }
-  ~ModalScripts() { platform::SetModalRunner(old_); }
-  std::deque<Script> scripts;
-  std::vector<QString> shown;
-
- private:
-  platform::ModalRunner old_;
-};
+using qt_test::ModalScripts;
 
 // A save-file dialog that answers with one path ("" = cancel).
 class OneAnswerDialog : public platform::SaveFileDialog {
