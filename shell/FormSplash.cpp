@@ -13,7 +13,7 @@
 #include "platform/ShellOpen.h"
 #include "shell/AppInfo.h"
 #include "shell/ShellPictures.h"
-#include "shell/VigasMain.h"
+#include "shell/StartupState.h"
 
 using graphs_ui::FrameShape;
 using graphs_ui::ImageBox;

@@ -8,26 +8,6 @@
 
 namespace Vigas {
 
-bool SplashMostrado = false;
-
-namespace {
-MainWindowShower& Shower() {
-  static MainWindowShower shower;
-  return shower;
-}
-}  // namespace
-
-void SetMainWindowShower(MainWindowShower shower) {
-  Shower() = std::move(shower);
-}
-
-void MostrarFormMain() {
-  if (Shower()) {
-    MainWindowShower shower = Shower();
-    shower();
-  }
-}
-
 void Main(MainWindowShower showMainWindow) {
   SetMainWindowShower(std::move(showMainWindow));
   // The user's temporary folder, without its trailing separator.
