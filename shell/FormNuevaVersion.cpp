@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QUrl>
 #include <cmath>
 
 #include "graphs/GraphWidgets.h"
@@ -22,6 +23,15 @@ using graphs_ui::ImageBox;
 namespace {
 const QColor kBorder(102, 153, 255);
 constexpr int kLabelLeft = 19;
+
+// The download address comes from the server's version file: only a web
+// address is handed on, never a local file, a program or another scheme.
+bool IsWebAddress(const QString& address) {
+  const QUrl url(address, QUrl::StrictMode);
+  const QString scheme = url.scheme().toLower();
+  return url.isValid() && !url.host().isEmpty() &&
+         (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
 
 // A label as wide as its text.
 void FitWidth(QLabel* l) {
@@ -147,7 +157,8 @@ void FormNuevaVersion::SetLanguage_VER() {
 
 void FormNuevaVersion::OpenDownloadAddress(bool letEventsRun) {
   if (letEventsRun) QCoreApplication::processEvents();
-  const bool opened = platform::ShellOpen(Actualizacion::URLActualizacion);
+  const bool opened = IsWebAddress(Actualizacion::URLActualizacion) &&
+                      platform::ShellOpen(Actualizacion::URLActualizacion);
   if (letEventsRun) QCoreApplication::processEvents();
   if (!opened)
     platform::MsgBox(QStringLiteral("Sorry, cannot connect.\r\n") + shell::kHomePage,

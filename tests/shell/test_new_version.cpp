@@ -61,6 +61,31 @@ TEST_F(NewVersionTest, OkAndTheAddressOpenTheDownloadAndClose) {
   EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell::kHomePage);
 }
 
+TEST_F(NewVersionTest, OnlyAWebAddressFromTheServerIsOpened) {
+  // The address comes from the downloaded version file: a local file, a
+  // program or another scheme must never reach the desktop's "open".
+  const char* const unsafe[] = {"/bin/sh", "file:///tmp/torv-setup.desktop",
+                                "smb://host/share/setup.exe", "javascript:alert(1)",
+                                "https:///no-host"};
+  for (const char* address : unsafe) {
+    Actualizacion::URLActualizacion = QString::fromLatin1(address);
+    messages_->messages.clear();
+    FormNuevaVersion w;
+    w.show();
+    qt_test::Click(w.Label3[0]);
+    EXPECT_FALSE(w.isVisible()) << address;
+    ASSERT_EQ(messages_->messages.size(), 1u) << address;
+    EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell::kHomePage);
+  }
+  EXPECT_TRUE(opened_.isEmpty());
+
+  Actualizacion::URLActualizacion = "HTTP://dl.example.com/torv.exe";
+  FormNuevaVersion w;
+  w.show();
+  qt_test::Click(w.Text1);
+  EXPECT_EQ(opened_, QStringList{Actualizacion::URLActualizacion});
+}
+
 TEST_F(NewVersionTest, CancelEscAndCCloseWithoutOpening) {
   struct Way {
     int key;
