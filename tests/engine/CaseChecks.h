@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 #include <random>
+#include <sstream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -20,10 +23,44 @@ struct AtX {
   bool ok;
 };
 
+// Sums and multiples of results, for superposition.
+inline AtX operator+(const AtX& p, const AtX& q) {
+  return {p.Y + q.Y, p.Theta + q.Theta, p.M + q.M, p.V + q.V, p.ok && q.ok};
+}
+inline AtX operator*(double k, const AtX& r) {
+  return {k * r.Y, k * r.Theta, k * r.M, k * r.V, r.ok};
+}
+// The results seen from the other end of the beam: Theta and V change sign;
+// sign -1 turns every result over as well.
+inline AtX Mirrored(const AtX& r, double sign = 1) {
+  return {sign * r.Y, -sign * r.Theta, sign * r.M, -sign * r.V, r.ok};
+}
+
+using InputList = std::vector<std::pair<int, double>>;
+
 // Fills Datos with the marker, then sets the given slots.
-inline void Inputs(std::initializer_list<std::pair<int, double>> slots) {
+inline void Inputs(const InputList& slots) {
   for (double& d : Vigas::Datos) d = Vigas::SinValor;
   for (const auto& [slot, value] : slots) Vigas::Datos[slot] = value;
+}
+
+// The inputs with one slot set to a value (added when it is not among them).
+inline InputList With(InputList in, int slot, double value) {
+  for (auto& [s, v] : in)
+    if (s == slot) {
+      v = value;
+      return in;
+    }
+  in.push_back({slot, value});
+  return in;
+}
+
+// "code C x X" with every digit of X, for messages.
+inline std::string Where(int code, double x) {
+  std::ostringstream os;
+  os.precision(17);
+  os << "code " << code << " x " << x;
+  return os.str();
 }
 
 inline AtX Eval(int code, double x, bool completo = false) {
@@ -83,6 +120,26 @@ inline bool AllSlotsFiniteOrMarker() {
   return true;
 }
 
+// Runs a case (inputs and x already in Datos) and expects it refused:
+// FlagError = 1 and every slot as it was, bit for bit.
+inline void ExpectRefused(int code, const std::string& what) {
+  std::vector<double> before(std::begin(Vigas::Datos), std::end(Vigas::Datos));
+  Vigas::FlagError = 0;
+  Vigas::CalcularCaso(code, true);
+  EXPECT_EQ(Vigas::FlagError, 1) << code << " " << what;
+  for (int s = 0; s < Vigas::kNumSlots; ++s)
+    ASSERT_EQ(std::memcmp(&Vigas::Datos[s], &before[s], sizeof(double)), 0)
+        << code << " " << what << ": slot " << s << " changed";
+}
+
+// The same, expecting it accepted: FlagError = 0 and no slot infinite or NaN.
+inline void ExpectAccepted(int code, const std::string& what) {
+  Vigas::FlagError = 1;
+  Vigas::CalcularCaso(code, true);
+  EXPECT_EQ(Vigas::FlagError, 0) << code << " " << what;
+  EXPECT_TRUE(AllSlotsFiniteOrMarker()) << code << " " << what;
+}
+
 // A random magnitude in [lo, hi] with a random sign.
 inline double SignedIn(std::mt19937& rng, double lo, double hi) {
   std::uniform_real_distribution<double> mag(lo, hi);
@@ -111,20 +168,28 @@ struct LoadModel {
   std::vector<std::pair<double, double>> couples;  // (position, couple)
   std::function<double(double)> w;                 // distributed load on [wFrom, wTo]
   double wFrom = 0, wTo = 0;
+  std::vector<double> breaks;  // where w jumps or kinks inside (wFrom, wTo), ascending
 
   double LoadAt(double x) const { return w && x >= wFrom && x <= wTo ? w(x) : 0.0; }
 
-  // Simpson's rule over the loaded stretch of f(x)·w(x).
+  // Simpson's rule over each smooth piece of the loaded stretch of f(x)·w(x).
   double Integral(const std::function<double(double)>& f) const {
     if (!w || wTo <= wFrom) return 0;
+    std::vector<double> ends{wFrom};
+    ends.insert(ends.end(), breaks.begin(), breaks.end());
+    ends.push_back(wTo);
     const int n = 2000;
-    const double h = (wTo - wFrom) / n;
-    double s = 0;
-    for (int i = 0; i <= n; ++i) {
-      const double x = wFrom + i * h;
-      s += (i == 0 || i == n ? 1 : (i % 2 ? 4 : 2)) * f(x) * w(x);
+    double total = 0;
+    for (size_t k = 0; k + 1 < ends.size(); ++k) {
+      const double h = (ends[k + 1] - ends[k]) / n;
+      double s = 0;
+      for (int i = 0; i <= n; ++i) {
+        const double x = ends[k] + i * h;
+        s += (i == 0 || i == n ? 1 : (i % 2 ? 4 : 2)) * f(x) * w(x);
+      }
+      total += s * h / 3;
     }
-    return s * h / 3;
+    return total;
   }
   // Total downward load.
   double Force() const {
@@ -159,6 +224,7 @@ struct LoadModel {
     for (const auto& p : points) add(p.first);
     for (const auto& p : couples) add(p.first);
     if (w) add(wFrom), add(wTo);
+    for (double x : breaks) add(x);
     std::sort(b.begin(), b.end());
     return b;
   }
@@ -179,10 +245,11 @@ inline AtX Scales(int code, double L, int n = 40) {
 }
 
 // The response of a case (inputs already in Datos) against its load: the
-// derivative chain and dV/dx = -w inside every stretch between borders;
-// Y and Theta continuous across each border, V falling by the point load and
-// M by the couple found there.
-inline void ExpectLoadResponse(int code, double EI, double L, const LoadModel& load) {
+// derivative chain and dV/dx = -w (at loadPoints evenly spaced points) inside
+// every stretch between borders; Y and Theta continuous across each border, V
+// falling by the point load and M by the couple found there.
+inline void ExpectLoadResponse(int code, double EI, double L, const LoadModel& load,
+                               int loadPoints = 1) {
   const AtX s = Scales(code, L);
   ASSERT_TRUE(s.ok) << "code " << code;
   std::vector<double> edges = load.Borders(L);
@@ -192,10 +259,12 @@ inline void ExpectLoadResponse(int code, double EI, double L, const LoadModel& l
     const double lo = edges[i], hi = edges[i + 1];
     if (hi - lo < L * 1e-6) continue;
     ExpectDerivativeChain(code, EI, lo, hi, 5);
-    const double xm = (lo + hi) / 2, h = (hi - lo) * 1e-4;
-    const double dV = (Eval(code, xm + h).V - Eval(code, xm - h).V) / (2 * h);
-    EXPECT_TRUE(Close(dV, -load.LoadAt(xm), s.V / L + std::fabs(load.LoadAt(xm)), 1e-5))
-        << "code " << code << " x " << xm << ": dV/dx " << dV << " vs load " << load.LoadAt(xm);
+    for (int k = 1; k <= loadPoints; ++k) {
+      const double xm = lo + (hi - lo) * k / (loadPoints + 1), h = (hi - lo) * 1e-4;
+      const double dV = (Eval(code, xm + h).V - Eval(code, xm - h).V) / (2 * h);
+      EXPECT_TRUE(Close(dV, -load.LoadAt(xm), s.V / L + std::fabs(load.LoadAt(xm)), 1e-5))
+          << "code " << code << " x " << xm << ": dV/dx " << dV << " vs load " << load.LoadAt(xm);
+    }
   }
   for (size_t i = 1; i + 1 < edges.size(); ++i) {
     const double x = edges[i];
