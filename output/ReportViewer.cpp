@@ -26,6 +26,8 @@ constexpr double kMargin = 10 * kTwipsPerMm;
 constexpr double kColumn = 2 * kTwipsPerMm;  // one "&SP=n:" column
 constexpr double kMinPageWidth = 190 * kTwipsPerMm;
 constexpr int kMaxPageHeight = 30000;  // pixels
+constexpr int kMaxPageWidth = 30000;   // pixels
+constexpr double kMaxPictureMm = 1000;
 
 QString Section(const QString& content, const QString& tag) {
   const QString open = "#" + tag + "(", close = "#" + tag + ")";
@@ -43,22 +45,29 @@ struct Item {
   int column = 0;
 };
 
+// A picture's size in mm; nonsense (negative, not a number, beyond a metre)
+// is kept within the page.
 double MmValue(const QString& s, const QString& key) {
   const int a = s.indexOf(key);
   if (a < 0) return 0;
   const int b = s.indexOf(':', a);
-  return std::max(0.0, s.mid(a + key.size(), b < 0 ? -1 : b - a - key.size()).toDouble());
+  const double mm = s.mid(a + key.size(), b < 0 ? -1 : b - a - key.size()).toDouble();
+  return mm > 0 ? std::min(mm, kMaxPictureMm) : 0.0;
 }
 
 std::vector<Item> SplitLine(const QString& line) {
+  static const char* const kCodes[] = {"&SP=", "#UDL(", "#SEG(", "#IMG("};
+  int next[4] = {-2, -2, -2, -2};  // where each code comes next; -2 not looked for yet
   std::vector<Item> items;
   int i = 0;
   while (i < line.size()) {
     int pos = -1;
     QString code;
-    for (const char* c : {"&SP=", "#UDL(", "#SEG(", "#IMG("}) {
-      const int p = line.indexOf(QLatin1String(c), i);
-      if (p >= 0 && (pos < 0 || p < pos)) pos = p, code = QLatin1String(c);
+    for (int k = 0; k < 4; ++k) {
+      if (next[k] == -2 || (next[k] >= 0 && next[k] < i))
+        next[k] = line.indexOf(QLatin1String(kCodes[k]), i);
+      const int p = next[k];
+      if (p >= 0 && (pos < 0 || p < pos)) pos = p, code = QLatin1String(kCodes[k]);
     }
     if (pos < 0) pos = line.size();
     if (pos > i) items.push_back({Item::Text, line.mid(i, pos - i)});
@@ -216,8 +225,9 @@ QImage RenderReport(const ReportFile& r, const QStringList& pictureFolders) {
   SetReportFont(measure);
   double width = 0;
   const double height = LayOut(measure, lines, width, nullptr);
-  const int wPx = static_cast<int>(std::max(width + kMargin, kMinPageWidth) / 15) + 1;
-  const int hPx = std::min(kMaxPageHeight, static_cast<int>(height / 15) + 1);
+  const int wPx = static_cast<int>(
+      std::min<double>(kMaxPageWidth, std::max(width + kMargin, kMinPageWidth) / 15 + 1));
+  const int hPx = static_cast<int>(std::min<double>(kMaxPageHeight, height / 15 + 1));
 
   platform::PictureTarget page(wPx, hPx, platform::RGBColor(255, 255, 255));
   SetReportFont(page);

@@ -1,8 +1,11 @@
 // The report viewer: reading report files, the separator handed over, and a
 // real report shown with its pictures.
+#include <QElapsedTimer>
 #include <QImage>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <iterator>
+#include <random>
 
 #include "ReportTestSupport.h"
 #include "output/ReportViewer.h"
@@ -76,6 +79,88 @@ TEST_F(ReportFilesTest, ViewerSaysWhyItShowsNothing) {
   EXPECT_TRUE(messages.messages[0].prompt.endsWith("missing.rex"));
   EXPECT_TRUE(messages.messages[1].prompt.startsWith("This file is not a TORV report:"));
   EXPECT_TRUE(viewer.Page().isNull());
+}
+
+// Report files as a damaged disk or another program might leave them: the
+// viewer must read and draw each without crashing, hanging or growing a page
+// it cannot allocate.
+QByteArray SampleReport() {
+  return ReportFileBytes(".",
+                         "&+BTitle&-B&LF&SP=4:EI = 2&.5&E+7&LF#UDL(Underlined)&LF#SEG(------)&LF"
+                         "#IMG('fig.bmp' DXmm=40:DYmm=30:)&LF&+Ibeta&-I &SUB(1) &SUP(2)",
+                         "S&LF&SP=10:x = 1&.0", "#IMG('graph1.bmp' DXmm=90:DYmm=90:)&LF", "R2");
+}
+
+void ExpectDrawable(const QByteArray& bytes) {
+  ReportFile r;
+  if (!ParseReportFile(bytes, r)) return;
+  const QImage page = RenderReport(r, {});
+  EXPECT_FALSE(page.isNull());
+  EXPECT_LE(page.height(), 30001);
+  EXPECT_LE(page.width(), 30001);
+  EXPECT_GE(page.width(), 700);  // at least the paper width
+}
+
+TEST(ReportViewerFile, DamagedFilesAreDrawnWithoutHarm) {
+  Mini_HTFC_rut::IniciarSimbolosHTFC();
+  const QByteArray sample = SampleReport();
+  // Every truncation of a real-looking report.
+  for (int n = 0; n <= sample.size(); ++n) ExpectDrawable(sample.left(n));
+  // Odd codes by hand.
+  for (const char* s : {"#ENU(",
+                        "#ENU(&SP=",
+                        "#ENU(&SP=12",
+                        "#ENU(&SP=:x",
+                        "#ENU(&SP=-5:x",
+                        "#ENU(#IMG(",
+                        "#ENU(#IMG('",
+                        "#ENU(#IMG('a DXmm=",
+                        "#ENU(#UDL(",
+                        "#ENU(#SEG(",
+                        "#ENU(&",
+                        "#ENU(&+",
+                        "#ENU(&SUB(",
+                        "#ENU(&SUP(&SUB(",
+                        "#ENU(#DEC(,#ENU(",
+                        "#ENU(#IMG('a' DXmm=inf:DYmm=inf:)",
+                        "#ENU(#IMG('a' DXmm=1e300:DYmm=1e300:)",
+                        "#ENU(#IMG('a' DXmm=nan:DYmm=-1e300:)",
+                        "#ENU(#IMG('/etc/passwd' DXmm=5:DYmm=5:)",
+                        "#ENU(&SP=999999999999:x",
+                        "#SOL)#SOL(",
+                        "#RS1(#ENU)"})
+    ExpectDrawable(QByteArray(s));
+  // Many columns, pictures and long lines: wide but bounded.
+  QByteArray wide = "#ENU(";
+  for (int i = 0; i < 400; ++i) wide += "&SP=500:x#IMG('a' DXmm=500:DYmm=1:)";
+  ExpectDrawable(wide);
+  wide = "#ENU(";
+  for (int i = 0; i < 400; ++i) wide += "#IMG('a' DXmm=500:DYmm=1:)";
+  ExpectDrawable(wide);
+  ExpectDrawable("#ENU(" + QByteArray(200000, 'W'));
+  // A long line of codes is read in one pass, not again for every code.
+  QElapsedTimer clock;
+  clock.start();
+  ExpectDrawable("#ENU(" + QByteArray("&SP=1:").repeated(50000));
+  EXPECT_LT(clock.elapsed(), 5000);
+  // Random bytes and random splices of report codes.
+  std::mt19937 rng(12345);
+  const char* pieces[] = {
+      "#ENU(", "#ENU)", "#SOL(", "#RS1(", "#DEC(", ",",     "&SP=",  ":", "#IMG(", "#IMG)",
+      "#UDL(", "#UDL)", "#SEG(", "#SEG)", "'",     "DXmm=", "DYmm=", "&", "&LF",   "&+B",
+      "&-I",   "&.",    "&&",    "&SUB(", "&SUP(", ")",     "\r\n",  "9", "x"};
+  for (int round = 0; round < 400; ++round) {
+    QByteArray bytes = round % 2 ? QByteArray("#ENU(") : QByteArray();
+    const int len = std::uniform_int_distribution<int>(0, 200)(rng);
+    for (int i = 0; i < len; ++i) {
+      if (round % 2)
+        bytes += pieces[std::uniform_int_distribution<int>(0, std::size(pieces) - 1)(rng)];
+      else
+        bytes += char(std::uniform_int_distribution<int>(0, 255)(rng));
+    }
+    if (round % 4 == 0) bytes.prepend("#RS1(");
+    ExpectDrawable(bytes);
+  }
 }
 
 }  // namespace
