@@ -365,4 +365,21 @@ inline bool FailsWithChanged(int code, std::initializer_list<std::pair<int, doub
   return failed;
 }
 
+// Results that scale with the loads and the flexibility: Y and Theta by
+// `deflection`, M and V by `force` (a factor of 1 must give the same double).
+inline void ExpectScaled(const AtX& got, const AtX& base, double deflection, double force,
+                         int code) {
+  auto expect = [code](double g, double b, double k, const char* what) {
+    if (k == 1) {
+      EXPECT_DOUBLE_EQ(g, b) << code << " " << what;
+    } else {
+      EXPECT_NEAR(g, k * b, 1e-12 * std::fabs(b)) << code << " " << what;
+    }
+  };
+  expect(got.Y, base.Y, deflection, "Y");
+  expect(got.Theta, base.Theta, deflection, "Theta");
+  expect(got.M, base.M, force, "M");
+  expect(got.V, base.V, force, "V");
+}
+
 }  // namespace casecheck

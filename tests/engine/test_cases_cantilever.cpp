@@ -118,10 +118,7 @@ TEST(CantileverCases, LinearInLoadsAndFlexibility) {
     LoadTrial(t);
     const AtX k = Eval(code, x);
     ASSERT_TRUE(base.ok && k.ok);
-    EXPECT_NEAR(k.Y, base.Y * -2.5 / 4, 1e-12 * std::fabs(base.Y)) << code;
-    EXPECT_NEAR(k.Theta, base.Theta * -2.5 / 4, 1e-12 * std::fabs(base.Theta)) << code;
-    EXPECT_NEAR(k.M, base.M * -2.5, 1e-12 * std::fabs(base.M)) << code;
-    EXPECT_NEAR(k.V, base.V * -2.5, 1e-12 * std::fabs(base.V)) << code;
+    ExpectScaled(k, base, -2.5 / 4, -2.5, code);
   }
 }
 

@@ -104,10 +104,7 @@ TEST(FixedCases, LinearInLoadsAndFlexibility) {
     LoadTrial(t);
     const AtX k = Eval(code, x);
     ASSERT_TRUE(base.ok && k.ok);
-    EXPECT_NEAR(k.Y, base.Y * -6, 1e-12 * std::fabs(base.Y)) << code;
-    EXPECT_NEAR(k.Theta, base.Theta * -6, 1e-12 * std::fabs(base.Theta)) << code;
-    EXPECT_NEAR(k.M, base.M * -3, 1e-12 * std::fabs(base.M)) << code;
-    EXPECT_NEAR(k.V, base.V * -3, 1e-12 * std::fabs(base.V)) << code;
+    ExpectScaled(k, base, -6, -3, code);
   }
 }
 

@@ -139,14 +139,8 @@ TEST(OverhangCases, LinearInTheLoadAndInTheFlexibility) {
       Datos[loadSlot] = s.load;
       Datos[Slot::EI] = s.EI;
       ASSERT_TRUE(base.ok && scaled.ok && stiffer.ok) << code;
-      EXPECT_NEAR(scaled.Y, -3 * base.Y, 1e-12 * std::fabs(base.Y)) << code;
-      EXPECT_NEAR(scaled.Theta, -3 * base.Theta, 1e-12 * std::fabs(base.Theta)) << code;
-      EXPECT_NEAR(scaled.M, -3 * base.M, 1e-12 * std::fabs(base.M)) << code;
-      EXPECT_NEAR(scaled.V, -3 * base.V, 1e-12 * std::fabs(base.V)) << code;
-      EXPECT_NEAR(stiffer.Y, scaled.Y / 5, 1e-12 * std::fabs(scaled.Y)) << code;
-      EXPECT_NEAR(stiffer.Theta, scaled.Theta / 5, 1e-12 * std::fabs(scaled.Theta)) << code;
-      EXPECT_DOUBLE_EQ(stiffer.M, scaled.M) << code;
-      EXPECT_DOUBLE_EQ(stiffer.V, scaled.V) << code;
+      ExpectScaled(scaled, base, -3, -3, code);
+      ExpectScaled(stiffer, scaled, 1.0 / 5, 1, code);
     }
   }
 }

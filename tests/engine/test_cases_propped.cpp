@@ -150,14 +150,8 @@ TEST(ProppedCases, LinearInTheLoadsAndInTheFlexibility) {
     Datos[Slot::EI] = 4 * s.EI;
     const AtX stiffer = Eval(code, x);
     ASSERT_TRUE(base.ok && scaled.ok && stiffer.ok) << code;
-    EXPECT_NEAR(scaled.Y, -2.5 * base.Y, 1e-12 * std::fabs(base.Y)) << code;
-    EXPECT_NEAR(scaled.Theta, -2.5 * base.Theta, 1e-12 * std::fabs(base.Theta)) << code;
-    EXPECT_NEAR(scaled.M, -2.5 * base.M, 1e-12 * std::fabs(base.M)) << code;
-    EXPECT_NEAR(scaled.V, -2.5 * base.V, 1e-12 * std::fabs(base.V)) << code;
-    EXPECT_NEAR(stiffer.Y, scaled.Y / 4, 1e-12 * std::fabs(scaled.Y)) << code;
-    EXPECT_NEAR(stiffer.Theta, scaled.Theta / 4, 1e-12 * std::fabs(scaled.Theta)) << code;
-    EXPECT_DOUBLE_EQ(stiffer.M, scaled.M) << code;
-    EXPECT_DOUBLE_EQ(stiffer.V, scaled.V) << code;
+    ExpectScaled(scaled, base, -2.5, -2.5, code);
+    ExpectScaled(stiffer, scaled, 1.0 / 4, 1, code);
   }
 }
 
