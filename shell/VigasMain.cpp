@@ -1,7 +1,5 @@
 #include "shell/VigasMain.h"
 
-#include <QDir>
-
 #include "graphs/Mini_HTFC_rut.h"
 #include "platform/TempFolder.h"
 #include "shell/FormSplash.h"
@@ -10,8 +8,8 @@ namespace Vigas {
 
 void Main(MainWindowShower showMainWindow) {
   SetMainWindowShower(std::move(showMainWindow));
-  // The user's temporary folder, without its trailing separator.
-  platform::SetCarpetaTemp(QDir::tempPath());
+  // The user's private work folder; it is made and checked where it is used.
+  platform::SetCarpetaTemp(platform::DefaultCarpetaTemp());
   Mini_HTFC_rut::IniciarSimbolosHTFC();
   auto* splash = new FormSplash;
   splash->setAttribute(Qt::WA_DeleteOnClose);
