@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
 
@@ -17,6 +18,8 @@ namespace {
 struct Injected {
   WriteStep step = WriteStep::Create;
   int error = 0;
+  QRegularExpression names;  // empty: every file
+  bool now = false;          // the current write is one of them
 };
 
 Injected& Injection() {
@@ -25,7 +28,7 @@ Injected& Injection() {
 }
 
 bool InjectedAt(WriteStep step) {
-  if (Injection().error == 0 || Injection().step != step) return false;
+  if (!Injection().now || Injection().step != step) return false;
   errno = Injection().error;
   return true;
 }
@@ -59,7 +62,7 @@ int CreateTemporary(const QByteArray& target, mode_t mode, QByteArray& name) {
 bool WriteAll(int fd, const QByteArray& bytes) {
   const char* p = bytes.constData();
   qsizetype left = bytes.size();
-  if (Injection().error != 0 && Injection().step == WriteStep::Write) {
+  if (Injection().now && Injection().step == WriteStep::Write) {
     // A disk that fills up half way.
     const qsizetype half = left / 2;
     if (half > 0 && ::write(fd, p, static_cast<size_t>(half)) < 0) return false;
@@ -93,6 +96,10 @@ void SyncFolder(const QByteArray& target) {
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
   if (path.isEmpty()) return Failure(ENOENT);
   const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+  Injected& injected = Injection();
+  injected.now =
+      injected.error != 0 && (injected.names.pattern().isEmpty() ||
+                              injected.names.match(QFileInfo(path).fileName()).hasMatch());
 
   mode_t mode = 0666;  // less the user's umask
   struct stat st;
@@ -131,8 +138,12 @@ WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
   return done;
 }
 
-void InjectWriteFailure(WriteStep step, int error) {
-  Injection() = Injected{step, error};
+void InjectWriteFailure(WriteStep step, int error, const QString& namePattern) {
+  Injected& injected = Injection();
+  injected.step = step;
+  injected.error = error;
+  injected.names =
+      namePattern.isEmpty() ? QRegularExpression() : QRegularExpression::fromWildcard(namePattern);
 }
 
 }  // namespace platform

@@ -32,7 +32,8 @@ WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes);
 enum class WriteStep { Create, Write, Flush, Close, Rename };
 // Tests: every following write fails at the step with the system error
 // `error` (ENOSPC for a full disk; a failed write leaves half the bytes
-// written). An error of 0 ends it.
-void InjectWriteFailure(WriteStep step, int error);
+// written); with a file name pattern ("restemp*.rex") only the writes of
+// files of such names. An error of 0 ends it.
+void InjectWriteFailure(WriteStep step, int error, const QString& namePattern = QString());
 
 }  // namespace platform

@@ -125,8 +125,10 @@ TEST_F(ReportCommandTest, UnwritableTemporaryFolderStopsTheReportWithAMessage) {
   EXPECT_TRUE(starts.empty());
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0].title, "Error");
-  EXPECT_TRUE(messages.messages[0].prompt.startsWith("The report was not made"));
-  EXPECT_TRUE(messages.messages[0].prompt.endsWith(ReportWorkFolder()));
+  EXPECT_EQ(messages.messages[0].prompt,
+            "The report was not made.\r\nNothing was written: the private work folder cannot be "
+            "used:\r\n" +
+                ReportWorkFolder() + "\r\nIt is not a folder.");
   EXPECT_TRUE(std::equal(std::begin(before), std::end(before), std::begin(Vigas::Datos)));
 }
 
