@@ -39,8 +39,8 @@ bool CrearGraficoAsJPG(int ID_Graf, const QString& Nomb_BMP, const QString& Nomb
 
 // htf/f<code>.htf in the program's resource folder.
 QString FormulaFilePath(int caseCode);
-// A formula file's text as the report needs it: CR LF becomes "&LF", the
-// bullet (149) a middle dot (183), and it ends in "&LF".
+// A formula file's text as the report needs it: CR LF and LF become "&LF",
+// the bullet (149) a middle dot (183), and it ends in "&LF".
 QString FormulaTextForReport(const QString& fileText);
 // The formula text of a case; "" when it has no formula file.
 QString LoadFormulasHTFC(int caseCode);

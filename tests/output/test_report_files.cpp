@@ -32,6 +32,19 @@ TEST_F(ReportFilesTest, FormulaFilesBecomeReportText) {
   EXPECT_FALSE(bytes.contains('\x95'));
 }
 
+TEST_F(ReportFilesTest, FormulaFilesWithLfLineEndsSplitLikeCrLfOnes) {
+  EXPECT_EQ(FormulaTextForReport("A\nB"), "A&LFB&LF");
+  EXPECT_EQ(FormulaTextForReport("A\nB\n"), "A&LFB&LF");
+  EXPECT_EQ(FormulaTextForReport("A\r\nB\nC\r\n"), "A&LFB&LFC&LF");
+
+  platform::SetResourceFolder(temp_.path());
+  ASSERT_TRUE(qt_test::WriteBytes(temp_.path() + "/htf/f107.htf", "&+Iy&-I = 1\r\n\x95 2\r\n"));
+  const QString crlf = LoadFormulasHTFC(107);
+  ASSERT_TRUE(qt_test::WriteBytes(temp_.path() + "/htf/f107.htf", "&+Iy&-I = 1\n\x95 2\n"));
+  EXPECT_EQ(LoadFormulasHTFC(107), crlf);
+  EXPECT_EQ(crlf, QString::fromUtf8("&+Iy&-I = 1&LF\u00B7 2&LF"));
+}
+
 TEST_F(ReportFilesTest, EmptySectionsMakeTheSmallestReportFile) {
   Vigas::SepDecimal = ",";
   const HandOverResult r = SaveFile_SHOWPlomview("", "", "", "");
