@@ -46,7 +46,8 @@ int CreateTemporary(const QByteArray& target, mode_t mode, QByteArray& name) {
   static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   const qsizetype slash = target.lastIndexOf('/');
   const QByteArray folder = target.left(slash + 1);
-  const QByteArray base = target.mid(slash + 1);
+  // Short enough for the longest name the target itself may have.
+  const QByteArray base = target.mid(slash + 1).left(200);
   for (int attempt = 0; attempt < 100; ++attempt) {
     QByteArray suffix;
     for (int i = 0; i < 8; ++i) suffix += kLetters[QRandomGenerator::global()->bounded(62)];

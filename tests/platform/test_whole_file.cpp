@@ -56,6 +56,10 @@ TEST(WholeFile, WritesNewFilesAndReplacesOldOnesKeepingTheirPermissions) {
   ASSERT_TRUE(WriteWholeFile(path, ""));
   EXPECT_EQ(QFileInfo(path).size(), 0);
   EXPECT_EQ(Entries(dir.path()), QStringList{"table.txt"});
+  // The longest name a file may have leaves room for the temporary's.
+  const QString longest = QString(251, 'n') + ".txt";
+  ASSERT_TRUE(WriteWholeFile(dir.filePath(longest), "long"));
+  EXPECT_EQ(ReadBytes(dir.filePath(longest)), "long");
 }
 
 TEST(WholeFile, APlantedLinkIsReplacedNeverWrittenThrough) {
