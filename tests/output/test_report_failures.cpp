@@ -138,11 +138,20 @@ TEST_F(ReportFailureTest, ReportsADayOldAreRemovedAtStartUp) {
     make(name, 25);
   for (const char* name : {"restemp654321.rex", "m2026359.jpg"}) make(name, 23);
   for (const char* name : {"notes.txt", "restemp1.rex", "x2026.jpg"}) make(name, 48);
+  // Only files go, and a link goes nowhere.
+  QTemporaryDir outside;
+  const QString precious = outside.filePath("precious.rex");
+  ASSERT_TRUE(qt_test::WriteBytes(precious, "keep"));
+  ASSERT_TRUE(QFile::link(precious, ReportWorkFolder() + "/restemp111112.rex"));
+  ASSERT_TRUE(QDir(ReportWorkFolder()).mkdir("restemp222223.rex"));
 
   EXPECT_EQ(RemoveOldReportFiles(now), 5);
-  EXPECT_EQ(
-      QDir(ReportWorkFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-      QStringList({"m2026359.jpg", "notes.txt", "restemp1.rex", "restemp654321.rex", "x2026.jpg"}));
+  EXPECT_EQ(QDir(ReportWorkFolder())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                           QDir::Name),
+            QStringList({"m2026359.jpg", "notes.txt", "restemp1.rex", "restemp111112.rex",
+                         "restemp222223.rex", "restemp654321.rex", "x2026.jpg"}));
+  EXPECT_EQ(qt_test::ReadBytes(precious), "keep");
 
   // A work folder that fails its check is not touched.
   make("restemp222222.rex", 25);

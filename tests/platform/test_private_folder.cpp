@@ -155,32 +155,4 @@ TEST_F(PrivateFolderTest, OnlyARealFolderOfTheUsersOpenToNobodyElseIsAccepted) {
                 "\r\nIt is a symbolic link, not a folder of its own.");
 }
 
-TEST_F(PrivateFolderTest, OldFilesOfTheGivenNamesAreRemoved) {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QString folder = Path("work");
-  ASSERT_TRUE(MakePrivateFolder(folder).ok());
-  QTemporaryDir outside;
-  const QString precious = outside.filePath("precious.rex");
-  ASSERT_TRUE(qt_test::WriteBytes(precious, "keep"));
-  const auto make = [&](const QString& name, int ageHours) {
-    const QString path = folder + "/" + name;
-    ASSERT_TRUE(qt_test::WriteBytes(path, "x"));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(f.setFileTime(now.addSecs(-3600 * ageHours), QFileDevice::FileModificationTime));
-  };
-  make("restemp123456.rex", 25);
-  make("restemp654321.rex", 23);
-  make("notes.txt", 48);
-  ASSERT_TRUE(QFile::link(precious, folder + "/restemp111111.rex"));
-  QDir(folder).mkdir("restemp222222.rex");
-
-  EXPECT_EQ(RemoveFilesOlderThan(folder, {"restemp\\d{6}\\.rex"}, now.addDays(-1)), 1);
-  EXPECT_EQ(
-      QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
-      QStringList({"notes.txt", "restemp111111.rex", "restemp222222.rex", "restemp654321.rex"}));
-  EXPECT_EQ(qt_test::ReadBytes(precious), "keep");
-  EXPECT_EQ(RemoveFilesOlderThan(Path("missing"), {".*"}, now), 0);
-}
-
 }  // namespace
