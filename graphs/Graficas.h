@@ -36,7 +36,8 @@ bool PasoRejilla(double rango, double& paso);
 bool RejillaRecorrible(double lo, double hi, double paso);
 
 // The tick label of a grid value: a value within a billionth of a step of
-// zero is a rounding residue of the repeated addition and reads "0".
+// zero is a rounding residue of the repeated addition and reads "0"; other
+// residues are dropped at twelve significant digits.
 QString EtiquetaRejilla(double valor, double paso);
 
 // How the curve evaluates the case at Datos(x): the engine's CalcularCaso

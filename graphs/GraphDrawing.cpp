@@ -1,6 +1,7 @@
 // DibujarGrafica and DibujarCurva: one graph on a picture or the printer.
 // All geometry follows from two text measurements on the target, so the
 // same code serves a window and a printed page.
+#include <QByteArray>
 #include <cmath>
 
 #include "engine/Vigas.h"
@@ -57,7 +58,11 @@ CaseEvaluator SetCaseEvaluator(CaseEvaluator evaluator) {
 
 QString EtiquetaRejilla(double valor, double paso) {
   if (std::fabs(valor) < 1e-9 * std::fabs(paso)) return QStringLiteral("0");
-  return QString::fromStdString(Mini_HTFC_rut::FormatoNumeroHTFC(valor, 4));
+  // The sum of steps lands a few units of the last place off the grid value,
+  // possibly just under a power of ten (0.009999999999999998 for 0.01):
+  // twelve significant digits give the value back.
+  const double limpio = QByteArray::number(valor, 'g', 12).toDouble();
+  return QString::fromStdString(Mini_HTFC_rut::FormatoNumeroHTFC(limpio, 4));
 }
 
 void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {

@@ -163,6 +163,46 @@ TEST_F(GraphDrawing, ZeroGridLineReadsZeroAndZeroLineOnlyWhenZeroIsInRange) {
   EXPECT_TRUE(above.LinesIn(kCurva).empty());
 }
 
+TEST_F(GraphDrawing, LabelsOfRangesAcrossAPowerOfTenReadAsTheirGridValues) {
+  // The y labels: whole texts ending at the label column's right edge.
+  auto yLabels = [](const LineRecorder& t) {
+    QStringList out;
+    for (const TextCall& c : t.JoinedTexts())
+      if (std::fabs(c.xEnd - OrigenX) < 1e-6) out << c.text;
+    return out;
+  };
+  const QString dash = QString(QChar(0x2013));
+  const QString times10 = QString::fromUtf8("\u00B710");
+
+  // -0.012 to 0 m in steps of 0.0005: the fourth sum lands just above -0.01;
+  // below 0.01 the labels take the power-of-ten form.
+  Datos[Slot::Ymin] = -0.012;
+  Datos[Slot::Ymax] = 0;
+  Prepare(1);
+  ASSERT_EQ(GrPasoY, 0.0005);
+  LineRecorder deflection;
+  DibujarGrafica(deflection, false);
+  QStringList expected;
+  expected << dash + "0.012" << dash + "0.01";
+  for (const char* v : {"8.00", "6.00", "4.00", "2.00"})
+    expected << dash + v + times10 + dash + "3";
+  expected << "0";
+  EXPECT_EQ(yLabels(deflection), expected);
+
+  // 0 to 1.2e6 N·m: 1e6 is an exact power of ten whose logarithm falls short.
+  Datos[Slot::MMin] = 0;
+  Datos[Slot::Mmax] = 1.2e6;
+  Prepare(3);
+  LineRecorder moment;
+  DibujarGrafica(moment, false);
+  expected.clear();
+  expected << "0";
+  for (const char* v : {"2.00", "4.00", "6.00", "8.00"}) expected << v + times10 + "5";
+  expected << "1.00" + times10 + "6"
+           << "1.20" + times10 + "6";
+  EXPECT_EQ(yLabels(moment), expected);
+}
+
 TEST_F(GraphDrawing, CurveLiftsThePenOutsideTheBoxAndOnFailedSamples) {
   Datos[Slot::MMin] = 0;
   Datos[Slot::Mmax] = 2;
