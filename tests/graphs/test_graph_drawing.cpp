@@ -52,7 +52,7 @@ TEST_F(GraphDrawing, NothingIsDrawnForEmptyOrUnwalkableRangesButPointsAreCleared
   }
 }
 
-TEST_F(GraphDrawing, PictureCurveMakes250EvaluationsAndKeeps64Points) {
+TEST_F(GraphDrawing, PictureCurveEvaluatesEverySampleAndKeeps64Points) {
   Vigas::SeleccionarUnidad(2, 8);  // mm
   Prepare(1);
   platform::PictureTarget pic(1080, 600);
@@ -62,9 +62,9 @@ TEST_F(GraphDrawing, PictureCurveMakes250EvaluationsAndKeeps64Points) {
   CountingEvaluator evaluations;
   DibujarGrafica(pic, true);
 
-  // Samples 0, 4, ..., 248 are points 1 to 63; the next sample is taken at
-  // the end of the range and ends the sweep.
-  EXPECT_EQ(evaluations.count, 250);
+  // Samples 0, 4, ..., 248 are points 1 to 63 and the last sample, at the
+  // end of the range, is point 64; all 257 samples are drawn.
+  EXPECT_EQ(evaluations.count, 257);
   for (int code : evaluations.codes) ASSERT_EQ(code, 100);
   for (int n = 1; n <= 63; ++n) EXPECT_EQ(PuntosX[n], (n - 1) * kL / 64) << n;
   EXPECT_EQ(PuntosX[64], kL);
@@ -94,7 +94,7 @@ TEST_F(GraphDrawing, PictureAndPrinterColoursWidthsAndSampling) {
   EXPECT_DOUBLE_EQ(axes[2].x1, OrigenX + 0.1 * tw);
   EXPECT_DOUBLE_EQ(axes[2].y1, 3.5 * th);
   const auto curve = pic.LinesIn(kCurva);
-  ASSERT_EQ(curve.size(), 249u);  // 250 samples, the first only lifts the pen
+  ASSERT_EQ(curve.size(), 256u);  // 257 samples, the first only lifts the pen
   for (const auto& l : curve) ASSERT_EQ(l.width, 3);
   EXPECT_NEAR(curve.back().x2, W - 0.51 * tw, 1e-6);
   for (const auto& t : pic.texts) EXPECT_TRUE(t.color == kTexto) << t.text.toStdString();
@@ -238,7 +238,7 @@ TEST_F(GraphDrawing, CurveLiftsThePenOutsideTheBoxAndOnFailedSamples) {
 
   // The failed sample is not counted: later points shift by one sample, and
   // the 64th point is still the end of the range.
-  EXPECT_EQ(calls, 251);
+  EXPECT_EQ(calls, 257);
   EXPECT_EQ(PuntosX[3], 8 * s);
   EXPECT_EQ(PuntosX[4], 13 * s);
   EXPECT_EQ(PuntosX[63], 249 * s);
