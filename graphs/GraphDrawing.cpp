@@ -273,9 +273,9 @@ void DibujarCurva(platform::DrawTarget& Destino) {
     }
   }
 
-  // A value a billionth of a millionth of the largest one is the rounding
-  // residue of a true zero (a support, the middle of a symmetric beam): the
-  // table shows it as 0.
+  // A value below 1e-12 of the largest of its kind is the rounding residue
+  // of a true zero (a support, the middle of a symmetric beam): the table
+  // shows it as 0.
   const double mayorX = std::max(std::fabs(DibXmin), std::fabs(DibXmax));
   for (int p = 1; p <= n; ++p) {
     if (std::fabs(PuntosX[p]) < kCeroRelativo * mayorX) PuntosX[p] = 0;

@@ -9,9 +9,11 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <random>
 
 #include "platform/ImageFiles.h"
 #include "platform/Messages.h"
@@ -160,12 +162,13 @@ TEST(SaveImage, AFolderThatMayNotBeWrittenIsWriteProtected) {
   EXPECT_EQ(ReadFile(path), "old");
 }
 
-// The two headers of an uncompressed BMP file without a palette.
+// The two headers of a BMP file; the size of its pixel data (-1: that of
+// uncompressed rows) is written as stated, at most 2^31 - 1.
 QByteArray BmpHeaders(int w, int h, int bits, int colours = 0, int compression = 0,
                       int dataBytes = -1) {
-  const int64_t stride = ((int64_t{w} * bits + 31) / 32) * 4;
+  const double stride = std::floor((double(w) * bits + 31) / 32) * 4;
   const int offset = 14 + 40 + 4 * colours;
-  if (dataBytes < 0) dataBytes = static_cast<int>(std::min<int64_t>(stride * h, INT32_MAX));
+  if (dataBytes < 0) dataBytes = static_cast<int>(std::min(stride * std::fabs(h), 2147483647.0));
   QByteArray b;
   auto u16 = [&](int v) { b.append(char(v & 255)).append(char((v >> 8) & 255)); };
   auto u32 = [&](int v) { u16(v & 0xFFFF), u16((v >> 16) & 0xFFFF); };
