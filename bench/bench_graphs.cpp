@@ -1,15 +1,18 @@
 // One full graph (titles, grid, labels, axes and the sampled curve) drawn on
-// the 1080 x 600 picture the report's graphs are drawn on, and the same on a
-// 600-dpi printer page drawn into an image.
+// the 1080 x 600 picture the report's graphs are drawn on, the same on a
+// 600-dpi printer page drawn into an image, and that picture turned from BMP
+// into JPEG.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include "engine/Vigas.h"
 #include "graphs/Graficas.h"
 #include "graphs/Mini_HTFC_rut.h"
 #include "platform/DrawTarget.h"
+#include "platform/ImageFiles.h"
 
 namespace {
 
@@ -68,6 +71,22 @@ void BM_GraphOnPrinterPage(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_GraphOnPrinterPage)->Unit(benchmark::kMillisecond);
+
+// A report picture from its BMP file to its JPEG file, as the report makes
+// each of its four graphs.
+void BM_ReportPictureToJpeg(benchmark::State& state) {
+  SetUpGraph(3);
+  platform::PictureTarget pic(1080, 600);
+  pic.SetFontName(QStringLiteral("Arial"));
+  pic.SetFontSize(14);
+  DibujarGrafica(pic, true);
+  QTemporaryDir dir;
+  const QString bmp = dir.filePath(QStringLiteral("graph.bmp"));
+  const QString jpg = dir.filePath(QStringLiteral("graph.jpg"));
+  platform::SaveImageFile(pic.Image(), bmp, "BMP");
+  for (auto _ : state) benchmark::DoNotOptimize(platform::GuardarBMPcomoJPG(bmp, jpg, 95));
+}
+BENCHMARK(BM_ReportPictureToJpeg)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

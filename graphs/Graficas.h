@@ -21,8 +21,12 @@ void PrepararGrafica();
 // drawing on a picture with the curve keeps 64 new ones.
 void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva);
 
-// The curve, sampled along the x range; run by DibujarGrafica as its last
-// step, with the frame it has just laid out.
+// The curve, sampled along the x range (256 intervals on a picture, 1024 on
+// the printer) and drawn through every sample to the end; run by
+// DibujarGrafica as its last step, with the frame it has just laid out. On a
+// picture it keeps every fourth sample as points 1 to 63 and the end of the
+// range as point 64; a value below 1e-12 of the largest of its kind is kept
+// as 0.
 void DibujarCurva(platform::DrawTarget& Destino);
 
 // Grid spacing of a range: a twentieth, tenth or fifth of its power of ten
@@ -36,7 +40,8 @@ bool PasoRejilla(double rango, double& paso);
 bool RejillaRecorrible(double lo, double hi, double paso);
 
 // The tick label of a grid value: a value within a billionth of a step of
-// zero is a rounding residue of the repeated addition and reads "0".
+// zero is a rounding residue of the repeated addition and reads "0"; other
+// residues are dropped at twelve significant digits.
 QString EtiquetaRejilla(double valor, double paso);
 
 // How the curve evaluates the case at Datos(x): the engine's CalcularCaso

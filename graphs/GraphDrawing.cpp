@@ -1,6 +1,8 @@
 // DibujarGrafica and DibujarCurva: one graph on a picture or the printer.
 // All geometry follows from two text measurements on the target, so the
 // same code serves a window and a printed page.
+#include <QByteArray>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Vigas.h"
@@ -43,6 +45,10 @@ void PrintAt(platform::DrawTarget& d, const QString& text, double x, double y) {
   Mini_HTFC_rut::ImprimirHTFC(text, d);
 }
 
+// Below this share of the largest magnitude of its quantity a stored point
+// is taken as 0.
+constexpr double kCeroRelativo = 1e-12;
+
 // Grid walks add the step each time; the count cap is only a safety net
 // behind the checks that the walk advances.
 constexpr long kMaxGridLines = 1000000;
@@ -57,7 +63,11 @@ CaseEvaluator SetCaseEvaluator(CaseEvaluator evaluator) {
 
 QString EtiquetaRejilla(double valor, double paso) {
   if (std::fabs(valor) < 1e-9 * std::fabs(paso)) return QStringLiteral("0");
-  return QString::fromStdString(Mini_HTFC_rut::FormatoNumeroHTFC(valor, 4));
+  // The sum of steps lands a few units of the last place off the grid value,
+  // possibly just under a power of ten (0.009999999999999998 for 0.01):
+  // twelve significant digits give the value back.
+  const double limpio = QByteArray::number(valor, 'g', 12).toDouble();
+  return QString::fromStdString(Mini_HTFC_rut::FormatoNumeroHTFC(limpio, 4));
 }
 
 void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {
@@ -201,20 +211,23 @@ void DibujarCurva(platform::DrawTarget& Destino) {
   const int k = FactorMuestras >= 1 ? FactorMuestras : 1;
   const double tol = std::fabs(DibYmax - DibYmin) / 100;
   const double s = RangoX / (256.0 * k);
-  const double limite = DibXmax + RangoX / (2560.0 * k);
   if (!RejillaRecorrible(DibXmin, DibXmax, s)) return;
   const double tw = AnchoRef;
   const double th = AltoRef;
   const double H = AltoDestino;
+  // On a picture the table keeps every fourth sample as points 1 to 63 and
+  // the end of the range as point 64; the curve itself gets every sample.
+  const bool guardar = k == 1;
 
   double px0 = -1, py0 = -1;  // pen up
   int n = 0;
   long i = 0;
-  // 256 k intervals and the sample at the end; a few spare for rounding.
-  const long maxSamples = 256L * k + 8;
-  long samples = 0;
-  for (double x = DibXmin; x <= limite && samples < maxSamples; x += s, ++samples) {
-    if (n + 1 >= kPuntosGrafica) x = DibXmax;  // the 64th point is the end
+  double mayorY = 0;
+  const long intervalos = 256L * k;
+  double x = DibXmin;
+  for (long j = 0; j <= intervalos; ++j, x += s) {
+    // The last sample is the end of the range itself, not the sum of steps.
+    if (j == intervalos) x = DibXmax;
     Datos[Slot::x] = x / FactorUnidad[1];
     Evaluate(codigo);
     double y = 0;
@@ -238,24 +251,34 @@ void DibujarCurva(platform::DrawTarget& Destino) {
       // A sample that failed lifts the pen and is not counted.
       px0 = -1;
       py0 = -1;
-    } else {
-      if (k == 1 && (i % 4 == 0 || x == DibXmax) && n < kFilasPuntos) {
-        ++n;
-        PuntosX[n] = x;
-        PuntosY[n] = y;
-      }
-      ++i;
-      const double px = (x - DibXmin) * EscalaX + OrigenX + 0.1 * tw;
-      const double py = H - (y - DibYmin) * EscalaY - 3 * th;
-      if (y < DibYmin - tol || y > DibYmax + tol) {
-        px0 = -1;
-        py0 = -1;
-      } else {
-        if (px0 >= 0 && py0 >= 0) Destino.Line(px0, py0, px, py, ColorCurvaGraf);
-        px0 = px;
-        py0 = py;
-      }
+      continue;
     }
-    if (x >= DibXmax) break;
+    mayorY = std::max(mayorY, std::fabs(y));
+    const bool fin = j == intervalos;
+    if (guardar && ((i % 4 == 0 && n + 1 < kPuntosGrafica) || fin) && n < kPuntosGrafica) {
+      ++n;
+      PuntosX[n] = x;
+      PuntosY[n] = y;
+    }
+    ++i;
+    const double px = (x - DibXmin) * EscalaX + OrigenX + 0.1 * tw;
+    const double py = H - (y - DibYmin) * EscalaY - 3 * th;
+    if (y < DibYmin - tol || y > DibYmax + tol) {
+      px0 = -1;
+      py0 = -1;
+    } else {
+      if (px0 >= 0 && py0 >= 0) Destino.Line(px0, py0, px, py, ColorCurvaGraf);
+      px0 = px;
+      py0 = py;
+    }
+  }
+
+  // A value below 1e-12 of the largest of its kind is the rounding residue
+  // of a true zero (a support, the middle of a symmetric beam): the table
+  // shows it as 0.
+  const double mayorX = std::max(std::fabs(DibXmin), std::fabs(DibXmax));
+  for (int p = 1; p <= n; ++p) {
+    if (std::fabs(PuntosX[p]) < kCeroRelativo * mayorX) PuntosX[p] = 0;
+    if (std::fabs(PuntosY[p]) < kCeroRelativo * mayorY) PuntosY[p] = 0;
   }
 }

@@ -52,6 +52,16 @@ double LeadingNumber(const QString& text) {
   return v;
 }
 
+// The e with 10^e <= a < 10^(e + 1) for a finite a > 0. A quotient of
+// logarithms falls just short at some exact powers of ten (1000, 1e6), so the
+// guess is checked against the powers themselves.
+int DecimalExponent(double a) {
+  int e = static_cast<int>(std::floor(std::log10(a)));
+  if (std::pow(10.0, e) > a) --e;
+  if (std::pow(10.0, e + 1) <= a) ++e;
+  return e;
+}
+
 // Whole number, halves to even, within [lo, hi].
 int RoundClamped(double v, int lo, int hi) {
   if (!(v >= lo)) return lo;  // also NaN
@@ -327,7 +337,7 @@ std::string FormatoNumeroHTFC(double x, double NumDig) {
   const double a = std::fabs(x);
   if (a == 0) return "0";
   if (!std::isfinite(a)) return NumeroAHTFC(x);
-  const double e = std::floor(std::log(a) / std::log(10.0));
+  int e = DecimalExponent(a);
 
   if (a >= 0.01 && a < 100000) {
     const double r = Vigas::Redondear(a, e - nd);
@@ -339,15 +349,21 @@ std::string FormatoNumeroHTFC(double x, double NumDig) {
   if (Vigas::FlagError != 0 || !std::isfinite(m) || m == 0) {
     // Near the ends of the double range the scale factors overflow: round the
     // mantissa itself, scaling in two steps that stay in range.
-    const double half = std::trunc(e / 2);
+    const int half = e / 2;
     m = Vigas::Redondear(a / std::pow(10.0, half) / std::pow(10.0, e - half), -nd);
   }
   std::string t = TrimSpaces(NumeroAHTFC(m));
+  // A mantissa rounded up to ten carries into the exponent: "1.00E6", not
+  // "10.0E5".
+  if (t == "10") {
+    t = "1";
+    ++e;
+  }
   if (t.find("&.") == std::string::npos && nd >= 2) t += "&.";
   // Zeros only after a point: without one they would change the value.
   if (t.find("&.") != std::string::npos)
     while (static_cast<double>(t.size()) < nd + 1) t += "0";
-  t += "&E" + std::to_string(static_cast<int>(e));
+  t += "&E" + std::to_string(e);
   if (s < 0) t = "-" + t;
   return t;
 }

@@ -93,7 +93,13 @@ void DrawTarget::Realise() const {
   f.setBold(bold_);
   // Each piece of text is placed on its own, as the system's text output did.
   f.setKerning(false);
-  if (!SmoothText()) f.setStyleStrategy(QFont::NoAntialias);
+  if (!SmoothText()) {
+    f.setStyleStrategy(QFont::NoAntialias);
+    // Hinted one-bit glyphs fill their whole advance ("0" is 7 pixels wide
+    // in a 7.2-pixel cell at 13 pixels): unhinted ones keep their side
+    // bearings, so neighbouring digits stay apart.
+    f.setHintingPreference(QFont::PreferNoHinting);
+  }
   font_ = f;
   fontValid_ = true;
 }
@@ -108,7 +114,7 @@ double DrawTarget::TextWidth(const QString& text) const {
   const QFontMetricsF fm(font_, MetricsDevice());
   double widest = 0;
   for (const QString& line : Lines(text)) {
-    const double w = std::round(fm.horizontalAdvance(SymbolFontToUnicode(fontName_, line)));
+    const double w = fm.horizontalAdvance(SymbolFontToUnicode(fontName_, line));
     widest = std::max(widest, w);
   }
   return widest * TwipsPerPixelX();

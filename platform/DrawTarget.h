@@ -67,8 +67,10 @@ class DrawTarget {
   int DrawWidth() const { return drawWidth_; }
   void SetDrawWidth(double pixels);
 
-  // Size of a text in the current font, in twips (whole device pixels).
-  // Text with line breaks measures its widest line and all its lines.
+  // Size of a text in the current font, in twips: the width as the font lays
+  // the text out (not rounded, so text printed a character at a time ends
+  // where the whole text would), the height in whole device pixels. Text
+  // with line breaks measures its widest line and all its lines.
   double TextWidth(const QString& text) const;
   double TextHeight(const QString& text) const;
   // Ascent of the current font (baseline below the text top), in twips.

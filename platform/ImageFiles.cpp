@@ -8,14 +8,23 @@
 #include <QImageWriter>
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
+#include "platform/JpegEncoder.h"
 #include "platform/Messages.h"
 #include "platform/WholeFile.h"
 
 namespace platform {
 
 namespace {
+
+constexpr int kFileHeaderBytes = 14;
+constexpr uint32_t kRle8 = 1;
+constexpr uint32_t kRle4 = 2;
+// Qt's JPEG writer uses this when no quality is asked for.
+constexpr int kDefaultJpegQuality = 75;
 
 uint32_t Le32(const uchar* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
@@ -29,6 +38,47 @@ void ConversionError(const char* text) {
   MsgBox(QString::fromLatin1(text), QStringLiteral("Error encountered!"), MsgIcon::None);
 }
 
+bool IsJpeg(const char* format) {
+  const QByteArray f = QByteArray(format).toUpper();
+  return f == "JPG" || f == "JPEG";
+}
+
+// The largest picture the program holds in memory: what the image reader
+// itself accepts.
+int64_t MaxPictureBytes() {
+  const int mb = QImageReader::allocationLimit();
+  return static_cast<int64_t>(mb > 0 ? mb : 256) << 20;
+}
+
+// Walks run-length codes: complete when they reach the end-of-picture code,
+// or the end of the last row, inside the data.
+bool RleComplete(const QByteArray& data, int64_t rows, bool fourBit) {
+  const auto* d = reinterpret_cast<const uchar*>(data.constData());
+  const int64_t n = data.size();
+  int64_t i = 0, y = 0;
+  while (i + 1 < n) {
+    const uchar count = d[i], code = d[i + 1];
+    i += 2;
+    if (count > 0) continue;  // a run of one colour
+    if (code == 0) {          // end of row
+      if (++y >= rows) return true;
+    } else if (code == 1) {  // end of picture
+      return true;
+    } else if (code == 2) {  // move right and up
+      if (i + 2 > n) return false;
+      y += d[i + 1];
+      i += 2;
+      if (y >= rows) return true;
+    } else {  // `code` pixels stored as they are, padded to two bytes
+      int64_t bytes = fourBit ? (code + 1) / 2 : code;
+      bytes += bytes & 1;
+      if (i + bytes > n) return false;
+      i += bytes;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 SaveResult SaveImageFile(const QImage& image, const QString& path, const char* format,
@@ -40,33 +90,39 @@ SaveResult SaveImageFile(const QImage& image, const QString& path, const char* f
   if (target.isDir()) return SaveResult::Failed;
   if (target.exists() && !target.isWritable()) return SaveResult::WriteProtected;
 
-  QBuffer encoded;
-  encoded.open(QIODevice::WriteOnly);
-  QImageWriter writer(&encoded, format);
-  if (quality >= 0) writer.setQuality(std::clamp(quality, 0, 100));
-  if (!writer.write(image)) return SaveResult::Failed;
-  const WriteResult written = WriteWholeFile(path, encoded.data());
+  QByteArray bytes;
+  if (IsJpeg(format)) {
+    if (!EncodeJpeg(image, quality >= 0 ? quality : kDefaultJpegQuality, bytes))
+      return SaveResult::Failed;
+  } else {
+    QBuffer encoded(&bytes);
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, format);
+    if (quality >= 0) writer.setQuality(std::clamp(quality, 0, 100));
+    if (!writer.write(image)) return SaveResult::Failed;
+  }
+  const WriteResult written = WriteWholeFile(path, bytes);
   if (written) return SaveResult::Ok;
   const int e = written.error;
   return e == EACCES || e == EPERM || e == EROFS ? SaveResult::WriteProtected : SaveResult::Failed;
 }
 
-bool ReadBmpInfo(const QString& path, BmpInfo& info) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return false;
-  const QByteArray head = f.read(54);
+bool ParseBmpInfo(const QByteArray& head, int64_t fileSize, BmpInfo& info) {
   if (head.size() < 26 || head[0] != 'B' || head[1] != 'M') return false;
   const auto* p = reinterpret_cast<const uchar*>(head.constData());
   const uint32_t headerSize = Le32(p + 14);
   BmpInfo i;
+  i.dataOffset = Le32(p + 10);
+  i.fileSize = fileSize;
   if (headerSize == 12) {  // the old core header: 16-bit sizes
     i.width = Le16(p + 18);
     i.height = Le16(p + 20);
     i.bitCount = Le16(p + 24);
-  } else if (headerSize >= 40 && head.size() >= 30) {
+  } else if (headerSize >= 40 && head.size() >= 34) {
     i.width = static_cast<int32_t>(Le32(p + 18));
     i.height = static_cast<int32_t>(Le32(p + 22));
     i.bitCount = Le16(p + 28);
+    i.compression = Le32(p + 30);
   } else {
     return false;
   }
@@ -82,8 +138,34 @@ bool ReadBmpInfo(const QString& path, BmpInfo& info) {
       return false;
   }
   if (i.width <= 0 || i.height == 0 || i.height == INT32_MIN) return false;
+  if (i.dataOffset < kFileHeaderBytes + static_cast<int64_t>(headerSize) || i.dataOffset > fileSize)
+    return false;
   info = i;
   return true;
+}
+
+bool ReadBmpInfo(const QString& path, BmpInfo& info) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  return ParseBmpInfo(f.read(54), f.size(), info);
+}
+
+int64_t BmpPixelBytes(const BmpInfo& info) {
+  if (info.compression != 0 && info.compression != 3 && info.compression != 6) return -1;
+  if (info.width <= 0 || info.height == 0 || info.height == INT32_MIN) return -1;
+  const int64_t stride = (static_cast<int64_t>(info.width) * info.bitCount + 31) / 32 * 4;
+  const int64_t rows = std::llabs(static_cast<int64_t>(info.height));
+  if (stride > (int64_t{1} << 62) / rows) return -1;
+  return stride * rows;
+}
+
+bool BmpPixelsComplete(const BmpInfo& info, const QByteArray& rleData) {
+  if (info.compression == kRle8 || info.compression == kRle4) {
+    return RleComplete(rleData, std::llabs(static_cast<int64_t>(info.height)),
+                       info.compression == kRle4);
+  }
+  const int64_t bytes = BmpPixelBytes(info);
+  return bytes >= 0 && bytes <= info.fileSize - info.dataOffset;
 }
 
 bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int Calidad) {
@@ -92,14 +174,29 @@ bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int
     ConversionError("Cannot find file");
     return false;
   }
-  const int bits = info.bitCount >= 16 ? 24 : info.bitCount;
-  const int height = std::abs(info.height);
 
-  // The working picture must fit in memory before the file is read.
-  const QImage::Format format = bits == 24  ? QImage::Format_RGB888
-                                : bits == 1 ? QImage::Format_Mono
-                                            : QImage::Format_Indexed8;
-  if (QImage(info.width, height, format).isNull()) {
+  // The headers' promise is checked against the file before anything the
+  // size of the picture is allocated: a cut-off file is not a black picture.
+  const int64_t limit = MaxPictureBytes();
+  QByteArray rleData;
+  if (info.compression == kRle8 || info.compression == kRle4) {
+    if (info.fileSize - info.dataOffset > limit) {
+      ConversionError("Not enough memory");
+      return false;
+    }
+    QFile f(ArchivoBMP);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(info.dataOffset)) {
+      ConversionError("Cannot load file");
+      return false;
+    }
+    rleData = f.readAll();
+  }
+  if (!BmpPixelsComplete(info, rleData)) {
+    ConversionError("Cannot load file");
+    return false;
+  }
+  const double rows = std::fabs(static_cast<double>(info.height));
+  if (static_cast<double>(info.width) * rows * 4 > static_cast<double>(limit)) {
     ConversionError("Not enough memory");
     return false;
   }
@@ -109,13 +206,6 @@ bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int
   if (!reader.read(&image)) {
     ConversionError("Cannot load file");
     return false;
-  }
-  if (bits == 1) {
-    // JPEG has no 1-bit form: one byte per pixel first.
-    const QImage eight = image.convertToFormat(QImage::Format_Indexed8);
-    if (!eight.isNull()) image = eight;
-  } else if (bits == 24) {
-    image = image.convertToFormat(QImage::Format_RGB888);
   }
   return SaveImageFile(image, ArchivoJPG, "JPG", std::clamp(Calidad, 0, 100)) == SaveResult::Ok;
 }

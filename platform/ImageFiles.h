@@ -2,8 +2,10 @@
 // turning a BMP file into a JPEG file.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <cstdint>
 
 namespace platform {
 
@@ -18,25 +20,47 @@ enum class SaveResult {
 // Writes the picture in the format ("BMP", "JPG") to a temporary file in the
 // target's folder and moves it over the target only once it is complete, so
 // a failure leaves an old file as it was. A read-only existing file is not
-// replaced. quality: 0..100, or -1 for the format's default.
+// replaced. quality: 0..100, or -1 for the format's default. JPEG files keep
+// the full colour detail (no chroma subsampling).
 SaveResult SaveImageFile(const QImage& image, const QString& path, const char* format,
                          int quality = -1);
 
-// The header of a BMP file: size and bits per pixel. False when the file
-// cannot be read or is no BMP file.
+// The headers of a BMP file: size, bits per pixel, compression and where the
+// pixels start, with the size of the whole file.
 struct BmpInfo {
   int width = 0;
   int height = 0;  // negative for top-down pictures
   int bitCount = 0;
+  uint32_t compression = 0;  // 0 none, 1 RLE8, 2 RLE4, 3 and 6 bit fields
+  int64_t dataOffset = 0;
+  int64_t fileSize = 0;
 };
+
+// From the first bytes of a BMP file (54 are enough) and the file's size.
+// False when they are no BMP headers this program can read: a wrong mark,
+// an unknown header or bit count, a size not above 0, pixels said to start
+// inside the headers or past the end of the file.
+bool ParseBmpInfo(const QByteArray& head, int64_t fileSize, BmpInfo& info);
+// The same from a file; false also when it cannot be read.
 bool ReadBmpInfo(const QString& path, BmpInfo& info);
 
-// Writes the BMP file as a JPEG file at quality Calidad (0..100). 16- to
-// 32-bit pictures are written from 24 bits, a 1-bit picture from 8 bits.
-// A BMP that cannot be read says so ("Cannot find file", "Not enough
-// memory", "Cannot load file", titled "Error encountered!"). Returns true
-// only when the JPEG file was written; a failed write says nothing, the
-// caller reports it.
+// Bytes of pixel data an uncompressed picture of these headers needs (rows
+// padded to 4 bytes); -1 when that passes 2^62 or the picture is compressed.
+int64_t BmpPixelBytes(const BmpInfo& info);
+
+// Whether the file holds every pixel its headers promise, judged by
+// arithmetic for uncompressed pictures and by walking the codes of
+// run-length ones (given the bytes from the pixel data's start), so that a
+// cut-off file is never read as a picture padded with black.
+bool BmpPixelsComplete(const BmpInfo& info, const QByteArray& rleData = QByteArray());
+
+// Writes the BMP file as a JPEG file at quality Calidad (0..100), keeping
+// the full colour detail. A BMP that cannot be read says so ("Cannot find
+// file" for missing or unreadable headers, "Not enough memory" for a picture
+// too big to hold, "Cannot load file" for pixels missing or unreadable,
+// titled "Error encountered!"); the picture's size is checked against the
+// file before anything is allocated. Returns true only when the JPEG file
+// was written; a failed write says nothing, the caller reports it.
 bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int Calidad);
 
 }  // namespace platform

@@ -28,6 +28,7 @@ struct TextCall {
   double x, y;
   platform::ColorValue color;
   bool bold;
+  double xEnd = 0;  // CurrentX after the print
 };
 
 // A measuring target that keeps its lines and texts; optionally the printer
@@ -50,6 +51,23 @@ class LineRecorder : public platform::MeasureTarget {
   void Print(const QString& text) override {
     texts.push_back({text, CurrentX(), CurrentY(), ForeColor(), FontBold()});
     MeasureTarget::Print(text);
+    texts.back().xEnd = CurrentX();
+  }
+  // Whole texts: a print on the same line that starts where the one before
+  // it ended, or a few twips after (the space around a dash), continues that
+  // text (mark-up is drawn a character at a time).
+  std::vector<TextCall> JoinedTexts() const {
+    std::vector<TextCall> out;
+    for (const TextCall& t : texts) {
+      if (!out.empty() && t.y == out.back().y && t.x >= out.back().xEnd &&
+          t.x <= out.back().xEnd + 45) {
+        out.back().text += t.text;
+        out.back().xEnd = t.xEnd;
+      } else {
+        out.push_back(t);
+      }
+    }
+    return out;
   }
   std::vector<LineCall> LinesIn(platform::ColorValue c) const {
     std::vector<LineCall> out;

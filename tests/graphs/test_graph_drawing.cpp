@@ -52,7 +52,7 @@ TEST_F(GraphDrawing, NothingIsDrawnForEmptyOrUnwalkableRangesButPointsAreCleared
   }
 }
 
-TEST_F(GraphDrawing, PictureCurveMakes250EvaluationsAndKeeps64Points) {
+TEST_F(GraphDrawing, PictureCurveEvaluatesEverySampleAndKeeps64Points) {
   Vigas::SeleccionarUnidad(2, 8);  // mm
   Prepare(1);
   platform::PictureTarget pic(1080, 600);
@@ -62,9 +62,9 @@ TEST_F(GraphDrawing, PictureCurveMakes250EvaluationsAndKeeps64Points) {
   CountingEvaluator evaluations;
   DibujarGrafica(pic, true);
 
-  // Samples 0, 4, ..., 248 are points 1 to 63; the next sample is taken at
-  // the end of the range and ends the sweep.
-  EXPECT_EQ(evaluations.count, 250);
+  // Samples 0, 4, ..., 248 are points 1 to 63 and the last sample, at the
+  // end of the range, is point 64; all 257 samples are drawn.
+  EXPECT_EQ(evaluations.count, 257);
   for (int code : evaluations.codes) ASSERT_EQ(code, 100);
   for (int n = 1; n <= 63; ++n) EXPECT_EQ(PuntosX[n], (n - 1) * kL / 64) << n;
   EXPECT_EQ(PuntosX[64], kL);
@@ -94,7 +94,7 @@ TEST_F(GraphDrawing, PictureAndPrinterColoursWidthsAndSampling) {
   EXPECT_DOUBLE_EQ(axes[2].x1, OrigenX + 0.1 * tw);
   EXPECT_DOUBLE_EQ(axes[2].y1, 3.5 * th);
   const auto curve = pic.LinesIn(kCurva);
-  ASSERT_EQ(curve.size(), 249u);  // 250 samples, the first only lifts the pen
+  ASSERT_EQ(curve.size(), 256u);  // 257 samples, the first only lifts the pen
   for (const auto& l : curve) ASSERT_EQ(l.width, 3);
   EXPECT_NEAR(curve.back().x2, W - 0.51 * tw, 1e-6);
   for (const auto& t : pic.texts) EXPECT_TRUE(t.color == kTexto) << t.text.toStdString();
@@ -163,6 +163,46 @@ TEST_F(GraphDrawing, ZeroGridLineReadsZeroAndZeroLineOnlyWhenZeroIsInRange) {
   EXPECT_TRUE(above.LinesIn(kCurva).empty());
 }
 
+TEST_F(GraphDrawing, LabelsOfRangesAcrossAPowerOfTenReadAsTheirGridValues) {
+  // The y labels: whole texts ending at the label column's right edge.
+  auto yLabels = [](const LineRecorder& t) {
+    QStringList out;
+    for (const TextCall& c : t.JoinedTexts())
+      if (std::fabs(c.xEnd - OrigenX) < 1e-6) out << c.text;
+    return out;
+  };
+  const QString dash = QString(QChar(0x2013));
+  const QString times10 = QString::fromUtf8("\u00B710");
+
+  // -0.012 to 0 m in steps of 0.0005: the fourth sum lands just above -0.01;
+  // below 0.01 the labels take the power-of-ten form.
+  Datos[Slot::Ymin] = -0.012;
+  Datos[Slot::Ymax] = 0;
+  Prepare(1);
+  ASSERT_EQ(GrPasoY, 0.0005);
+  LineRecorder deflection;
+  DibujarGrafica(deflection, false);
+  QStringList expected;
+  expected << dash + "0.012" << dash + "0.01";
+  for (const char* v : {"8.00", "6.00", "4.00", "2.00"})
+    expected << dash + v + times10 + dash + "3";
+  expected << "0";
+  EXPECT_EQ(yLabels(deflection), expected);
+
+  // 0 to 1.2e6 N·m: 1e6 is an exact power of ten whose logarithm falls short.
+  Datos[Slot::MMin] = 0;
+  Datos[Slot::Mmax] = 1.2e6;
+  Prepare(3);
+  LineRecorder moment;
+  DibujarGrafica(moment, false);
+  expected.clear();
+  expected << "0";
+  for (const char* v : {"2.00", "4.00", "6.00", "8.00"}) expected << v + times10 + "5";
+  expected << "1.00" + times10 + "6"
+           << "1.20" + times10 + "6";
+  EXPECT_EQ(yLabels(moment), expected);
+}
+
 TEST_F(GraphDrawing, CurveLiftsThePenOutsideTheBoxAndOnFailedSamples) {
   Datos[Slot::MMin] = 0;
   Datos[Slot::Mmax] = 2;
@@ -198,7 +238,7 @@ TEST_F(GraphDrawing, CurveLiftsThePenOutsideTheBoxAndOnFailedSamples) {
 
   // The failed sample is not counted: later points shift by one sample, and
   // the 64th point is still the end of the range.
-  EXPECT_EQ(calls, 251);
+  EXPECT_EQ(calls, 257);
   EXPECT_EQ(PuntosX[3], 8 * s);
   EXPECT_EQ(PuntosX[4], 13 * s);
   EXPECT_EQ(PuntosX[63], 249 * s);

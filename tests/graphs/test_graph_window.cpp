@@ -51,7 +51,7 @@ TEST_F(GraphWindow, OpensWithItsTextsLayoutAndTheCurveDrawnOnce) {
   CountingEvaluator evaluations;
   Open(1);
   RunEvents(50);
-  EXPECT_EQ(evaluations.count, 250);  // one drawing with the curve
+  EXPECT_EQ(evaluations.count, 257);  // one drawing with the curve
   ExpectPointsOfTheScreenGraph();
   EXPECT_EQ(W().windowTitle(), "Graph");
   EXPECT_EQ(W().Lblbot[4]->toolTip(), "Close this window");
@@ -81,9 +81,9 @@ TEST_F(GraphWindow, ABurstOfResizesDrawsTheCurveOnceAfterTheLast) {
   EXPECT_EQ(evaluations.count, 0);
   // Each resize drew titles, grid and axes and cleared the points.
   EXPECT_EQ(PuntosX[64], 0);
-  ASSERT_TRUE(WaitFor([&] { return evaluations.count >= 250; }));
+  ASSERT_TRUE(WaitFor([&] { return evaluations.count >= 257; }));
   RunEvents(50);
-  EXPECT_EQ(evaluations.count, 250);
+  EXPECT_EQ(evaluations.count, 257);
   ExpectPointsOfTheScreenGraph();
   EXPECT_EQ(W().PicG->width(), W().ScaleWidth() - 143);
 

@@ -50,7 +50,7 @@ TEST(FormatoNumeroHTFC, PlainAndPowerOfTenForms) {
       {0.0, "0"},
       {-0.0, "0"},
       {0.01, "0&.01"},
-      {0.0099999, "10&.0&E-3"},  // form chosen from the unrounded magnitude
+      {0.0099999, "1&.00&E-2"},  // form chosen from the unrounded magnitude
       {99999.6, "100000"},
       {200000, "2&.00&E5"},
       {123456, "1&.235&E5"},
@@ -60,7 +60,7 @@ TEST(FormatoNumeroHTFC, PlainAndPowerOfTenForms) {
       {0.0125, "0&.0125"},
       {0.5, "0&.5"},
       {-1234, "-1234"},
-      {999999, "10&.0&E5"},  // the mantissa is not brought back below 10
+      {999999, "1&.00&E6"},  // a mantissa rounded up to 10 carries
       {12345.67, "12350"},
       {1.28e299, "1&.28&E299"},  // "&." counts as two of the five characters
   };
@@ -89,10 +89,70 @@ TEST(FormatoNumeroHTFC, OddDigitCountsAndExtremeValuesGiveSoundText) {
   EXPECT_EQ(FormatoNumeroHTFC(200000, 1e9), "2&.0000000000000&E5");  // at most 15 digits
   // Near the ends of the double range the value still comes out right.
   EXPECT_EQ(FormatoNumeroHTFC(3e-310, 4), "3&.00&E-310");
-  EXPECT_EQ(FormatoNumeroHTFC(1e-320, 4), "10&.0&E-321");  // 9.99989e-321 as a subnormal
+  EXPECT_EQ(FormatoNumeroHTFC(1e-320, 4), "1&.00&E-320");  // 9.99989e-321 as a subnormal
   EXPECT_EQ(FormatoNumeroHTFC(-DBL_MAX, 4), "-1&.798&E308");
   EXPECT_EQ(FormatoNumeroHTFC(DBL_MIN, 4), "2&.225&E-308");
   EXPECT_EQ(FormatoNumeroHTFC(std::numeric_limits<double>::denorm_min(), 4), "4&.941&E-324");
   EXPECT_FALSE(FormatoNumeroHTFC(std::numeric_limits<double>::infinity(), 4).empty());
   EXPECT_FALSE(FormatoNumeroHTFC(std::nan(""), 4).empty());
+}
+
+namespace {
+
+// Reads a mark-up number back: mantissa text, exponent (0 without one).
+bool ReadMarkupNumber(const std::string& t, std::string& mantissa, int& exponent) {
+  std::string plain;
+  for (size_t i = 0; i < t.size(); ++i) {
+    if (t.compare(i, 2, "&.") == 0) {
+      plain += '.';
+      ++i;
+    } else {
+      plain += t[i];
+    }
+  }
+  const size_t e = plain.find("&E");
+  mantissa = plain.substr(0, e);
+  exponent = e == std::string::npos ? 0 : std::stoi(plain.substr(e + 2));
+  return !mantissa.empty();
+}
+
+}  // namespace
+
+TEST(FormatoNumeroHTFC, ExactPowersOfTenKeepTheirExponent) {
+  // A quotient of logarithms falls just short at 1000, 1e6, 1e9, ... .
+  for (int e = -300; e <= 300; ++e) {
+    const double x = std::stod("1e" + std::to_string(e));
+    const std::string expected = e >= -2 && e <= 4 ? (e < 0 ? "0&." + std::string(-e - 1, '0') + "1"
+                                                            : "1" + std::string(e, '0'))
+                                                   : "1&.00&E" + std::to_string(e);
+    ASSERT_EQ(FormatoNumeroHTFC(x, 4), expected) << e;
+    ASSERT_EQ(FormatoNumeroHTFC(-x, 4), "-" + expected) << e;
+  }
+}
+
+TEST(FormatoNumeroHTFC, APowerOfTenMantissaIsAlwaysFromOneToBelowTen) {
+  // Values just under a power of ten, as sums of grid steps land, and values
+  // that round up to the next power: the mantissa carries, and the text
+  // still reads back as the value.
+  for (int digits : {4, 6, 12}) {
+    for (int e = -40; e <= 40; ++e) {
+      const double p = std::stod("1e" + std::to_string(e));
+      for (double x :
+           {p, std::nextafter(p, 0.0), p * (1 - 1e-15), p * (1 - 0.4 * std::pow(10.0, -digits)),
+            9.9999999 * p, 9.99999999999999 * p, 5.5 * p}) {
+        if (x >= 0.01 && x < 100000) continue;  // plain form
+        const std::string t = FormatoNumeroHTFC(x, digits);
+        std::string mantissa;
+        int exponent = 0;
+        ASSERT_TRUE(ReadMarkupNumber(t, mantissa, exponent)) << t;
+        const double m = std::stod(mantissa);
+        ASSERT_GE(m, 1) << t;
+        ASSERT_LT(m, 10) << t;
+        const double back = m * std::pow(10.0, exponent);
+        ASSERT_NEAR(back, x,
+                    0.6 * std::pow(10.0, std::floor(std::log10(x)) + 1 - digits) + 1e-14 * x)
+            << t;
+      }
+    }
+  }
 }
