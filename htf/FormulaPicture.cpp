@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "graphs/FormulaFont.h"
 #include "graphs/Mini_HTFC_rut.h"
 #include "htf/FormulaMarkup.h"
 #include "platform/DrawTarget.h"
@@ -13,21 +14,10 @@ namespace formulas {
 namespace {
 
 constexpr double kTwips = 15;  // per pixel on pictures
-// The face and size of the quantity pictures beside the value boxes.
-const char* const kFace = "Times New Roman";
-constexpr double kPoints = 11;
 constexpr int kMargin = 6;
 constexpr int kIndent = 16;     // formulas under their heading
 constexpr int kColumnGap = 14;  // between two formulas on one line
 const platform::ColorValue kHeadingColor = platform::RGBColor(0, 0, 128);
-
-void SetUp(platform::DrawTarget& t) {
-  t.SetFontName(QString::fromLatin1(kFace));
-  t.SetFontSize(kPoints);
-  t.SetFontItalic(false);
-  t.SetFontBold(false);
-  t.SetForeColor(0);
-}
 
 struct Placed {
   QString markup;
@@ -39,7 +29,7 @@ struct Placed {
 class Layout {
  public:
   Layout() {
-    SetUp(measure_);
+    Mini_HTFC_rut::SetFormulaFont(measure_);
     pitch_ = std::ceil(measure_.TextHeight(QStringLiteral("Hp")) / kTwips * 1.25);
   }
 
@@ -147,7 +137,7 @@ QImage FormulaPicture(const CaseFormulas& c, QString& error) {
   }
   platform::PictureTarget picture(layout.Width(), layout.Height(),
                                   platform::RGBColor(255, 255, 255));
-  SetUp(picture);
+  Mini_HTFC_rut::SetFormulaFont(picture);
   for (const Placed& p : layout.Items()) {
     picture.SetForeColor(p.heading ? kHeadingColor : 0);
     picture.SetCurrentX(p.x * kTwips);
