@@ -1,5 +1,6 @@
 // The row pictures of the quantities, drawn from their formula mark-up by the
 // program's mark-up renderer.
+#include "graphs/FormulaFont.h"
 #include "graphs/Mini_HTFC_rut.h"
 #include "mainwin/Artwork.h"
 #include "platform/DrawTarget.h"
@@ -8,16 +9,6 @@ namespace artwork {
 
 namespace {
 constexpr double kTwips = 15;  // per pixel on pictures
-const char* const kFace = "Times New Roman";
-constexpr double kPoints = 11;
-
-void SetUp(platform::DrawTarget& t) {
-  t.SetFontName(QString::fromLatin1(kFace));
-  t.SetFontSize(kPoints);
-  t.SetFontItalic(false);
-  t.SetFontBold(false);
-  t.SetForeColor(0);
-}
 }  // namespace
 
 QPixmap QuantityPicture(int index) {
@@ -28,14 +19,14 @@ QPixmap QuantityPicture(int index) {
 
   // Right-aligned, so the equals sign stands next to the value box.
   platform::MeasureTarget measure;
-  SetUp(measure);
+  Mini_HTFC_rut::SetFormulaFont(measure);
   measure.SetCurrentX(0);
   measure.SetCurrentY(0);
   Mini_HTFC_rut::ImprimirHTFC(markup, measure);
   const double textWidth = measure.CurrentX();
 
   platform::PictureTarget picture(w, kQuantityHeight, platform::RGBColor(248, 250, 255));
-  SetUp(picture);
+  Mini_HTFC_rut::SetFormulaFont(picture);
   picture.SetCurrentX(w * kTwips - 2 * kTwips - textWidth);
   picture.SetCurrentY(1 * kTwips);
   Mini_HTFC_rut::ImprimirHTFC(markup, picture);

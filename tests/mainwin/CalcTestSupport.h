@@ -131,6 +131,19 @@ class CalcTest : public MainwinTest {
     }
   }
 
+  // Chooses the case, fills its inputs with values that suit every case and
+  // calculates; true when Graph and Report came on.
+  bool CalculateTypicalCase(int code) {
+    static const std::map<QString, QString> values = {
+        {"EI", "21000"}, {"L", "6"}, {"X", "2.5"}, {"W0", "12"},  {"P", "40"},
+        {"M0", "30"},    {"a", "2"}, {"b", "2.5"}, {"#a", "1.5"}, {"#c", "1.5"}};
+    ChooseCase(code);
+    FillInputs(values);
+    Calculate();
+    QCoreApplication::processEvents();
+    return GraphAndReportOn();
+  }
+
   // Drags the thumb of the current tab by dx screen pixels, in `steps` moves.
   void DragThumb(double dx, int steps = 1) {
     ImageControl* thumb = form_->ImgSLD[Tab()];

@@ -1,0 +1,150 @@
+#include "htf/FormulaPicture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "graphs/FormulaFont.h"
+#include "graphs/Mini_HTFC_rut.h"
+#include "htf/FormulaMarkup.h"
+#include "platform/DrawTarget.h"
+
+namespace formulas {
+
+namespace {
+
+constexpr double kTwips = 15;  // per pixel on pictures
+constexpr int kMargin = 6;
+constexpr int kIndent = 16;     // formulas under their heading
+constexpr int kColumnGap = 14;  // between two formulas on one line
+const platform::ColorValue kHeadingColor = platform::RGBColor(0, 0, 128);
+
+struct Placed {
+  QString markup;
+  double x, y;  // pixels
+  bool heading;
+};
+
+// Places the formulas line by line, measuring each with the renderer.
+class Layout {
+ public:
+  Layout() {
+    Mini_HTFC_rut::SetFormulaFont(measure_);
+    pitch_ = std::ceil(measure_.TextHeight(QStringLiteral("Hp")) / kTwips * 1.25);
+  }
+
+  bool Run(const std::vector<ShownBlock>& blocks, QString& error) {
+    y_ = kMargin;
+    for (size_t k = 0; k < blocks.size(); ++k) {
+      if (k > 0) y_ += std::round(pitch_ / 3);
+      const ShownBlock& b = blocks[k];
+      if (!b.heading.empty()) {
+        Place(QString::fromStdString(b.heading), kMargin, true);
+        y_ += pitch_;
+      }
+      for (const ShownFormula& f : b.formulas)
+        if (!Formula(f, error)) return false;
+      CloseLine();
+    }
+    return true;
+  }
+
+  const std::vector<Placed>& Items() const { return items_; }
+  int Width() const { return static_cast<int>(std::ceil(right_)) + kMargin; }
+  int Height() const { return static_cast<int>(std::ceil(y_)) + kMargin; }
+
+ private:
+  platform::MeasureTarget measure_;
+  std::vector<Placed> items_;
+  double pitch_ = 20;
+  double y_ = 0;
+  double right_ = 0;
+  bool halfLine_ = false;  // a short formula waits in the first column
+
+  static double FullWidth() { return kPictureMaxWidth - kIndent - kMargin; }
+  static double ColumnWidth() { return (FullWidth() + kColumnGap) / 2; }
+
+  double Measure(const QString& markup) {
+    measure_.SetCurrentX(0);
+    measure_.SetCurrentY(0);
+    Mini_HTFC_rut::ImprimirHTFC(markup, measure_);
+    return measure_.CurrentX() / kTwips;
+  }
+
+  void Place(const QString& markup, double x, bool heading = false) {
+    items_.push_back({markup, x, y_, heading});
+    right_ = std::max(right_, x + Measure(markup));
+  }
+
+  void CloseLine() {
+    if (halfLine_) y_ += pitch_;
+    halfLine_ = false;
+  }
+
+  bool Formula(const ShownFormula& f, QString& error) {
+    const QString lhs = QString::fromStdString(f.lhs);
+    QString whole = lhs;
+    for (const std::string& p : f.pieces) whole += QString::fromStdString(p);
+    if (Measure(whole) <= ColumnWidth() - kColumnGap) {
+      if (halfLine_) {
+        Place(whole, kIndent + ColumnWidth());
+        y_ += pitch_;
+        halfLine_ = false;
+      } else {
+        Place(whole, kIndent);
+        halfLine_ = true;
+      }
+      return true;
+    }
+    CloseLine();
+    // Too long for one line: go on after a plus or minus, under the right-hand side.
+    const double hang = kIndent + Measure(lhs);
+    QString line = lhs + QString::fromStdString(f.pieces[0]);
+    double x = kIndent;
+    for (size_t k = 1; k <= f.pieces.size(); ++k) {
+      const QString next = k < f.pieces.size() ? QString::fromStdString(f.pieces[k]) : QString();
+      if (k < f.pieces.size() && x + Measure(line + next) <= kIndent + FullWidth()) {
+        line += next;
+        continue;
+      }
+      if (x + Measure(line) > kIndent + FullWidth()) {
+        error = QStringLiteral("a formula is too wide for the picture: %1").arg(whole);
+        return false;
+      }
+      Place(line, x);
+      y_ += pitch_;
+      line = next.trimmed();
+      x = hang;
+    }
+    return true;
+  }
+};
+
+}  // namespace
+
+QImage FormulaPicture(const CaseFormulas& c, QString& error) {
+  Layout layout;
+  if (!layout.Run(ShownBlocks(c), error)) return QImage();
+  if (layout.Width() > kPictureMaxWidth) {
+    error = QStringLiteral("a heading is too wide for the picture");
+    return QImage();
+  }
+  if (layout.Height() > kPictureMaxHeight) {
+    error = QStringLiteral("the formulas are %1 pixels high, more than %2")
+                .arg(layout.Height())
+                .arg(kPictureMaxHeight);
+    return QImage();
+  }
+  platform::PictureTarget picture(layout.Width(), layout.Height(),
+                                  platform::RGBColor(255, 255, 255));
+  Mini_HTFC_rut::SetFormulaFont(picture);
+  for (const Placed& p : layout.Items()) {
+    picture.SetForeColor(p.heading ? kHeadingColor : 0);
+    picture.SetCurrentX(p.x * kTwips);
+    picture.SetCurrentY(p.y * kTwips);
+    Mini_HTFC_rut::ImprimirHTFC(p.markup, picture);
+  }
+  return picture.Image();
+}
+
+}  // namespace formulas
