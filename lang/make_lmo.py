@@ -84,7 +84,7 @@ KSL_MENUS = [
     ("mnu_Exit", "E&xit"),
     ("mnu_TypeBeam", "&Beam type"),
     ("mnu_Setup", "&Settings"),
-    ("Decimal_sep", "&Decimal separator"),
+    ("Decimal_sep", "Decimal &separator"),
     ("Decimal_sep_Dot", "&Point (.)"),
     ("Decimal_sep_Comma", "&Comma (,)"),
     ("Signif_dig", "Significant &digits"),

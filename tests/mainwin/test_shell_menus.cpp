@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 
 #include "CalcTestSupport.h"
@@ -180,6 +181,27 @@ TEST_F(ShellMenuTest, ActivationChecksUntilAnUpdateIsKnown) {
   platform::SetModalRunner([](QDialog&) {});
   F().mnu_help_update_now->trigger();
   EXPECT_EQ(server_.requests.size(), 2);
+}
+
+TEST_F(ShellMenuTest, EverySettingsItemHasAnAccessKeyOfItsOwn) {
+  // Within each menu no two items share an access key.
+  for (QMenu* menu : {F().mnu_Config, F().mnu_Config_SepaDec, F().mnu_Config_DigiSig, F().mnu_Ayuda,
+                      F().mnu_help_update, F().mnu_help_upd_set}) {
+    QStringList keys;
+    for (QAction* a : menu->actions()) {
+      if (a->isSeparator() || !a->isVisible()) continue;
+      const QString text = a->menu() ? a->menu()->title() : a->text();
+      const int amp = text.indexOf('&');
+      ASSERT_GE(amp, 0) << text.toStdString();
+      const QString key = text.mid(amp + 1, 1).toLower();
+      EXPECT_FALSE(keys.contains(key)) << text.toStdString();
+      keys << key;
+    }
+  }
+  EXPECT_EQ(F().mnu_NDIG[4]->text(), "&4 digits");
+  EXPECT_EQ(F().mnu_NDIG[10]->text(), "1&0 digits");
+  EXPECT_EQ(F().mnu_NDIG[11]->text(), "&11 digits");
+  EXPECT_EQ(F().mnu_NDIG[12]->text(), "1&2 digits");
 }
 
 TEST_F(ShellMenuTest, AboutShowsTheSplashWindowWithoutItsTimer) {

@@ -1,4 +1,6 @@
 // The new-version window: texts and layout, its buttons and keys.
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -104,6 +106,24 @@ TEST_F(NewVersionTest, CancelEscAndCCloseWithoutOpening) {
   qt_test::Click(w.Label3[1]);
   EXPECT_FALSE(w.isVisible());
   EXPECT_TRUE(opened_.isEmpty());
+}
+
+TEST_F(NewVersionTest, CtrlCCopiesTheAddressAndEnterDownloads) {
+  FormNuevaVersion w;
+  w.show();
+  QApplication::clipboard()->clear();
+  qt_test::Key(w.Text1, Qt::Key_C, "\x03", Qt::ControlModifier);
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(QApplication::clipboard()->text(), Actualizacion::URLActualizacion);
+  EXPECT_TRUE(opened_.isEmpty());
+
+  for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    FormNuevaVersion again;
+    again.show();
+    qt_test::Key(again.Text1, key, "\r");
+    EXPECT_FALSE(again.isVisible());
+  }
+  EXPECT_EQ(opened_, QStringList(2, Actualizacion::URLActualizacion));
 }
 
 TEST_F(NewVersionTest, AButtonSpringsBackWhenReleasedOutside) {
