@@ -161,9 +161,14 @@ void FormNuevaVersion::OpenDownloadAddress(bool letEventsRun) {
   const bool opened = IsWebAddress(Actualizacion::URLActualizacion) &&
                       platform::ShellOpen(Actualizacion::URLActualizacion);
   if (letEventsRun) QCoreApplication::processEvents();
-  if (!opened)
-    platform::MsgBox(QStringLiteral("Sorry, cannot connect.\r\n") + shell::kHomePage,
+  // The home page is named as the place to go instead; a program built
+  // without one names the download address.
+  if (!opened) {
+    const QString page = shell::Addresses().homePage;
+    platform::MsgBox(QStringLiteral("Sorry, cannot connect.\r\n") +
+                         (page.isEmpty() ? Actualizacion::URLActualizacion : page),
                      shell::kProgramName, platform::MsgIcon::Exclamation);
+  }
   close();
 }
 

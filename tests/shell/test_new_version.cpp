@@ -60,7 +60,7 @@ TEST_F(NewVersionTest, OkAndTheAddressOpenTheDownloadAndClose) {
   qt_test::Click(w.Label3[0]);
   EXPECT_FALSE(w.isVisible());
   ASSERT_EQ(messages_->messages.size(), 1u);
-  EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell::kHomePage);
+  EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell_test::kHomePage);
 }
 
 TEST_F(NewVersionTest, OnlyAWebAddressFromTheServerIsOpened) {
@@ -77,7 +77,7 @@ TEST_F(NewVersionTest, OnlyAWebAddressFromTheServerIsOpened) {
     qt_test::Click(w.Label3[0]);
     EXPECT_FALSE(w.isVisible()) << address;
     ASSERT_EQ(messages_->messages.size(), 1u) << address;
-    EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell::kHomePage);
+    EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell_test::kHomePage);
   }
   EXPECT_TRUE(opened_.isEmpty());
 
@@ -124,6 +124,16 @@ TEST_F(NewVersionTest, CtrlCCopiesTheAddressAndEnterDownloads) {
     EXPECT_FALSE(again.isVisible());
   }
   EXPECT_EQ(opened_, QStringList(2, Actualizacion::URLActualizacion));
+}
+
+TEST_F(NewVersionTest, WithoutAHomePageTheFailedAddressIsNamed) {
+  shell::SetAddresses({QString(), QString(), QString()});
+  Actualizacion::URLActualizacion = "file:///tmp/setup";
+  FormNuevaVersion w;
+  w.show();
+  qt_test::Click(w.Label3[0]);
+  ASSERT_EQ(messages_->messages.size(), 1u);
+  EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\nfile:///tmp/setup");
 }
 
 TEST_F(NewVersionTest, AButtonSpringsBackWhenReleasedOutside) {
