@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QDateTime>
 #include <memory>
 
 #include "mainwin/FormMain.h"
+#include "output/ReportFiles.h"
 #include "shell/VigasMain.h"
 
 int main(int argc, char* argv[]) {
@@ -15,5 +17,7 @@ int main(int argc, char* argv[]) {
     form->activateWindow();
   });
   if (!started) return 1;
+  // The work folder does not grow forever: reports a day old are not looked at again.
+  report::RemoveOldReportFiles(QDateTime::currentDateTime());
   return app.exec();
 }

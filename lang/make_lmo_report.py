@@ -15,6 +15,11 @@ INF = [
     ("PicturesNotWritten",
      "The report was not made: its graph pictures cannot be written to the "
      "folder"),
+    ("NotMade", "The report was not made."),
+    ("ReportNotWritten",
+     "The report was not made: its file cannot be written:"),
+    ("ViewerNotStarted",
+     "The report was not shown: the report viewer cannot be started:"),
 ]
 
 PLV = [

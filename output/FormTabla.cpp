@@ -1,7 +1,6 @@
 #include "output/FormTabla.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -324,19 +323,12 @@ void FormTabla::mnu_archivo_saveas_Click() {
   path = platform::WithExtension(path, QStringLiteral(".txt"));
   UltimaCarpetaTabla = platform::FolderOf(path);
 
-  const auto cantSave = [&] {
-    platform::MsgBox(GetL_win(QStringLiteral("CantSaveFile")) + QStringLiteral("\r\n") + path,
+  // Complete or not at all: a failed save keeps the old file and says why.
+  const platform::WriteResult saved = platform::WriteWindows1252File(path, TextoTabla);
+  if (!saved)
+    platform::MsgBox(GetL_win(QStringLiteral("CantSaveFile")) + QStringLiteral("\r\n") + path +
+                         QStringLiteral("\r\n") + saved.reason,
                      kProgramTitle, platform::MsgIcon::Exclamation);
-  };
-  // An existing file that may not be replaced is left as it is. Otherwise the
-  // new text is written aside and moved into place, so a failed write never
-  // costs the old file.
-  const QFileInfo existing(path);
-  if (existing.exists() && (!existing.isFile() || !existing.isWritable())) {
-    cantSave();
-    return;
-  }
-  if (!platform::WriteWindows1252File(path, TextoTabla) || !QFileInfo::exists(path)) cantSave();
 }
 
 void FormTabla::mnu_edicion_copiar_Click() {

@@ -21,8 +21,10 @@ struct ReportContext {
 
 // Makes the report of the current case from the last calculation. Nothing
 // happens while no support type is chosen. The data vector is the same
-// afterwards; the graph state is that of the shear-force graph. When a
-// picture cannot be written the report stops with a message.
+// afterwards; the graph state is that of the shear-force graph. A refused
+// work folder, a picture or report file that cannot be written and a viewer
+// that cannot be started each stop the report with a message naming what
+// failed; the files of a report that is not shown are removed.
 // Returns what became of the report file (NotWritten when no report was made).
 HandOver CrearINFORME_HTFC_NEU(const ReportContext& context);
 

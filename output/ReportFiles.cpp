@@ -1,10 +1,8 @@
 #include "output/ReportFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 
 #include "engine/Vigas.h"
 #include "graphs/Graficas.h"
@@ -15,6 +13,7 @@
 #include "platform/Program.h"
 #include "platform/TempFolder.h"
 #include "platform/TextFile.h"
+#include "platform/WholeFile.h"
 
 namespace report {
 
@@ -22,10 +21,23 @@ QString ReportWorkFolder() {
   return platform::CarpetaTemp() + "/qntemp";
 }
 
-bool EnsureReportWorkFolder() {
-  const QString folder = ReportWorkFolder();
-  if (!QFileInfo(folder).isDir()) QDir().mkpath(folder);
-  return QFileInfo(folder).isDir();
+platform::FolderCheck PrepareReportWorkFolder() {
+  const platform::FolderCheck temp = platform::PrepareCarpetaTemp();
+  return temp.ok() ? platform::MakePrivateFolder(ReportWorkFolder()) : temp;
+}
+
+void RemoveReportFiles(const QStringList& names) {
+  for (const QString& name : names) QFile::remove(ReportWorkFolder() + "/" + name);
+}
+
+int RemoveOldReportFiles(const QDateTime& now) {
+  if (!platform::CheckPrivateFolder(platform::CarpetaTemp()).ok() ||
+      !platform::CheckPrivateFolder(ReportWorkFolder()).ok())
+    return 0;
+  // Report files, their pictures, and what an interrupted save left beside them.
+  const QString report = QStringLiteral("(restemp\\d{6}\\.rex|[ytmv]\\d+\\.(jpg|bmp))");
+  return platform::RemoveFilesOlderThan(
+      ReportWorkFolder(), {report, "\\." + report + "\\.[A-Za-z0-9]{8}\\.tmp"}, now.addDays(-1));
 }
 
 bool CrearGraficoAsJPG(int ID_Graf, const QString& Nomb_BMP, const QString& Nomb_JPG,
@@ -40,13 +52,13 @@ bool CrearGraficoAsJPG(int ID_Graf, const QString& Nomb_BMP, const QString& Nomb
   PicG.SetBackColor(platform::RGBColor(255, 255, 255));
   DibujarGrafica(PicG, true);
 
-  if (!EnsureReportWorkFolder()) return false;
+  if (!PrepareReportWorkFolder().ok()) return false;
   const QString bmp = ReportWorkFolder() + "/" + Nomb_BMP;
   const QString jpg = ReportWorkFolder() + "/" + Nomb_JPG;
   if (platform::SaveImageFile(PicG.Image(), bmp, "BMP") != platform::SaveResult::Ok) return false;
   const bool converted = platform::GuardarBMPcomoJPG(bmp, jpg, 95);
   QFile::remove(bmp);
-  return converted && QFileInfo::exists(jpg);
+  return converted && QFileInfo(jpg).isFile();
 }
 
 QString FormulaFilePath(int caseCode) {
@@ -56,6 +68,8 @@ QString FormulaFilePath(int caseCode) {
 QString FormulaTextForReport(const QString& fileText) {
   QString s = fileText;
   s.replace("\r\n", "&LF");
+  s.replace('\n', "&LF");  // files made with LF line ends
+  s.replace('\n', "&LF");                   // files made with LF line ends
   s.replace(QChar(0x2022), QChar(0x00B7));  // bytes 149 and 183 of Windows-1252
   if (!s.endsWith("&LF")) s += "&LF";
   return s;
@@ -85,21 +99,20 @@ QString ViewerProgram() {
 HandOverResult SaveFile_SHOWPlomview(const QString& ENUN, const QString& SOLU,
                                      const QString& RESOL1, const QString& RESOL2) {
   HandOverResult r;
-  if (!EnsureReportWorkFolder()) return r;
+  r.folder = PrepareReportWorkFolder();
+  if (!r.folder.ok()) return r;
   const int n = static_cast<int>(QRandomGenerator::global()->bounded(100000, 200000));
   r.path =
       QFileInfo(ReportWorkFolder() + "/restemp" + QString::number(n) + ".rex").absoluteFilePath();
-  if (QFileInfo::exists(r.path) && !QFile::remove(r.path)) return r;
 
-  const QByteArray bytes =
-      ReportFileBytes(QString::fromStdString(Vigas::SepDecimal), ENUN, SOLU, RESOL1, RESOL2);
-  QSaveFile file(r.path);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
+  // An old file of the same name is replaced by the write itself.
+  const platform::WriteResult written = platform::WriteWholeFile(
+      r.path,
+      ReportFileBytes(QString::fromStdString(Vigas::SepDecimal), ENUN, SOLU, RESOL1, RESOL2));
+  if (!written) {
+    r.reason = written.reason;
     return r;
   }
-  if (!file.commit()) return r;
 
   // The path is one argument: blanks in it need no quoting.
   r.outcome =

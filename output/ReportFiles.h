@@ -4,7 +4,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
+
+#include "platform/TempFolder.h"
 
 namespace platform {
 class PictureTarget;
@@ -12,11 +16,18 @@ class PictureTarget;
 
 namespace report {
 
-// The report's work folder: "qntemp" in the user's temporary folder.
+// The report's work folder: "qntemp" in the user's private folder.
 QString ReportWorkFolder();
-// Creates the work folder when it is missing; false when it is not there
-// afterwards.
-bool EnsureReportWorkFolder();
+// Makes the private folder and the work folder in it when they are missing
+// and checks both (a real folder of the user's, 0700): the first one refused,
+// or ok. Nothing may be written there unless it is ok.
+platform::FolderCheck PrepareReportWorkFolder();
+// Removes the named files (bare names) from the work folder.
+void RemoveReportFiles(const QStringList& names);
+// Start-up: removes the report files and pictures the work folder holds from
+// before a day ago. A folder that fails its check is left alone. Returns how
+// many files went.
+int RemoveOldReportFiles(const QDateTime& now);
 
 // Draws graph type ID_Graf (1 deflection, 2 slope, 3 moment, 4 shear) of the
 // current case on the picture, saves it as the BMP Nomb_BMP in the work
@@ -28,8 +39,8 @@ bool CrearGraficoAsJPG(int ID_Graf, const QString& Nomb_BMP, const QString& Nomb
 
 // htf/f<code>.htf in the program's resource folder.
 QString FormulaFilePath(int caseCode);
-// A formula file's text as the report needs it: CR LF becomes "&LF", the
-// bullet (149) a middle dot (183), and it ends in "&LF".
+// A formula file's text as the report needs it: CR LF and LF become "&LF",
+// the bullet (149) a middle dot (183), and it ends in "&LF".
 QString FormulaTextForReport(const QString& fileText);
 // The formula text of a case; "" when it has no formula file.
 QString LoadFormulasHTFC(int caseCode);
@@ -50,12 +61,14 @@ enum class HandOver {
 };
 struct HandOverResult {
   HandOver outcome = HandOver::NotWritten;
-  QString path;  // the report file
+  QString path;                  // the report file
+  platform::FolderCheck folder;  // NotWritten: not ok when the work folder was refused
+  QString reason;                // NotWritten: why the file could not be written
 };
 
 // Writes restemp<n>.rex (n 100000..199999 at random) in the work folder
 // with the current decimal separator and starts the viewer on it. Reports
-// nothing to the user.
+// nothing to the user: the result says what failed.
 HandOverResult SaveFile_SHOWPlomview(const QString& ENUN, const QString& SOLU,
                                      const QString& RESOL1, const QString& RESOL2);
 

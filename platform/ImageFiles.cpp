@@ -1,15 +1,17 @@
 #include "platform/ImageFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 
 #include "platform/Messages.h"
+#include "platform/WholeFile.h"
 
 namespace platform {
 
@@ -38,19 +40,15 @@ SaveResult SaveImageFile(const QImage& image, const QString& path, const char* f
   if (target.isDir()) return SaveResult::Failed;
   if (target.exists() && !target.isWritable()) return SaveResult::WriteProtected;
 
-  QSaveFile file(path);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) {
-    // The folder is there, yet no file can be made in it.
-    return SaveResult::WriteProtected;
-  }
-  QImageWriter writer(&file, format);
+  QBuffer encoded;
+  encoded.open(QIODevice::WriteOnly);
+  QImageWriter writer(&encoded, format);
   if (quality >= 0) writer.setQuality(std::clamp(quality, 0, 100));
-  if (!writer.write(image)) {
-    file.cancelWriting();
-    return SaveResult::Failed;
-  }
-  return file.commit() ? SaveResult::Ok : SaveResult::Failed;
+  if (!writer.write(image)) return SaveResult::Failed;
+  const WriteResult written = WriteWholeFile(path, encoded.data());
+  if (written) return SaveResult::Ok;
+  const int e = written.error;
+  return e == EACCES || e == EPERM || e == EROFS ? SaveResult::WriteProtected : SaveResult::Failed;
 }
 
 bool ReadBmpInfo(const QString& path, BmpInfo& info) {

@@ -1,6 +1,16 @@
 #include "platform/TempFolder.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "platform/LanguageTable.h"
 
 namespace platform {
 
@@ -14,15 +24,129 @@ QString WithoutTrailingSeparator(QString f) {
   while (f.size() > 1 && (f.endsWith('/') || f.endsWith('\\'))) f.chop(1);
   return f;
 }
+
+QString SystemWords(int error) {
+  return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString FolderText(const QString& key) {
+  static LanguageTable table(QStringLiteral("TMP"));
+  return table.GetL_win(key);
+}
 }  // namespace
 
 QString CarpetaTemp() {
   if (!Override().isEmpty()) return Override();
-  return WithoutTrailingSeparator(QDir::tempPath());
+  return DefaultCarpetaTemp();
 }
 
 void SetCarpetaTemp(const QString& folder) {
   Override() = WithoutTrailingSeparator(folder);
+}
+
+QString PrivateFolderFor(uid_t uid, const QString& runtimeFolder, const QString& tempFolder) {
+  const QString runtime = WithoutTrailingSeparator(runtimeFolder);
+  if (QDir::isAbsolutePath(runtime) && CheckPrivateFolder(runtime, uid).ok())
+    return runtime + QStringLiteral("/torv");
+  return WithoutTrailingSeparator(tempFolder) + QStringLiteral("/torv-") + QString::number(uid);
+}
+
+QString DefaultCarpetaTemp() {
+  return PrivateFolderFor(::geteuid(), qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath());
+}
+
+FolderCheck CheckPrivateFolder(const QString& folder, uid_t owner) {
+  FolderCheck c;
+  c.folder = folder;
+  struct stat st;
+  if (folder.isEmpty()) {
+    c.fault = FolderFault::Missing;
+    c.reason = SystemWords(ENOENT);
+  } else if (::lstat(QFile::encodeName(folder).constData(), &st) != 0) {
+    c.fault = FolderFault::Missing;
+    c.reason = SystemWords(errno);
+  } else if (S_ISLNK(st.st_mode)) {
+    c.fault = FolderFault::SymbolicLink;
+  } else if (!S_ISDIR(st.st_mode)) {
+    c.fault = FolderFault::NotAFolder;
+  } else if (st.st_uid != owner) {
+    c.fault = FolderFault::ForeignOwner;
+  } else if ((st.st_mode & 07777) != 0700) {
+    c.fault = FolderFault::OpenToOthers;
+    c.reason = QStringLiteral("0%1").arg(st.st_mode & 07777, 3, 8, QLatin1Char('0'));
+  }
+  return c;
+}
+
+FolderCheck CheckPrivateFolder(const QString& folder) {
+  return CheckPrivateFolder(folder, ::geteuid());
+}
+
+FolderCheck MakePrivateFolder(const QString& folder) {
+  if (!folder.isEmpty()) {
+    const QByteArray name = QFile::encodeName(folder);
+    if (::mkdir(name.constData(), 0700) == 0) {
+      // A narrow umask must not leave the folder unusable to its owner.
+      ::chmod(name.constData(), 0700);
+    } else if (errno != EEXIST) {
+      FolderCheck c;
+      c.fault = FolderFault::Missing;
+      c.folder = folder;
+      c.reason = SystemWords(errno);
+      return c;
+    }
+  }
+  return CheckPrivateFolder(folder);
+}
+
+FolderCheck PrepareCarpetaTemp() {
+  return MakePrivateFolder(CarpetaTemp());
+}
+
+QString PrivateFolderMessage(const FolderCheck& check) {
+  QString what;
+  switch (check.fault) {
+    case FolderFault::None:
+      return QString();
+    case FolderFault::Missing:
+      what = FolderText(QStringLiteral("FolderMissing")) + QLatin1Char(' ') + check.reason;
+      break;
+    case FolderFault::SymbolicLink:
+      what = FolderText(QStringLiteral("FolderLink"));
+      break;
+    case FolderFault::NotAFolder:
+      what = FolderText(QStringLiteral("FolderNotFolder"));
+      break;
+    case FolderFault::ForeignOwner:
+      what = FolderText(QStringLiteral("FolderForeign"));
+      break;
+    case FolderFault::OpenToOthers:
+      what =
+          FolderText(QStringLiteral("FolderOpen")).replace(QStringLiteral("%MODE%"), check.reason);
+      break;
+  }
+  return FolderText(QStringLiteral("FolderRefused")) + QStringLiteral("\r\n") + check.folder +
+         QStringLiteral("\r\n") + what;
+}
+
+int RemoveFilesOlderThan(const QString& folder, const QStringList& patterns,
+                         const QDateTime& before) {
+  std::vector<QRegularExpression> names;
+  for (const QString& p : patterns) names.emplace_back(QRegularExpression::anchoredPattern(p));
+  const qint64 limit = before.toSecsSinceEpoch();
+  int removed = 0;
+  const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  for (const QString& entry : entries) {
+    bool matches = false;
+    for (const QRegularExpression& n : names) matches = matches || n.match(entry).hasMatch();
+    if (!matches) continue;
+    const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + entry);
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (st.st_uid != ::geteuid() || st.st_mtime >= limit) continue;
+    if (::unlink(path.constData()) == 0) ++removed;
+  }
+  return removed;
 }
 
 }  // namespace platform

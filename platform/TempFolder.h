@@ -1,16 +1,66 @@
-// The user's temporary folder, where the report and its pictures are written
-// and the update check downloads to.
+// The user's private work folder, where the report and its pictures are
+// written and the update check downloads to. Nobody else may read it, write
+// it or plant a link in it: it is checked before every use.
 #pragma once
 
+#include <sys/types.h>
+
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
-// The folder without a trailing "/" or "\": the system's temporary folder
-// unless one was set.
+// The folder without a trailing "/" or "\": the user's private folder
+// (DefaultCarpetaTemp) unless one was set.
 QString CarpetaTemp();
 // Sets the folder (start-up, or a test's own folder); trailing separators are
-// dropped. An empty text goes back to the system's folder.
+// dropped. An empty text goes back to the user's private folder.
 void SetCarpetaTemp(const QString& folder);
+
+// "torv" in the user's runtime folder ($XDG_RUNTIME_DIR) when that is a
+// private folder of the user's, else "torv-<uid>" in the system's temporary
+// folder. Not created here.
+QString DefaultCarpetaTemp();
+// The same for any user: uid, the runtime folder named in that user's
+// environment ("" when none) and the system's temporary folder.
+QString PrivateFolderFor(uid_t uid, const QString& runtimeFolder, const QString& tempFolder);
+
+enum class FolderFault {
+  None,
+  Missing,       // no such folder, or it cannot be made (reason says why)
+  SymbolicLink,  // a link, whatever it points to
+  NotAFolder,    // a file or other thing of that name
+  ForeignOwner,  // belongs to another user
+  OpenToOthers,  // permissions other than 0700 (rwx------)
+};
+
+struct FolderCheck {
+  FolderFault fault = FolderFault::None;
+  QString folder;
+  QString reason;  // the system's words for Missing; the permissions found for OpenToOthers
+  bool ok() const { return fault == FolderFault::None; }
+};
+
+// Whether the folder is a real folder (not a link), owned by `owner` and
+// open to nobody else (0700).
+FolderCheck CheckPrivateFolder(const QString& folder, uid_t owner);
+FolderCheck CheckPrivateFolder(const QString& folder);  // owned by this user
+// Makes the folder with mode 0700 when it is missing (its parent must
+// exist), then checks it. Something already there is never changed.
+FolderCheck MakePrivateFolder(const QString& folder);
+// MakePrivateFolder(CarpetaTemp()): call it before each use of the folder
+// and write nothing there unless it is ok().
+FolderCheck PrepareCarpetaTemp();
+// The message for the user: the folder refused, the folder's path and what is
+// wrong with it; "" when the check is ok.
+QString PrivateFolderMessage(const FolderCheck& check);
+
+// Removes the regular files of the user's in the folder whose names match
+// one of the patterns (regular expressions, whole name) and that were last
+// changed before `before`. Nothing is followed through a link. Returns how
+// many were removed.
+int RemoveFilesOlderThan(const QString& folder, const QStringList& patterns,
+                         const QDateTime& before);
 
 }  // namespace platform

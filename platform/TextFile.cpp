@@ -1,7 +1,6 @@
 #include "platform/TextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace platform {
 
@@ -68,16 +67,8 @@ bool ReadWindows1252File(const QString& path, QString& text) {
   return f.error() == QFileDevice::NoError;
 }
 
-bool WriteWindows1252File(const QString& path, const QString& text) {
-  // Written aside and moved into place, so a failed write leaves the old file intact.
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = EncodeWindows1252(text);
-  if (f.write(bytes) != bytes.size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
+WriteResult WriteWindows1252File(const QString& path, const QString& text) {
+  return WriteWholeFile(path, EncodeWindows1252(text));
 }
 
 }  // namespace platform

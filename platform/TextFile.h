@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "platform/WholeFile.h"
+
 namespace platform {
 
 QString DecodeWindows1252(const QByteArray& bytes);
@@ -17,7 +19,8 @@ QString TrimSpaces(const QString& text);
 
 // Whole file as text; false when it cannot be read.
 bool ReadWindows1252File(const QString& path, QString& text);
-// Writes the whole file; false when it cannot be written completely.
-bool WriteWindows1252File(const QString& path, const QString& text);
+// Writes the whole file through WriteWholeFile: complete, or the old file
+// kept and the reason told.
+WriteResult WriteWindows1252File(const QString& path, const QString& text);
 
 }  // namespace platform

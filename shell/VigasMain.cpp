@@ -56,8 +56,8 @@ bool Main(MainWindowShower showMainWindow) {
   if (!LanguageFilesUsable()) return false;
   CheckSettingsStore();
   SetMainWindowShower(std::move(showMainWindow));
-  // The user's temporary folder, without its trailing separator.
-  platform::SetCarpetaTemp(QDir::tempPath());
+  // The user's private work folder; it is made and checked where it is used.
+  platform::SetCarpetaTemp(platform::DefaultCarpetaTemp());
   Mini_HTFC_rut::IniciarSimbolosHTFC();
   auto* splash = new FormSplash;
   splash->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,6 @@
 // The Report command of the main window: after a calculation it writes the
 // report of the tab's case and starts the viewer on it.
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <vector>
@@ -56,6 +57,22 @@ TEST_F(ReportCommandTest, ReportOfTheCalculatedCaseInTheTabsWords) {
   EXPECT_EQ(Text(RowOf("Y")), shown);
   EXPECT_TRUE(GraphAndReportOn());
   EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(ReportCommandTest, AReportThatCannotBeShownSaysSoAndLeavesNoFiles) {
+  ChooseCase(100);
+  FillInputs({{"EI", "20000000"}, {"L", "4"}, {"X", "1"}, {"W0", "1500"}});
+  Calculate();
+  ASSERT_TRUE(GraphAndReportOn());
+  platform::SetProgramStarter({});  // the real start: there is no viewer beside the tests
+
+  Click(F().LblINF[1]);
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  EXPECT_TRUE(messages_.messages[0].prompt.startsWith(
+      "The report was not shown: the report viewer cannot be started:\r\n"));
+  const QString work = platform::CarpetaTemp() + "/qntemp";
+  EXPECT_TRUE(QDir(work).entryList(QDir::Files | QDir::Hidden).isEmpty());
+  EXPECT_TRUE(GraphAndReportOn());
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ class ReportFilesTest : public ::testing::Test {
     platform::RedirectSettings(temp_.path() + "/settings");
     platform::SetResourceFolder(qt_test::SourceRoot());
     platform::SetCarpetaTemp(temp_.path() + "/user temp");
-    QDir().mkpath(platform::CarpetaTemp());
+    ASSERT_TRUE(platform::MakePrivateFolder(platform::CarpetaTemp()).ok());
     old_ = platform::SetProgramStarter([this](const QString& p, const QStringList& a) {
       starts.push_back({p, a});
       return true;

@@ -32,6 +32,19 @@ TEST_F(ReportFilesTest, FormulaFilesBecomeReportText) {
   EXPECT_FALSE(bytes.contains('\x95'));
 }
 
+TEST_F(ReportFilesTest, FormulaFilesWithLfLineEndsSplitLikeCrLfOnes) {
+  EXPECT_EQ(FormulaTextForReport("A\nB"), "A&LFB&LF");
+  EXPECT_EQ(FormulaTextForReport("A\nB\n"), "A&LFB&LF");
+  EXPECT_EQ(FormulaTextForReport("A\r\nB\nC\r\n"), "A&LFB&LFC&LF");
+
+  platform::SetResourceFolder(temp_.path());
+  ASSERT_TRUE(qt_test::WriteBytes(temp_.path() + "/htf/f107.htf", "&+Iy&-I = 1\r\n\x95 2\r\n"));
+  const QString crlf = LoadFormulasHTFC(107);
+  ASSERT_TRUE(qt_test::WriteBytes(temp_.path() + "/htf/f107.htf", "&+Iy&-I = 1\n\x95 2\n"));
+  EXPECT_EQ(LoadFormulasHTFC(107), crlf);
+  EXPECT_EQ(crlf, QString::fromUtf8("&+Iy&-I = 1&LF\u00B7 2&LF"));
+}
+
 TEST_F(ReportFilesTest, EmptySectionsMakeTheSmallestReportFile) {
   Vigas::SepDecimal = ",";
   const HandOverResult r = SaveFile_SHOWPlomview("", "", "", "");
@@ -125,8 +138,10 @@ TEST_F(ReportCommandTest, UnwritableTemporaryFolderStopsTheReportWithAMessage) {
   EXPECT_TRUE(starts.empty());
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0].title, "Error");
-  EXPECT_TRUE(messages.messages[0].prompt.startsWith("The report was not made"));
-  EXPECT_TRUE(messages.messages[0].prompt.endsWith(ReportWorkFolder()));
+  EXPECT_EQ(messages.messages[0].prompt,
+            "The report was not made.\r\nNothing was written: the private work folder cannot be "
+            "used:\r\n" +
+                ReportWorkFolder() + "\r\nIt is not a folder.");
   EXPECT_TRUE(std::equal(std::begin(before), std::end(before), std::begin(Vigas::Datos)));
 }
 

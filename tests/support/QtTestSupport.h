@@ -36,6 +36,12 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
   return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
+// The whole file; empty when it cannot be read.
+inline QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 // Lets the event loop run (timers included) for a while.
 inline void RunEvents(int ms) {
   QElapsedTimer clock;

@@ -1,0 +1,149 @@
+#include "platform/WholeFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+struct Injected {
+  WriteStep step = WriteStep::Create;
+  int error = 0;
+  QRegularExpression names;  // empty: every file
+  bool now = false;          // the current write is one of them
+};
+
+Injected& Injection() {
+  static Injected injected;
+  return injected;
+}
+
+bool InjectedAt(WriteStep step) {
+  if (!Injection().now || Injection().step != step) return false;
+  errno = Injection().error;
+  return true;
+}
+
+WriteResult Failure(int error) {
+  WriteResult r;
+  r.error = error;
+  r.reason = QString::fromLocal8Bit(std::strerror(error));
+  return r;
+}
+
+// A new file beside the target with a name nobody else chose: created
+// exclusively, and never through a link planted on that name.
+int CreateTemporary(const QByteArray& target, mode_t mode, QByteArray& name) {
+  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  const qsizetype slash = target.lastIndexOf('/');
+  const QByteArray folder = target.left(slash + 1);
+  const QByteArray base = target.mid(slash + 1);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    QByteArray suffix;
+    for (int i = 0; i < 8; ++i) suffix += kLetters[QRandomGenerator::global()->bounded(62)];
+    name = folder + "." + base + "." + suffix + ".tmp";
+    if (InjectedAt(WriteStep::Create)) return -1;
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+  const char* p = bytes.constData();
+  qsizetype left = bytes.size();
+  if (Injection().now && Injection().step == WriteStep::Write) {
+    // A disk that fills up half way.
+    const qsizetype half = left / 2;
+    if (half > 0 && ::write(fd, p, static_cast<size_t>(half)) < 0) return false;
+    errno = Injection().error;
+    return false;
+  }
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    p += n;
+    left -= n;
+  }
+  return true;
+}
+
+// Makes the rename itself last; a failure here costs nothing already done.
+void SyncFolder(const QByteArray& target) {
+  const qsizetype slash = target.lastIndexOf('/');
+  const QByteArray folder = slash > 0 ? target.left(slash) : QByteArray("/");
+  const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
+  if (path.isEmpty()) return Failure(ENOENT);
+  const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+  Injected& injected = Injection();
+  injected.now =
+      injected.error != 0 && (injected.names.pattern().isEmpty() ||
+                              injected.names.match(QFileInfo(path).fileName()).hasMatch());
+
+  mode_t mode = 0666;  // less the user's umask
+  struct stat st;
+  if (::lstat(target.constData(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return Failure(EISDIR);
+    if (S_ISREG(st.st_mode)) {
+      if (::access(target.constData(), W_OK) != 0) return Failure(errno);
+      mode = st.st_mode & 07777;
+    }
+  }
+
+  QByteArray temporary;
+  const int fd = CreateTemporary(target, mode, temporary);
+  if (fd < 0) return Failure(errno);
+
+  int error = 0;
+  if (!WriteAll(fd, bytes)) error = errno;
+  if (error == 0 && (InjectedAt(WriteStep::Flush) || ::fsync(fd) != 0)) error = errno;
+  // The umask does not narrow a replaced file's permissions.
+  if (error == 0 && mode != 0666 && ::fchmod(fd, mode) != 0) error = errno;
+  // Some file systems report a failed write only when the file is closed.
+  const bool injectedClose = InjectedAt(WriteStep::Close);
+  const int closeError = injectedClose ? errno : 0;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (injectedClose && error == 0) error = closeError;
+  if (error == 0 &&
+      (InjectedAt(WriteStep::Rename) || ::rename(temporary.constData(), target.constData()) != 0))
+    error = errno;
+  if (error != 0) {
+    ::unlink(temporary.constData());
+    return Failure(error);
+  }
+  SyncFolder(target);
+  WriteResult done;
+  done.ok = true;
+  return done;
+}
+
+void InjectWriteFailure(WriteStep step, int error, const QString& namePattern) {
+  Injected& injected = Injection();
+  injected.step = step;
+  injected.error = error;
+  injected.names =
+      namePattern.isEmpty() ? QRegularExpression() : QRegularExpression::fromWildcard(namePattern);
+}
+
+}  // namespace platform
