@@ -14,6 +14,7 @@
 #include "platform/ShellOpen.h"
 #include "platform/TempFolder.h"
 #include "platform/TextFile.h"
+#include "platform/WholeFile.h"
 #include "shell/AjustesUsuario.h"
 
 namespace Actualizacion {
@@ -97,9 +98,15 @@ CheckResult Conclude(const platform::DownloadOutcome& download) {
     return {CheckOutcome::Failed, QStringLiteral("The server sent an empty version file.")};
   // Any answer at all restarts the period.
   AjustesUsuario::GuardarUltimaConexion(DateSerialText(DateSerialNow()));
+  // Kept in the user's private folder only, and never read back: what is
+  // judged is what was just downloaded.
+  const platform::FolderCheck folder = platform::PrepareCarpetaTemp();
+  if (!folder.ok()) return {CheckOutcome::Failed, platform::PrivateFolderMessage(folder)};
   const QString path = ArchivoVersion();
-  if (!platform::WriteWindows1252File(path, platform::DecodeWindows1252(download.body)))
-    return {CheckOutcome::Failed, QStringLiteral("The version file cannot be kept: ") + path};
+  const platform::WriteResult written = platform::WriteWholeFile(path, download.body);
+  if (!written)
+    return {CheckOutcome::Failed, QStringLiteral("The version file cannot be written: ") + path +
+                                      QStringLiteral(" (") + written.reason + QLatin1Char(')')};
   return Judge(download.body);
 }
 

@@ -43,7 +43,7 @@ using CheckDone = std::function<void(const CheckResult&)>;
 QString UpdateEndpoint();
 
 // The version file: the last version file downloaded, kept in the user's
-// temporary folder. The check never reads it back.
+// private work folder. The check never reads it back.
 QString ArchivoVersion();
 
 // Starts a check and returns at once. `done` runs when the check ends: at

@@ -14,8 +14,9 @@
 namespace Vigas {
 
 const QStringList kLanguagePrefixes = {
-    QStringLiteral("KSL"), QStringLiteral("EUN"), QStringLiteral("GFV"), QStringLiteral("EGF"),
-    QStringLiteral("TAV"), QStringLiteral("PRD"), QStringLiteral("INF"), QStringLiteral("A2R")};
+    QStringLiteral("KSL"), QStringLiteral("EUN"), QStringLiteral("GFV"),
+    QStringLiteral("EGF"), QStringLiteral("TAV"), QStringLiteral("PRD"),
+    QStringLiteral("INF"), QStringLiteral("A2R"), QStringLiteral("TMP")};
 
 namespace {
 // Without its texts every window would be blank, without a single menu.

@@ -1,6 +1,7 @@
 // The update check against a server on this machine: what it finds, what it
 // stores, when it asks at all, and how it fails.
 #include <QFile>
+#include <QFileInfo>
 #include <QUrlQuery>
 
 #include "LocalHttpServer.h"
@@ -50,9 +51,7 @@ TEST_F(UpdateCheckTest, NewerVersionIsFoundWithItsAddress) {
   const QUrlQuery query(QUrl(server_.requests[0].section(' ', 1, 1)));
   EXPECT_EQ(query.queryItemValue("idprod"), "TORV");
   EXPECT_NEAR(query.queryItemValue("rand").toDouble(), Actualizacion::DateSerialNow(), 0.01);
-  QFile kept(VersionFile());
-  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-  EXPECT_EQ(kept.readAll(),
+  EXPECT_EQ(qt_test::ReadBytes(VersionFile()),
             "junk\r\nTORV_URL=https://dl.torv.test/torv.tar.gz;\r\nTORV_VER=1.12.0;");
   EXPECT_NEAR(Setting("CheckUPDATE", "LAST_OLCON").toDouble(), Actualizacion::DateSerialNow(),
               0.01);
@@ -216,9 +215,30 @@ TEST_F(UpdateCheckTest, APlantedVersionFileIsNeverRead) {
   EXPECT_FALSE(Actualizacion::HayActualizacion);
   EXPECT_EQ(CheckWith("TORV_VER=1.11.0;"), CheckOutcome::UpToDate);
   EXPECT_FALSE(Actualizacion::HayActualizacion);
-  QFile kept(VersionFile());
-  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-  EXPECT_EQ(kept.readAll(), "TORV_VER=1.11.0;");
+  EXPECT_EQ(qt_test::ReadBytes(VersionFile()), "TORV_VER=1.11.0;");
+
+  // A link planted on the file's name is replaced, never written through.
+  QTemporaryDir elsewhere;
+  const QString victim = elsewhere.path() + "/victim.txt";
+  ASSERT_TRUE(qt_test::WriteBytes(victim, "TORV_VER=9.0.0;TORV_URL=http://evil.test/;"));
+  ASSERT_TRUE(QFile::remove(VersionFile()));
+  ASSERT_TRUE(QFile::link(victim, VersionFile()));
+  EXPECT_EQ(CheckWith("TORV_VER=1.11.0;"), CheckOutcome::UpToDate);
+  EXPECT_EQ(qt_test::ReadBytes(victim), "TORV_VER=9.0.0;TORV_URL=http://evil.test/;");
+  EXPECT_FALSE(QFileInfo(VersionFile()).isSymLink());
+  EXPECT_EQ(qt_test::ReadBytes(VersionFile()), "TORV_VER=1.11.0;");
+}
+
+TEST_F(UpdateCheckTest, AWorkFolderOthersCanWriteIsNotUsed) {
+  ASSERT_TRUE(QFile::setPermissions(
+      temp_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther));
+  server_.Reply("TORV_VER=1.12.0;TORV_URL=http://x/;");
+  const Actualizacion::CheckResult result = RunCheckToEnd(true);
+  EXPECT_EQ(result.outcome, CheckOutcome::Failed);
+  EXPECT_TRUE(result.detail.contains(temp_.path())) << result.detail.toStdString();
+  EXPECT_FALSE(Actualizacion::HayActualizacion);
+  EXPECT_FALSE(QFile::exists(VersionFile()));
 }
 
 TEST_F(UpdateCheckTest, AutomaticCheckWaitsForThePeriod) {
