@@ -52,7 +52,6 @@ class Download : public QObject {
   Download(const QString& url, Done done, QObject* parent = nullptr);
   ~Download() override;
 
-  bool Running() const { return running_; }
   // Ends the download now as if its time limit had passed (the timer does
   // this; so may a test, instead of waiting).
   void TimeOut();
