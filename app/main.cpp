@@ -10,12 +10,13 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   std::unique_ptr<FormMain> form;
   // The splash window brings the main window up when it closes.
-  Vigas::Main([&form] {
+  const bool started = Vigas::Main([&form] {
     if (!form) form = std::make_unique<FormMain>();
     form->show();
     form->raise();
     form->activateWindow();
   });
+  if (!started) return 1;
   // The work folder does not grow forever: reports a day old are not looked at again.
   report::RemoveOldReportFiles(QDateTime::currentDateTime());
   return app.exec();

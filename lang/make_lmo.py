@@ -84,7 +84,7 @@ KSL_MENUS = [
     ("mnu_Exit", "E&xit"),
     ("mnu_TypeBeam", "&Beam type"),
     ("mnu_Setup", "&Settings"),
-    ("Decimal_sep", "&Decimal separator"),
+    ("Decimal_sep", "Decimal &separator"),
     ("Decimal_sep_Dot", "&Point (.)"),
     ("Decimal_sep_Comma", "&Comma (,)"),
     ("Signif_dig", "Significant &digits"),
@@ -117,9 +117,13 @@ KSL_MESSAGES = [
     ("InvalidInputValuesRead",
      "An input value cannot be read as a number. Type a number such as 2.5, "
      "1.2e3, 3/4 or 15%."),
-    ("HomePage", "https://www.example.com/"),
     ("FileNotFoundOpen", "The file cannot be found or opened:"),
     ("No_updates", "You have the latest version of TORV: there is no update."),
+    ("Update_Failed", "The check for updates could not be made:"),
+    ("Update_NoAddress",
+     "This copy of TORV was built without an update address, so it cannot "
+     "check for updates."),
+    ("WebPage_None", "This copy of TORV was built without the address of a web page."),
 ]
 
 # Graph types: formula mark-up, one "@" before the part that becomes the

@@ -13,6 +13,7 @@
 #include "engine/Vigas.h"
 #include "mainwin/Artwork.h"
 #include "platform/DrawTarget.h"
+#include "shell/AppInfo.h"
 
 namespace {
 FormMain*& CurrentInstance() {
@@ -100,6 +101,7 @@ void FormMain::CreateMenus() {
   Connect(mnu_Ayuda_Manual, [this] { mnu_Ayuda_Manual_Click(); });
   ZEP8512 = mnu_Ayuda->addSeparator();
   mnu_Ayuda_WEB = mnu_Ayuda->addAction(QString());
+  mnu_Ayuda_WEB->setVisible(!shell::Addresses().homePage.isEmpty());  // no page, no item
   Connect(mnu_Ayuda_WEB, [this] { mnu_Ayuda_WEB_Click(); });
   mnu_help_update = mnu_Ayuda->addMenu(QString());
   mnu_help_update_now = mnu_help_update->addAction(QString());

@@ -11,7 +11,7 @@
 #include "platform/DrawTarget.h"
 #include "platform/Fonts.h"
 #include "platform/Settings.h"
-#include "platform/TextFile.h"
+#include "shell/AjustesUsuario.h"
 
 namespace {
 // Button captions of tabs 1..5 differ in size.
@@ -173,18 +173,12 @@ void FormMain::ApplyStartingLayout() {
 void FormMain::ReadStartupSettings() {
   using platform::GetSetting;
 
-  // Update period: exactly one of the three items carries the check mark.
-  mnu_help_upd_set_1->setChecked(false);
-  mnu_help_upd_set_7->setChecked(false);
-  mnu_help_upd_set_30->setChecked(false);
-  const QString period = platform::TrimSpaces(GetSetting(
-      kAppName, QStringLiteral("CheckUPDATE"), QStringLiteral("PERIOD"), QStringLiteral("7")));
-  if (period == QLatin1String("1"))
-    mnu_help_upd_set_1->setChecked(true);
-  else if (period == QLatin1String("30"))
-    mnu_help_upd_set_30->setChecked(true);
-  else
-    mnu_help_upd_set_7->setChecked(true);
+  // Update period: exactly one of the three items carries the check mark,
+  // read the same way as the update check reads it.
+  const int period = AjustesUsuario::PeriodoActualizacion();
+  mnu_help_upd_set_1->setChecked(period == 1);
+  mnu_help_upd_set_7->setChecked(period == 7);
+  mnu_help_upd_set_30->setChecked(period == 30);
 
   // Decimal separator: a stored value other than "." or "," is damaged and
   // would make every number unreadable, so the point stands in for it.

@@ -19,6 +19,32 @@
 #include "shell/FormSplash.h"
 
 namespace {
+// What the check on demand found, told to the user.
+void ShowUpdateResult(FormMain& f, const Actualizacion::CheckResult& result) {
+  using Actualizacion::CheckOutcome;
+  QString text;
+  switch (result.outcome) {
+    case CheckOutcome::NewerVersion: {
+      FormNuevaVersion window;
+      platform::ShowModal(window);
+      return;
+    }
+    case CheckOutcome::UpToDate:
+      text = f.GetL_win(QStringLiteral("No_updates"));
+      break;
+    case CheckOutcome::NotConfigured:
+      text = f.GetL_win(QStringLiteral("Update_NoAddress"));
+      break;
+    case CheckOutcome::Failed:
+      text = f.GetL_win(QStringLiteral("Update_Failed")) + QStringLiteral("\r\n") + result.detail;
+      break;
+    case CheckOutcome::NotDue:
+    case CheckOutcome::AlreadyRunning:
+      return;  // the check under way answers
+  }
+  platform::MsgBox(text, shell::kProgramName, platform::MsgIcon::None);
+}
+
 // Rewrites every number box with the other decimal separator; the boxes'
 // change handling waits meanwhile, so results and commands stay as they are.
 void RewriteSeparators(FormMain& f, QChar from, QChar to) {
@@ -59,18 +85,19 @@ void FormMain::mnu_Ayuda_Manual_Click() {
 }
 
 void FormMain::mnu_Ayuda_WEB_Click() {
-  Actualizacion::AbrirURL(GetL_win(QStringLiteral("HomePage")));
+  const QString page = shell::Addresses().homePage;
+  if (page.isEmpty())
+    platform::MsgBox(GetL_win(QStringLiteral("WebPage_None")), shell::kProgramName,
+                     platform::MsgIcon::None);
+  else
+    Actualizacion::AbrirURL(page);
 }
 
 void FormMain::mnu_help_update_now_Click() {
-  Actualizacion::ComprobarActualizacion(true);
-  if (Actualizacion::HayActualizacion) {
-    FormNuevaVersion window;
-    platform::ShowModal(window);
-  } else {
-    platform::MsgBox(GetL_win(QStringLiteral("No_updates")), shell::kProgramName,
-                     platform::MsgIcon::None);
-  }
+  // The answer comes when the download has ended; the window keeps working.
+  Actualizacion::ComprobarActualizacion(
+      true, [this](const Actualizacion::CheckResult& result) { ShowUpdateResult(*this, result); },
+      this);
 }
 
 void FormMain::mnu_help_upd_set_1_Click() {

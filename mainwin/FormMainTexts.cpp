@@ -57,9 +57,12 @@ void FormMain::SetLanguage() {
   mnu_Config_SepaDec_COM->setText(GetL_win(QStringLiteral("Decimal_sep_Comma")));
   mnu_Config_SepaDec_PTO->setText(GetL_win(QStringLiteral("Decimal_sep_Dot")));
   mnu_Config_DigiSig->setTitle(GetL_win(QStringLiteral("Signif_dig")));
-  for (int n = 4; n <= 12; ++n)
-    mnu_NDIG[n]->setText(QString::number(n) + QLatin1Char(' ') +
-                         GetL_win(QStringLiteral("digits")));
+  // Access keys 4..9, then 0, 1, 2 for 10, 11, 12: one of its own each.
+  for (int n = 4; n <= 12; ++n) {
+    QString number = QString::number(n);
+    number.insert(n == 11 ? 0 : number.size() - 1, QLatin1Char('&'));
+    mnu_NDIG[n]->setText(number + QLatin1Char(' ') + GetL_win(QStringLiteral("digits")));
+  }
   mnu_Config_Unidades->setText(GetL_win(QStringLiteral("Units")));
   mnu_Ayuda->setTitle(GetL_win(QStringLiteral("Help0")));
   mnu_Ayuda_Manual->setText(GetL_win(QStringLiteral("Help_Manual")));

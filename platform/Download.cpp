@@ -1,13 +1,9 @@
 #include "platform/Download.h"
 
-#include <QEventLoop>
-#include <QFile>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
-#include <QTimer>
 #include <QUrl>
 
 #include "platform/Program.h"
@@ -15,13 +11,10 @@
 namespace platform {
 
 namespace {
-Downloader& Replacement() {
-  static Downloader downloader;
-  return downloader;
-}
+constexpr int kDefaultTimeout = 10000;
 
 int& Timeout() {
-  static int ms = 10000;
+  static int ms = kDefaultTimeout;
   return ms;
 }
 
@@ -30,55 +23,6 @@ bool IsLoopbackHost(const QString& host) {
   const QHostAddress address(host);
   return !address.isNull() && address.isLoopback();
 }
-
-bool RealDownload(const QString& url, const QString& path) {
-  QFile::remove(path);
-  const QUrl address(url, QUrl::StrictMode);
-  const QString scheme = address.scheme().toLower();
-  if (!address.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-    return false;
-  if (!DownloadPermitted(url)) return false;
-
-  QNetworkAccessManager manager;
-  QNetworkRequest request(address);
-  request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-  request.setTransferTimeout(Timeout());
-  // A sandboxed run must not be led off this machine by a redirect.
-  if (Sandboxed())
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-  QNetworkReply* reply = manager.get(request);
-
-  QByteArray body;
-  bool tooLarge = false;
-  QEventLoop loop;
-  QTimer deadline;
-  deadline.setSingleShot(true);
-  QObject::connect(&deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
-  QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
-    body += reply->readAll();
-    if (body.size() > kDownloadSizeLimit) {
-      tooLarge = true;
-      reply->abort();
-    }
-  });
-  QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-  deadline.start(Timeout());
-  // Windows keep painting, but no click or key reaches them meanwhile.
-  if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
-  deadline.stop();
-
-  if (reply->isOpen()) body += reply->readAll();
-  const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-  const bool ok = reply->error() == QNetworkReply::NoError && !tooLarge &&
-                  body.size() <= kDownloadSizeLimit && status >= 200 && status < 300;
-  delete reply;
-  if (!ok) return false;
-
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size()) return false;
-  return file.commit();
-}
 }  // namespace
 
 bool DownloadPermitted(const QString& url) {
@@ -86,26 +30,107 @@ bool DownloadPermitted(const QString& url) {
   return IsLoopbackHost(QUrl(url).host());
 }
 
-bool DownloadToFile(const QString& url, const QString& path) {
-  if (Replacement()) {
-    Downloader downloader = Replacement();
-    return downloader(url, path);
-  }
-  return RealDownload(url, path);
-}
-
 int DownloadTimeout() {
   return Timeout();
 }
 
 void SetDownloadTimeout(int milliseconds) {
-  Timeout() = milliseconds > 0 ? milliseconds : 10000;
+  Timeout() = milliseconds > 0 ? milliseconds : kDefaultTimeout;
 }
 
-Downloader SetDownloader(Downloader downloader) {
-  Downloader old = std::move(Replacement());
-  Replacement() = std::move(downloader);
-  return old;
+Download::Download(const QString& url, Done done, QObject* parent)
+    : QObject(parent), done_(std::move(done)) {
+  deadline_.setSingleShot(true);
+  connect(&deadline_, &QTimer::timeout, this, [this] { TimeOut(); });
+
+  const QUrl address(url, QUrl::StrictMode);
+  const QString scheme = address.scheme().toLower();
+  if (!address.isValid() || address.host().isEmpty() ||
+      (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
+      !DownloadPermitted(url)) {
+    DownloadOutcome refused;
+    refused.detail = QStringLiteral("The address cannot be asked: ") + url;
+    // Later, from the event loop, like every other outcome.
+    QMetaObject::invokeMethod(
+        this, [this, refused] { Finish(refused); }, Qt::QueuedConnection);
+    return;
+  }
+
+  manager_ = new QNetworkAccessManager(this);
+  QNetworkRequest request(address);
+  request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+  // A sandboxed run must not be led off this machine by a redirect.
+  if (Sandboxed())
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+  reply_ = manager_->get(request);
+  connect(reply_, &QNetworkReply::readyRead, this, [this] {
+    body_ += reply_->readAll();
+    if (body_.size() > kDownloadSizeLimit) {
+      tooLarge_ = true;
+      reply_->abort();
+    }
+  });
+  connect(reply_, &QNetworkReply::finished, this, [this] { ReplyFinished(); });
+  deadline_.start(Timeout());
+}
+
+Download::~Download() {
+  Cancel();
+}
+
+void Download::ReplyFinished() {
+  if (!running_) return;
+  DownloadOutcome outcome;
+  if (reply_->isOpen()) body_ += reply_->readAll();
+  outcome.httpStatus = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+  if (tooLarge_ || body_.size() > kDownloadSizeLimit) {
+    outcome.kind = DownloadOutcome::TooLarge;
+    outcome.detail = QStringLiteral("The answer is larger than %1 bytes.").arg(kDownloadSizeLimit);
+  } else if (outcome.httpStatus != 0 && (outcome.httpStatus < 200 || outcome.httpStatus >= 300)) {
+    outcome.kind = DownloadOutcome::HttpError;
+    outcome.detail =
+        QStringLiteral("The server answered with the error %1.").arg(outcome.httpStatus);
+  } else if (reply_->error() != QNetworkReply::NoError || outcome.httpStatus == 0) {
+    outcome.kind = DownloadOutcome::NoConnection;
+    outcome.detail = QStringLiteral("No connection to the server: ") + reply_->errorString();
+  } else {
+    outcome.kind = DownloadOutcome::Received;
+    outcome.body = body_;
+  }
+  Finish(outcome);
+}
+
+void Download::TimeOut() {
+  if (!running_) return;
+  DownloadOutcome outcome;
+  outcome.kind = DownloadOutcome::TimedOut;
+  outcome.detail = QStringLiteral("The server did not answer in time.");
+  Finish(outcome);
+}
+
+void Download::Cancel() {
+  if (!running_) return;
+  running_ = false;
+  done_ = nullptr;
+  Finish(DownloadOutcome{});
+}
+
+void Download::Finish(DownloadOutcome outcome) {
+  deadline_.stop();
+  if (reply_) {
+    reply_->disconnect(this);
+    reply_->abort();
+    reply_->deleteLater();
+    reply_ = nullptr;
+  }
+  running_ = false;
+  body_.clear();
+  if (done_) {
+    Done done = std::move(done_);
+    done_ = nullptr;
+    done(outcome);
+  }
 }
 
 }  // namespace platform

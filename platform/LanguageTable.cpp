@@ -1,8 +1,10 @@
 #include "platform/LanguageTable.h"
 
 #include <QFileInfo>
+#include <map>
 
 #include "platform/Program.h"
+#include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 
 namespace platform {
@@ -13,6 +15,41 @@ QString& ResourceFolderOverride() {
   return folder;
 }
 
+// One language file as last read.
+struct LanguageFile {
+  FileRefusal refusal = FileRefusal::Missing;
+  FileStamp stamp;
+  bool loaded = false;  // read and holds entries
+  QStringList keys;
+  QStringList texts;
+};
+
+int reads = 0;
+
+std::map<QString, LanguageFile>& Files() {
+  static std::map<QString, LanguageFile> files;
+  return files;
+}
+
+// A file is read again only when it changed on disk since.
+const LanguageFile& ReadLanguageFile(const QString& path) {
+  LanguageFile& file = Files()[path];
+  FileStamp stamp;
+  const FileRefusal refusal = CheckSmallRegularFile(path, kLanguageFileLimit, &stamp);
+  if (refusal != FileRefusal::None) {
+    file = LanguageFile{};
+    file.refusal = refusal;
+    return file;
+  }
+  if (file.refusal == FileRefusal::None && file.stamp == stamp) return file;
+  file = LanguageFile{};
+  QByteArray bytes;
+  ++reads;
+  file.refusal = ReadSmallRegularFile(path, kLanguageFileLimit, bytes, &file.stamp);
+  if (file.refusal == FileRefusal::None)
+    file.loaded = ParseLanguageText(DecodeWindows1252(bytes), file.keys, file.texts);
+  return file;
+}
 }  // namespace
 
 QString ResourceFolder() {
@@ -24,10 +61,29 @@ void SetResourceFolder(const QString& folder) {
   QString f = folder;
   while (f.size() > 1 && (f.endsWith('/') || f.endsWith('\\'))) f.chop(1);
   ResourceFolderOverride() = f;
+  Files().clear();
+}
+
+QString LanguageFolder() {
+  return ResourceFolder() + "/lang";
 }
 
 QString LanguageFilePath(const QString& prefix) {
-  return ResourceFolder() + "/lang/ENG_WIN_" + prefix + ".lmo";
+  return LanguageFolder() + "/ENG_WIN_" + prefix + ".lmo";
+}
+
+int LanguageFileReads() {
+  return reads;
+}
+
+QString LanguageFileProblem(const QString& prefix) {
+  const QString path = LanguageFilePath(prefix);
+  const LanguageFile& file = ReadLanguageFile(path);
+  const QString name = QFileInfo(path).fileName();
+  if (file.refusal != FileRefusal::None)
+    return name + QLatin1Char(' ') + RefusalText(file.refusal, kLanguageFileLimit);
+  if (!file.loaded) return name + QStringLiteral(" holds no valid entries");
+  return QString();
 }
 
 bool ParseLanguageText(const QString& text, QStringList& keys, QStringList& texts) {
@@ -55,15 +111,10 @@ bool ParseLanguageText(const QString& text, QStringList& keys, QStringList& text
 
 void LanguageTable::LoadIdioma(const QString& OBJ) {
   IdiomaCargado = false;
-  const QFileInfo info(LanguageFilePath(OBJ));
-  if (!info.exists() || !info.isFile()) return;
-  QString text;
-  if (!ReadWindows1252File(info.filePath(), text)) return;
-  QStringList keys;
-  QStringList texts;
-  if (!ParseLanguageText(text, keys, texts)) return;
-  ClavesIdioma = keys;
-  TextosIdioma = texts;
+  const LanguageFile& file = ReadLanguageFile(LanguageFilePath(OBJ));
+  if (!file.loaded) return;
+  ClavesIdioma = file.keys;
+  TextosIdioma = file.texts;
   IdiomaCargado = true;
 }
 

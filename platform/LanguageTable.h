@@ -19,7 +19,10 @@ class LanguageTable {
  public:
   explicit LanguageTable(const QString& prefix = QString()) : PrefijoIdioma(prefix) {}
 
-  // Reads the window's file; on success replaces the table. Never reports.
+  // Takes the window's file; on success replaces the table. Never reports.
+  // Each file is read once and kept while it stays the same on disk, so
+  // windows made again and again, and lookups that retry a failed load, do
+  // not read it again.
   void LoadIdioma(const QString& OBJ);
   // The text of the key ("" when missing); loads the file first when the
   // table is not loaded yet.
@@ -31,8 +34,20 @@ class LanguageTable {
   bool IdiomaCargado = false;
 };
 
-// Path of the language file of a prefix.
+// Path of the language file of a prefix, and the folder of them all.
 QString LanguageFilePath(const QString& prefix);
+QString LanguageFolder();
+
+// The program's own files are a few kilobytes; anything past this is refused.
+constexpr qint64 kLanguageFileLimit = 1 << 20;
+
+// How many times a language file was read from disk in this run (a test
+// checks that a file is read once).
+int LanguageFileReads();
+
+// Why the language file of a prefix cannot be used, in words for a message
+// ("ENG_WIN_KSL.lmo is missing"); "" when it loads.
+QString LanguageFileProblem(const QString& prefix);
 
 // Splits the text of a language file into keys and texts. False when the
 // file has no entry line or an entry line lacks "]" or a following "=".

@@ -1,19 +1,21 @@
 #include "shell/Actualizacion.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
+#include <QPointer>
 #include <cmath>
-#include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "engine/NumberText.h"
 #include "platform/Download.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
-#include "platform/Settings.h"
 #include "platform/ShellOpen.h"
 #include "platform/TempFolder.h"
 #include "platform/TextFile.h"
-#include "shell/AppInfo.h"
+#include "platform/WholeFile.h"
+#include "shell/AjustesUsuario.h"
 
 namespace Actualizacion {
 
@@ -22,47 +24,105 @@ QString URLActualizacion;
 QString VersionNueva;
 
 namespace {
-QString& EndpointOverride() {
-  static QString address;
-  return address;
+struct Waiter {
+  QPointer<QObject> context;
+  bool hasContext = false;
+  CheckDone done;
+};
+
+// The check under way: its download and who waits for its result.
+struct RunningCheck {
+  platform::Download* download = nullptr;
+  bool forced = false;
+  std::vector<Waiter> waiters;
+  std::unique_ptr<platform::BusyCursor> busy;
+};
+
+std::unique_ptr<RunningCheck>& Running() {
+  static std::unique_ptr<RunningCheck> running;
+  return running;
 }
 
-const QString kSection = QStringLiteral("CheckUPDATE");
+// An automatic check that failed is not repeated in the same run: a server
+// that keeps failing would otherwise be asked at every activation.
+bool automaticFailed = false;
 
-// The leading number of a text, 0 when there is none.
-double Val(const QString& text) {
-  double v = 0;
-  if (!Vigas::LeadingValue(text.toStdString(), v)) return 0;
-  return v;
+void Tell(Waiter& waiter, const CheckResult& result) {
+  if (!waiter.done || (waiter.hasContext && !waiter.context)) return;
+  waiter.done(result);
 }
 
-// The leading number rounded to a whole number (halves to even); false when
-// it does not fit in 32 bits.
-bool WholeVal(const QString& text, int32_t& value) {
+void Tell(const CheckDone& done, QObject* context, CheckOutcome outcome) {
+  Waiter waiter{context, context != nullptr, done};
+  Tell(waiter, CheckResult{outcome, QString()});
+}
+
+// A version part: a leading whole number 0..999 ("003" is 3); false when the
+// piece does not start with a number or the number is out of range.
+bool VersionPart(const QString& piece, int& value) {
+  const QString s = platform::TrimSpaces(piece);
+  int i = 0;
+  if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-'))) ++i;
+  if (i >= s.size() || s[i] < QLatin1Char('0') || s[i] > QLatin1Char('9')) return false;
   double v = 0;
-  if (!Vigas::LeadingValue(text.toStdString(), v)) return false;
+  if (!Vigas::LeadingValue(s.toStdString(), v)) return false;
   v = std::nearbyint(v);
-  if (!(v >= INT32_MIN && v <= INT32_MAX)) return false;
-  value = static_cast<int32_t>(v);
+  if (!(v >= 0 && v <= 999)) return false;
+  value = static_cast<int>(v);
   return true;
 }
 
-int32_t VersionNumber(int64_t major, int64_t minor, int64_t revision) {
-  const int64_t n = major * 1000000 + minor * 1000 + revision;
-  return n >= INT32_MIN && n <= INT32_MAX ? static_cast<int32_t>(n) : 0;
+// What a version file just downloaded says, as the result of the check.
+CheckResult Judge(const QByteArray& body) {
+  QString version, url;
+  switch (LeerArchivoVersion(platform::DecodeWindows1252(body), shell::ProgramVersion(), version,
+                             url)) {
+    case VersionFileContent::Unreadable:
+      return {CheckOutcome::Failed,
+              QStringLiteral("The version file from the server cannot be read.")};
+    case VersionFileContent::NotNewer:
+      return {CheckOutcome::UpToDate, QString()};
+    case VersionFileContent::Newer:
+      URLActualizacion = url;
+      VersionNueva = version;
+      HayActualizacion = true;
+      return {CheckOutcome::NewerVersion, QString()};
+  }
+  return {};
 }
 
-// True while a check runs: the download's event loop may deliver another
-// activation of the main window meanwhile.
-bool checking = false;
+CheckResult Conclude(const platform::DownloadOutcome& download) {
+  if (download.kind != platform::DownloadOutcome::Received)
+    return {CheckOutcome::Failed, download.detail};
+  if (download.body.isEmpty())
+    return {CheckOutcome::Failed, QStringLiteral("The server sent an empty version file.")};
+  // Any answer at all restarts the period.
+  AjustesUsuario::GuardarUltimaConexion(DateSerialText(DateSerialNow()));
+  // Kept in the user's private folder only, and never read back: what is
+  // judged is what was just downloaded.
+  const platform::FolderCheck folder = platform::PrepareCarpetaTemp();
+  if (!folder.ok()) return {CheckOutcome::Failed, platform::PrivateFolderMessage(folder)};
+  const QString path = ArchivoVersion();
+  const platform::WriteResult written = platform::WriteWholeFile(path, download.body);
+  if (!written)
+    return {CheckOutcome::Failed, QStringLiteral("The version file cannot be written: ") + path +
+                                      QStringLiteral(" (") + written.reason + QLatin1Char(')')};
+  return Judge(download.body);
+}
+
+void Finish(const platform::DownloadOutcome& download) {
+  std::unique_ptr<RunningCheck> check = std::move(Running());
+  if (!check) return;
+  check->download->deleteLater();
+  const CheckResult result = Conclude(download);
+  if (result.outcome == CheckOutcome::Failed && !check->forced) automaticFailed = true;
+  check->busy.reset();
+  for (Waiter& waiter : check->waiters) Tell(waiter, result);
+}
 }  // namespace
 
 QString UpdateEndpoint() {
-  return EndpointOverride().isEmpty() ? kUpdateEndpoint : EndpointOverride();
-}
-
-void SetUpdateEndpoint(const QString& address) {
-  EndpointOverride() = address;
+  return shell::Addresses().updateScript;
 }
 
 QString ArchivoVersion() {
@@ -84,88 +144,96 @@ QString DateSerialText(double serial) {
   return s;
 }
 
-bool LeerArchivoVersion(const QString& text, int ownNumber, QString& version, QString& url) {
+int VersionNumber(const shell::AppVersion& v) {
+  return v.major * 1000000 + v.minor * 1000 + v.revision;
+}
+
+VersionFileContent LeerArchivoVersion(const QString& text, const shell::AppVersion& own,
+                                      QString& version, QString& url) {
   const QString verKey = shell::kProgramName + QStringLiteral("_VER=");
   const QString urlKey = shell::kProgramName + QStringLiteral("_URL=");
 
   int at = text.indexOf(verKey);
-  if (at < 0) return false;
+  if (at < 0) return VersionFileContent::Unreadable;
   QString s = text.mid(at + verKey.size());
   int semi = s.indexOf(QLatin1Char(';'));
-  if (semi <= 0) return false;
+  if (semi <= 0) return VersionFileContent::Unreadable;
   s = s.left(semi);
 
-  int dot = s.indexOf(QLatin1Char('.'));
-  if (dot < 0) return false;
-  int32_t major = 0, minor = 0, revision = 0;
-  if (!WholeVal(s.left(dot), major)) return false;
-  s = s.mid(dot + 1);
-  dot = s.indexOf(QLatin1Char('.'));
-  if (dot < 0) return false;
-  if (!WholeVal(s.left(dot), minor) || !WholeVal(s.mid(dot + 1), revision)) return false;
-
-  if (VersionNumber(major, minor, revision) <= ownNumber) return false;
+  const QStringList parts = s.split(QLatin1Char('.'));
+  if (parts.size() < 3) return VersionFileContent::Unreadable;
+  // The revision runs to the ";": "1.2.3.4" reads its leading "3".
+  shell::AppVersion remote;
+  if (!VersionPart(parts[0], remote.major) || !VersionPart(parts[1], remote.minor) ||
+      !VersionPart(s.section(QLatin1Char('.'), 2), remote.revision))
+    return VersionFileContent::Unreadable;
+  if (VersionNumber(remote) <= VersionNumber(own)) return VersionFileContent::NotNewer;
 
   at = text.indexOf(urlKey);
-  if (at < 0) return false;
+  if (at < 0) return VersionFileContent::Unreadable;
   s = text.mid(at + urlKey.size());
   semi = s.indexOf(QLatin1Char(';'));
-  if (semi < 0) return false;
+  if (semi < 0) return VersionFileContent::Unreadable;
   url = s.left(semi);
-  version = QString::number(major) + QLatin1Char('.') + QString::number(minor) + QLatin1Char('.') +
-            QString::number(revision);
-  return true;
+  version = shell::VersionText(remote);
+  return VersionFileContent::Newer;
 }
 
-void ComprobarActualizacion(bool Forzar) {
-  if (checking) return;
-  const QString app = shell::kProgramName;
+void ComprobarActualizacion(bool Forzar, CheckDone done, QObject* context) {
+  if (RunningCheck* check = Running().get()) {
+    // A check on demand takes the result of the one under way.
+    if (Forzar && !check->forced) {
+      check->forced = true;
+      check->busy = std::make_unique<platform::BusyCursor>();
+      check->waiters.push_back({context, context != nullptr, std::move(done)});
+      return;
+    }
+    Tell(done, context, CheckOutcome::AlreadyRunning);
+    return;
+  }
 
   HayActualizacion = false;
   URLActualizacion.clear();
   VersionNueva.clear();
 
-  const double last =
-      Val(platform::GetSetting(app, kSection, QStringLiteral("LAST_OLCON"), QStringLiteral("0")));
-  const double period =
-      Val(platform::GetSetting(app, kSection, QStringLiteral("PERIOD"), QStringLiteral("7")));
-  if (!Forzar && DateSerialNow() - last < period) return;
-
-  const QString request = UpdateEndpoint() + QStringLiteral("?rand=") +
-                          DateSerialText(DateSerialNow()) + QStringLiteral("&idprod=") + app;
-  // Where the address cannot be reached at all (a headless run), leave the
-  // temporary folder alone too.
-  if (!platform::DownloadPermitted(request)) return;
-
-  checking = true;
-  platform::BusyCursor hourglass;
-  struct Done {
-    ~Done() { checking = false; }
-  } done;
-
-  // A file left by an earlier check must never count.
-  const QString path = ArchivoVersion();
-  if (QFile::exists(path) && !QFile::remove(path)) return;
-
-  platform::DownloadToFile(request, path);
-
-  QFile file(path);
-  if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
-  if (file.size() == 0) return;
-  const QByteArray bytes = file.read(platform::kDownloadSizeLimit + 1);
-  // Any answer at all restarts the period.
-  platform::SaveSetting(app, kSection, QStringLiteral("LAST_OLCON"),
-                        DateSerialText(DateSerialNow()));
-  file.close();
-
-  const shell::AppVersion own = shell::ProgramVersion();
-  QString version, url;
-  if (!LeerArchivoVersion(platform::DecodeWindows1252(bytes),
-                          VersionNumber(own.major, own.minor, own.revision), version, url))
+  const QString endpoint = UpdateEndpoint();
+  if (endpoint.isEmpty()) {
+    Tell(done, context, CheckOutcome::NotConfigured);
     return;
-  URLActualizacion = url;
-  VersionNueva = version;
-  HayActualizacion = true;
+  }
+  const double now = DateSerialNow();
+  if (!Forzar && (automaticFailed || now - AjustesUsuario::UltimaConexion(now) <
+                                         AjustesUsuario::PeriodoActualizacion())) {
+    Tell(done, context, CheckOutcome::NotDue);
+    return;
+  }
+
+  const QString request = endpoint + QStringLiteral("?rand=") + DateSerialText(now) +
+                          QStringLiteral("&idprod=") + shell::kProgramName;
+  auto check = std::make_unique<RunningCheck>();
+  check->forced = Forzar;
+  if (Forzar) check->busy = std::make_unique<platform::BusyCursor>();
+  check->waiters.push_back({context, context != nullptr, std::move(done)});
+  RunningCheck* started = check.get();
+  Running() = std::move(check);
+  started->download = new platform::Download(
+      request, [](const platform::DownloadOutcome& outcome) { Finish(outcome); },
+      QCoreApplication::instance());
+}
+
+platform::Download* RunningDownload() {
+  return Running() ? Running()->download : nullptr;
+}
+
+void Reset() {
+  if (std::unique_ptr<RunningCheck> check = std::move(Running())) {
+    check->download->Cancel();
+    check->download->deleteLater();
+  }
+  automaticFailed = false;
+  HayActualizacion = false;
+  URLActualizacion.clear();
+  VersionNueva.clear();
 }
 
 void AbrirURL(const QString& URL) {

@@ -1,13 +1,21 @@
 #include "shell/AppInfo.h"
 
 #include <QCoreApplication>
+#include <QUrl>
+
+#include "shell/BuildSettings.h"
 
 namespace shell {
 
 namespace {
 AppVersion& Version() {
-  static AppVersion version{1, 0, 0};
+  static AppVersion version = BuiltVersion();
   return version;
+}
+
+MakerAddresses& CurrentAddresses() {
+  static MakerAddresses addresses = BuiltAddresses();
+  return addresses;
 }
 
 ProgramEnder& Ender() {
@@ -16,8 +24,33 @@ ProgramEnder& Ender() {
 }
 }  // namespace
 
+MakerAddresses Addresses() {
+  return CurrentAddresses();
+}
+
+MakerAddresses BuiltAddresses() {
+  return {QStringLiteral(TORV_WEB_PAGE).trimmed(), QStringLiteral(TORV_CONTACT_EMAIL).trimmed(),
+          QStringLiteral(TORV_UPDATE_URL).trimmed()};
+}
+
+MakerAddresses SetAddresses(const MakerAddresses& addresses) {
+  MakerAddresses old = CurrentAddresses();
+  CurrentAddresses() = addresses;
+  return old;
+}
+
+QString WebHost() {
+  const QString page = Addresses().homePage;
+  const QString host = QUrl(page).host();
+  return host.isEmpty() ? page : host;
+}
+
 AppVersion ProgramVersion() {
   return Version();
+}
+
+AppVersion BuiltVersion() {
+  return {TORV_VERSION_MAJOR, TORV_VERSION_MINOR, TORV_VERSION_REVISION};
 }
 
 void SetProgramVersion(const AppVersion& version) {

@@ -9,6 +9,7 @@
 
 #include "graphs/GraphWidgets.h"
 #include "platform/ButtonFace.h"
+#include "platform/Clipboard.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/ShellOpen.h"
@@ -160,9 +161,14 @@ void FormNuevaVersion::OpenDownloadAddress(bool letEventsRun) {
   const bool opened = IsWebAddress(Actualizacion::URLActualizacion) &&
                       platform::ShellOpen(Actualizacion::URLActualizacion);
   if (letEventsRun) QCoreApplication::processEvents();
-  if (!opened)
-    platform::MsgBox(QStringLiteral("Sorry, cannot connect.\r\n") + shell::kHomePage,
+  // The home page is named as the place to go instead; a program built
+  // without one names the download address.
+  if (!opened) {
+    const QString page = shell::Addresses().homePage;
+    platform::MsgBox(QStringLiteral("Sorry, cannot connect.\r\n") +
+                         (page.isEmpty() ? Actualizacion::URLActualizacion : page),
                      shell::kProgramName, platform::MsgIcon::Exclamation);
+  }
   close();
 }
 
@@ -187,8 +193,14 @@ void FormNuevaVersion::Label3_MouseUp(int Index, int) {
   Label3[Index]->move(BotX[Index], BotY[Index] + 6);
 }
 
-void FormNuevaVersion::Form_KeyDown(int KeyCode, int) {
-  if (KeyCode == 27 || KeyCode == 67) close();
+void FormNuevaVersion::Form_KeyDown(int KeyCode, int Shift) {
+  const bool control = (Shift & 2) != 0;
+  if (KeyCode == 67 && control)
+    platform::CopyTextToClipboard(Actualizacion::URLActualizacion);
+  else if (KeyCode == 13)
+    Label3_Click(0);
+  else if (KeyCode == 27 || KeyCode == 67)
+    close();
 }
 
 bool FormNuevaVersion::eventFilter(QObject* watched, QEvent* event) {
@@ -207,7 +219,10 @@ bool FormNuevaVersion::eventFilter(QObject* watched, QEvent* event) {
 
 void FormNuevaVersion::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
-  const int code = key == Qt::Key_Escape ? 27 : key == Qt::Key_C ? 67 : key;
+  int code = key;
+  if (key == Qt::Key_Escape) code = 27;
+  if (key == Qt::Key_C) code = 67;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) code = 13;
   int shift = 0;
   if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
   if (event->modifiers() & Qt::ControlModifier) shift |= 2;

@@ -1,7 +1,8 @@
 // The new-version window: the installed and the available version, the
-// download address and two buttons. OK (or a click on the address) opens the
-// address in the browser and closes the window; Cancel, Esc or C close it.
-// Made afresh for every showing; shown modally by the caller.
+// download address and two buttons. OK (or Enter, or a click on the address)
+// opens the address in the browser and closes the window; Cancel, Esc or C
+// close it; Ctrl+C copies the address. Made afresh for every showing; shown
+// modally by the caller.
 #pragma once
 
 #include <QDialog>
@@ -35,7 +36,7 @@ class FormNuevaVersion : public QDialog {
   void Label3_MouseDown(int Index, int Button);
   void Label3_MouseUp(int Index, int Button);
   void Text1_Click();
-  // Key codes: 27 Esc, 67 the C key.
+  // Key codes: 27 Esc, 67 the C key, 13 Enter; Shift 2 is Ctrl.
   void Form_KeyDown(int KeyCode, int Shift);
   void Set2Catala() {}
   void Set2English() {}

@@ -131,9 +131,9 @@ void FormSplash::Form_Load() {
   // 4. Version, reference and links.
   lblVersion->setText(QStringLiteral("Version: ") + shell::VersionText(shell::ProgramVersion()));
   LblRef->setText(QStringLiteral("Reference: ") + shell::kProgramName);
-  LblWEB->setText(shell::kWebHost);
-  LblWEB->setToolTip(shell::kWebHost);
-  LlblMAIL->setText(shell::kContactMail);
+  LblWEB->setText(shell::WebHost());
+  LblWEB->setToolTip(shell::WebHost());
+  LlblMAIL->setText(shell::Addresses().contactMail);
 
   // Stacking order: frame and bands behind, then pictures, then texts.
   Shape2->lower();
@@ -142,11 +142,15 @@ void FormSplash::Form_Load() {
                                        LblTIT3, LblRef, lblVersion, LblYear, LblWEB, LlblMAIL})
     w->raise();
 
-  // 5. Start-up mode: no links, and the closing timer runs.
+  // 5. Start-up mode: no links, and the closing timer runs. A link the
+  // program was built without is never offered.
   if (!Vigas::SplashMostrado) {
     LblWEB->hide();
     LlblMAIL->hide();
     Timer1->start();
+  } else {
+    LblWEB->setVisible(!shell::Addresses().homePage.isEmpty());
+    LlblMAIL->setVisible(!shell::Addresses().contactMail.isEmpty());
   }
 }
 
@@ -173,13 +177,14 @@ void FormSplash::Form_Unload() {
 }
 
 void FormSplash::LblWEB_Click() {
-  if (!platform::ShellOpen(shell::kHomePage))
-    platform::MsgBox(QStringLiteral("Sorry, cannot connect.\r\n") + shell::kHomePage,
-                     shell::kProgramName, platform::MsgIcon::Exclamation);
+  const QString page = shell::Addresses().homePage;
+  if (!platform::ShellOpen(page))
+    platform::MsgBox(QStringLiteral("Sorry, cannot connect.\r\n") + page, shell::kProgramName,
+                     platform::MsgIcon::Exclamation);
 }
 
 void FormSplash::LlblMAIL_Click() {
-  if (!platform::ShellOpen(QStringLiteral("mailto:") + shell::kContactMail))
+  if (!platform::ShellOpen(QStringLiteral("mailto:") + shell::Addresses().contactMail))
     platform::MsgBox(QStringLiteral("Sorry, cannot found your email client application."),
                      shell::kProgramName, platform::MsgIcon::Exclamation);
 }

@@ -1,12 +1,61 @@
 #include "shell/VigasMain.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "graphs/Mini_HTFC_rut.h"
+#include "platform/LanguageTable.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
 #include "platform/TempFolder.h"
+#include "shell/AppInfo.h"
 #include "shell/FormSplash.h"
 
 namespace Vigas {
 
-void Main(MainWindowShower showMainWindow) {
+const QStringList kLanguagePrefixes = {
+    QStringLiteral("KSL"), QStringLiteral("EUN"), QStringLiteral("GFV"),
+    QStringLiteral("EGF"), QStringLiteral("TAV"), QStringLiteral("PRD"),
+    QStringLiteral("INF"), QStringLiteral("A2R"), QStringLiteral("TMP")};
+
+namespace {
+// Without its texts every window would be blank, without a single menu.
+bool LanguageFilesUsable() {
+  const QString folder = QDir::toNativeSeparators(platform::LanguageFolder());
+  QStringList problems;
+  if (!QFileInfo(folder).isDir()) {
+    problems << QStringLiteral("The folder is missing.");
+  } else {
+    for (const QString& prefix : kLanguagePrefixes) {
+      const QString problem = platform::LanguageFileProblem(prefix);
+      if (!problem.isEmpty()) problems << problem + QLatin1Char('.');
+    }
+  }
+  if (problems.isEmpty()) return true;
+  platform::MsgBox(shell::kProgramName +
+                       QStringLiteral(" cannot start: its language files cannot be read in the "
+                                      "folder\r\n") +
+                       folder + QStringLiteral("\r\n\r\n") + problems.join(QStringLiteral("\r\n")) +
+                       QStringLiteral("\r\n\r\nPlease install the program again."),
+                   shell::kProgramName, platform::MsgIcon::Critical);
+  return false;
+}
+
+// A damaged settings store is left alone; the program runs on its defaults.
+void CheckSettingsStore() {
+  const QString problem = platform::SettingsStoreProblem(shell::kProgramName);
+  if (problem.isEmpty()) return;
+  platform::MsgBox(QStringLiteral("The settings file ") + problem + QStringLiteral(".\r\n\r\n") +
+                       shell::kProgramName +
+                       QStringLiteral(" starts with its default settings and leaves that file "
+                                      "as it is."),
+                   shell::kProgramName, platform::MsgIcon::Exclamation);
+}
+}  // namespace
+
+bool Main(MainWindowShower showMainWindow) {
+  if (!LanguageFilesUsable()) return false;
+  CheckSettingsStore();
   SetMainWindowShower(std::move(showMainWindow));
   // The user's private work folder; it is made and checked where it is used.
   platform::SetCarpetaTemp(platform::DefaultCarpetaTemp());
@@ -14,6 +63,7 @@ void Main(MainWindowShower showMainWindow) {
   auto* splash = new FormSplash;
   splash->setAttribute(Qt::WA_DeleteOnClose);
   splash->show();
+  return true;
 }
 
 }  // namespace Vigas

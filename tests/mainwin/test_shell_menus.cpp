@@ -1,13 +1,16 @@
 // The main window's File, Settings and Help commands of the application
 // shell, the check on activation and the settings stored when it closes.
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 
 #include "CalcTestSupport.h"
 #include "graphs/GraphWidgets.h"
 #include "mainwin/MainState.h"
+#include "platform/Download.h"
 #include "platform/Modal.h"
 #include "platform/ShellOpen.h"
 #include "platform/TempFolder.h"
@@ -27,19 +30,29 @@ class ShellMenuTest : public CalcTest {
   void SetUp() override {
     ASSERT_TRUE(temp_.isValid());
     platform::SetCarpetaTemp(temp_.path());
+    // The tests end a download at its time limit themselves.
+    platform::SetDownloadTimeout(3600 * 1000);
+    Actualizacion::Reset();
+    // Showing the window asks nothing yet, and the automatic check is not due
+    // until a test says so.
+    shell::SetAddresses({kWebPage, "info@torv.test", QString()});
     CalcTest::SetUp();
+    platform::SaveSetting("TORV", "CheckUPDATE", "LAST_OLCON",
+                          Actualizacion::DateSerialText(Actualizacion::DateSerialNow()));
+    shell::SetAddresses({kWebPage, "info@torv.test", server_.Address()});
     platform::SetShellOpener([this](const QString& target) {
       opened_ << target;
       return openSucceeds_;
     });
     shell::SetProgramEnder([this] { ++ended_; });
     shell::SetProgramVersion({1, 11, 0});
-    Actualizacion::SetUpdateEndpoint(server_.Address());
   }
   void TearDown() override {
     CalcTest::TearDown();
-    Actualizacion::SetUpdateEndpoint(QString());
-    Actualizacion::HayActualizacion = false;
+    Actualizacion::Reset();
+    shell::SetAddresses(shell::BuiltAddresses());
+    shell::SetProgramVersion(shell::BuiltVersion());
+    platform::SetDownloadTimeout(0);
     shell::SetProgramEnder(nullptr);
     platform::SetShellOpener(nullptr);
     platform::SetModalRunner(nullptr);
@@ -50,6 +63,16 @@ class ShellMenuTest : public CalcTest {
   QString Setting(const char* section, const char* key) {
     return platform::GetSetting("TORV", section, key, QStringLiteral("<none>"));
   }
+
+  // Chooses "Check for updates now" and lets the check run to its end.
+  void CheckNow() {
+    F().mnu_help_update_now->trigger();
+    ASSERT_TRUE(
+        qt_test::WaitFor([] { return Actualizacion::RunningDownload() == nullptr; }, 60000));
+    QCoreApplication::processEvents();
+  }
+
+  const QString kWebPage = QStringLiteral("https://torv.test/index.html");
 
   QTemporaryDir temp_;
   shell_test::LocalHttpServer server_;
@@ -120,10 +143,11 @@ TEST_F(ShellMenuTest, PeriodIsStoredAtOnceAndTheRestWhenTheWindowCloses) {
 }
 
 TEST_F(ShellMenuTest, ManualAndWebPageOpenOrSayWhy) {
+  EXPECT_TRUE(F().mnu_Ayuda_WEB->isVisible());
   F().mnu_Ayuda_WEB->trigger();
   F().mnu_Ayuda_Manual->trigger();
   const QString manual = qt_test::SourceRoot() + "/Manual_TORV.pdf";
-  EXPECT_EQ(opened_, (QStringList{"https://www.example.com/", manual}));
+  EXPECT_EQ(opened_, (QStringList{kWebPage, manual}));
   EXPECT_TRUE(messages_.messages.empty());
 
   openSucceeds_ = false;
@@ -133,8 +157,29 @@ TEST_F(ShellMenuTest, ManualAndWebPageOpenOrSayWhy) {
   EXPECT_EQ(messages_.messages[0].prompt, "The file cannot be found or opened:\r\n" + manual);
   EXPECT_EQ(messages_.messages[0].icon, platform::MsgIcon::None);
   EXPECT_EQ(messages_.messages[0].title, "TORV");
-  EXPECT_EQ(messages_.messages[1].prompt, "Sorry, cannot connect.\r\nhttps://www.example.com/");
+  EXPECT_EQ(messages_.messages[1].prompt, "Sorry, cannot connect.\r\n" + kWebPage);
   EXPECT_EQ(messages_.messages[1].icon, platform::MsgIcon::Exclamation);
+}
+
+TEST_F(ShellMenuTest, WithoutAddressesTheHelpMenuOffersNoWebPageAndNeverAsksOnline) {
+  form_.reset();
+  shell::SetAddresses({});
+  form_ = std::make_unique<FormMain>();
+  form_->show();
+  QCoreApplication::processEvents();
+  F().Form_Activate();
+  EXPECT_FALSE(F().mnu_Ayuda_WEB->isVisible());
+  F().mnu_Ayuda_WEB_Click();  // reached anyway: says why nothing opens
+  F().mnu_help_update_now->trigger();
+  EXPECT_EQ(Actualizacion::RunningDownload(), nullptr);
+  EXPECT_EQ(server_.requests.size(), 0);
+  EXPECT_TRUE(opened_.isEmpty());
+  ASSERT_EQ(messages_.messages.size(), 2u);
+  EXPECT_EQ(messages_.messages[0].prompt,
+            "This copy of TORV was built without the address of a web page.");
+  EXPECT_EQ(messages_.messages[1].prompt,
+            "This copy of TORV was built without an update address, so it cannot check for "
+            "updates.");
 }
 
 TEST_F(ShellMenuTest, CheckNowShowsTheNewVersionOrSaysThereIsNone) {
@@ -148,38 +193,119 @@ TEST_F(ShellMenuTest, CheckNowShowsTheNewVersionOrSaysThereIsNone) {
     EXPECT_EQ(w->parent(), nullptr);
   });
   server_.Reply("TORV_VER=1.12.0;TORV_URL=http://dl/torv.exe;");
-  F().mnu_help_update_now->trigger();
+  CheckNow();
   EXPECT_EQ(windows, 1);
   EXPECT_TRUE(messages_.messages.empty());
 
-  for (const char* file : {"TORV_VER=1.11.0;TORV_URL=http://dl/;", ""}) {
-    server_.Reply(file);
-    F().mnu_help_update_now->trigger();
+  // Only a version file downloaded now that names no newer version is
+  // "the latest version"; anything else says the check could not be made.
+  server_.Reply("TORV_VER=1.11.0;TORV_URL=http://dl/;");
+  CheckNow();
+  const std::pair<QByteArray, int> failures[] = {
+      {"", 200}, {"TORV_VER=9.0.0;", 404}, {"<html>garbage</html>", 200}};
+  for (const auto& [body, status] : failures) {
+    server_.Reply(body, status);
+    CheckNow();
   }
-  Actualizacion::SetUpdateEndpoint("http://127.0.0.1:9/update.php");  // nothing listens
-  F().mnu_help_update_now->trigger();
+  shell::SetAddresses({kWebPage, "", "http://127.0.0.1:9/update.php"});  // nothing listens
+  CheckNow();
   EXPECT_EQ(windows, 1);
-  ASSERT_EQ(messages_.messages.size(), 3u);
-  for (const auto& m : messages_.messages) {
-    EXPECT_EQ(m.prompt, "You have the latest version of TORV: there is no update.");
-    EXPECT_EQ(m.icon, platform::MsgIcon::None);
+  ASSERT_EQ(messages_.messages.size(), 5u);
+  EXPECT_EQ(messages_.messages[0].prompt,
+            "You have the latest version of TORV: there is no update.");
+  const char* details[] = {
+      "The server sent an empty version file.", "The server answered with the error 404.",
+      "The version file from the server cannot be read.", "No connection to the server"};
+  for (int i = 1; i < 5; ++i) {
+    EXPECT_TRUE(messages_.messages[i].prompt.startsWith(
+        QString("The check for updates could not be made:\r\n") + details[i - 1]))
+        << messages_.messages[i].prompt.toStdString();
+    EXPECT_EQ(messages_.messages[i].icon, platform::MsgIcon::None);
+    EXPECT_EQ(messages_.messages[i].title, "TORV");
   }
 }
 
-TEST_F(ShellMenuTest, ActivationChecksUntilAnUpdateIsKnown) {
+TEST_F(ShellMenuTest, InputKeepsWorkingWhileACheckWaitsForTheServer) {
+  ChooseCase(100);
+  server_.Silent();
+  F().mnu_help_update_now->trigger();  // returns at once
+  ASSERT_NE(Actualizacion::RunningDownload(), nullptr);
+  ASSERT_TRUE(qt_test::WaitFor([&] { return server_.requests.size() == 1; }));
+
+  // The user types meanwhile: the keys reach the box through the event loop.
+  TextBox* box = Box(0);
+  box->setFocus();
+  box->selectAll();
+  for (const char* c : {"2", ".", "5"}) {
+    const int key = c[0] == '.' ? Qt::Key_Period : Qt::Key_0 + (c[0] - '0');
+    QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, c));
+    QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, c));
+  }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(box->Text(), "2.5");
+  ASSERT_NE(Actualizacion::RunningDownload(), nullptr);  // still waiting
+  EXPECT_TRUE(messages_.messages.empty());
+
+  // The time limit passes (the test says when): the check could not be made.
+  Actualizacion::RunningDownload()->TimeOut();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  EXPECT_EQ(messages_.messages[0].prompt,
+            "The check for updates could not be made:\r\nThe server did not answer in time.");
+  EXPECT_EQ(box->Text(), "2.5");  // nothing typed was lost
+}
+
+TEST_F(ShellMenuTest, ActivationChecksUntilAnUpdateIsKnownAndGivesUpAfterAFailure) {
+  platform::SaveSetting("TORV", "CheckUPDATE", "LAST_OLCON", "0");
   server_.Reply("TORV_VER=1.12.0;TORV_URL=http://dl/;");
   F().Form_Activate();
+  ASSERT_TRUE(qt_test::WaitFor([] { return Actualizacion::RunningDownload() == nullptr; }, 60000));
   EXPECT_TRUE(Actualizacion::HayActualizacion);
   EXPECT_EQ(server_.requests.size(), 1);
   platform::SaveSetting("TORV", "CheckUPDATE", "LAST_OLCON", "0");
   F().Form_Activate();  // known already: no second question, nothing shown
+  EXPECT_EQ(Actualizacion::RunningDownload(), nullptr);
   EXPECT_EQ(server_.requests.size(), 1);
   EXPECT_TRUE(messages_.messages.empty());
 
   // The check on demand asks again.
   platform::SetModalRunner([](QDialog&) {});
-  F().mnu_help_update_now->trigger();
+  CheckNow();
   EXPECT_EQ(server_.requests.size(), 2);
+
+  // A server that keeps failing is asked once per run, however often the
+  // window is activated; silently.
+  Actualizacion::Reset();
+  platform::SaveSetting("TORV", "CheckUPDATE", "LAST_OLCON", "0");
+  server_.Reply("", 503);
+  for (int i = 0; i < 5; ++i) {
+    F().Form_Activate();
+    ASSERT_TRUE(
+        qt_test::WaitFor([] { return Actualizacion::RunningDownload() == nullptr; }, 60000));
+  }
+  EXPECT_EQ(server_.requests.size(), 3);
+  EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(ShellMenuTest, EverySettingsItemHasAnAccessKeyOfItsOwn) {
+  // Within each menu no two items share an access key.
+  for (QMenu* menu : {F().mnu_Config, F().mnu_Config_SepaDec, F().mnu_Config_DigiSig, F().mnu_Ayuda,
+                      F().mnu_help_update, F().mnu_help_upd_set}) {
+    QStringList keys;
+    for (QAction* a : menu->actions()) {
+      if (a->isSeparator() || !a->isVisible()) continue;
+      const QString text = a->menu() ? a->menu()->title() : a->text();
+      const int amp = text.indexOf('&');
+      ASSERT_GE(amp, 0) << text.toStdString();
+      const QString key = text.mid(amp + 1, 1).toLower();
+      EXPECT_FALSE(keys.contains(key)) << text.toStdString();
+      keys << key;
+    }
+  }
+  EXPECT_EQ(F().mnu_NDIG[4]->text(), "&4 digits");
+  EXPECT_EQ(F().mnu_NDIG[10]->text(), "1&0 digits");
+  EXPECT_EQ(F().mnu_NDIG[11]->text(), "&11 digits");
+  EXPECT_EQ(F().mnu_NDIG[12]->text(), "1&2 digits");
 }
 
 TEST_F(ShellMenuTest, AboutShowsTheSplashWindowWithoutItsTimer) {

@@ -223,7 +223,7 @@ TEST_F(StartupTest, TextsMenusAndTheBeamTypeMenuReadAsTheTabs) {
     EXPECT_EQ(f.LblINF[i]->Caption(), f.GetL_win("Lbl_Inf"));
   }
   for (int n = 4; n <= 12; ++n)
-    EXPECT_EQ(f.mnu_NDIG[n]->text(), QString::number(n) + " " + f.GetL_win("digits"));
+    EXPECT_EQ(f.mnu_NDIG[n]->text().remove('&'), QString::number(n) + " " + f.GetL_win("digits"));
   EXPECT_EQ(f.mnu_help_update_now->text(), f.GetL_win("Help_Updates_Now") + "...");
   EXPECT_EQ(f.mnu_archivo->title(), f.GetL_win("mnu_File"));
   EXPECT_EQ(f.mnu_Ayuda_Acerca->text(), f.GetL_win("Help_About"));
@@ -250,7 +250,7 @@ TEST_F(StartupTest, WithoutALanguageFileTheWindowOpensWithEmptyCaptions) {
     EXPECT_EQ(f.List1[i]->ListCount(), 0);
     EXPECT_EQ(f.LblCAL[i]->Caption(), "");
   }
-  EXPECT_EQ(f.mnu_NDIG[7]->text(), "7 ");
+  EXPECT_EQ(f.mnu_NDIG[7]->text(), "&7 ");
   EXPECT_EQ(f.mnu_help_update_now->text(), "...");
   EXPECT_EQ(ListaCodCasos[1], "");
   EXPECT_EQ(GraficasCaso[1][1], 0);

@@ -24,6 +24,23 @@
 
 namespace shell_test {
 
+// Addresses the tests pretend the program was built with; nothing opens them.
+inline const QString kHomePage = QStringLiteral("https://torv.test/index.html");
+inline const QString kContactMail = QStringLiteral("info@torv.test");
+
+// Starts a check and lets the event loop run until it has ended (the wait is
+// only a guard against a check that never ends, not a measured time).
+inline Actualizacion::CheckResult RunCheckToEnd(bool forced) {
+  bool ended = false;
+  Actualizacion::CheckResult result;
+  Actualizacion::ComprobarActualizacion(forced, [&](const Actualizacion::CheckResult& r) {
+    ended = true;
+    result = r;
+  });
+  EXPECT_TRUE(qt_test::WaitFor([&] { return ended; }, 60000));
+  return result;
+}
+
 class ShellTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -38,12 +55,12 @@ class ShellTest : public ::testing::Test {
       return openSucceeds_;
     });
     shell::SetProgramVersion({1, 11, 0});
-    Actualizacion::HayActualizacion = false;
-    Actualizacion::URLActualizacion.clear();
-    Actualizacion::VersionNueva.clear();
+    Actualizacion::Reset();
     // Port 9 on this machine: nothing listens, the connection is refused.
-    Actualizacion::SetUpdateEndpoint(QStringLiteral("http://127.0.0.1:9/update.php"));
-    platform::SetDownloadTimeout(3000);
+    shell::SetAddresses({kHomePage, kContactMail, QStringLiteral("http://127.0.0.1:9/update.php")});
+    // The tests end a download at its time limit themselves; the real limit
+    // never decides anything.
+    platform::SetDownloadTimeout(3600 * 1000);
     Vigas::SplashMostrado = false;
     Vigas::SetMainWindowShower([this] { ++mainWindowShown_; });
   }
@@ -51,7 +68,9 @@ class ShellTest : public ::testing::Test {
   void TearDown() override {
     Vigas::SetMainWindowShower(nullptr);
     Vigas::SplashMostrado = false;
-    Actualizacion::SetUpdateEndpoint(QString());
+    Actualizacion::Reset();
+    shell::SetAddresses(shell::BuiltAddresses());
+    shell::SetProgramVersion(shell::BuiltVersion());
     platform::SetDownloadTimeout(0);
     platform::SetShellOpener(nullptr);
     platform::SetModalRunner(nullptr);

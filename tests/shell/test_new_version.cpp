@@ -1,4 +1,6 @@
 // The new-version window: texts and layout, its buttons and keys.
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -58,7 +60,7 @@ TEST_F(NewVersionTest, OkAndTheAddressOpenTheDownloadAndClose) {
   qt_test::Click(w.Label3[0]);
   EXPECT_FALSE(w.isVisible());
   ASSERT_EQ(messages_->messages.size(), 1u);
-  EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell::kHomePage);
+  EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell_test::kHomePage);
 }
 
 TEST_F(NewVersionTest, OnlyAWebAddressFromTheServerIsOpened) {
@@ -75,7 +77,7 @@ TEST_F(NewVersionTest, OnlyAWebAddressFromTheServerIsOpened) {
     qt_test::Click(w.Label3[0]);
     EXPECT_FALSE(w.isVisible()) << address;
     ASSERT_EQ(messages_->messages.size(), 1u) << address;
-    EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell::kHomePage);
+    EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell_test::kHomePage);
   }
   EXPECT_TRUE(opened_.isEmpty());
 
@@ -104,6 +106,34 @@ TEST_F(NewVersionTest, CancelEscAndCCloseWithoutOpening) {
   qt_test::Click(w.Label3[1]);
   EXPECT_FALSE(w.isVisible());
   EXPECT_TRUE(opened_.isEmpty());
+}
+
+TEST_F(NewVersionTest, CtrlCCopiesTheAddressAndEnterDownloads) {
+  FormNuevaVersion w;
+  w.show();
+  QApplication::clipboard()->clear();
+  qt_test::Key(w.Text1, Qt::Key_C, "\x03", Qt::ControlModifier);
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(QApplication::clipboard()->text(), Actualizacion::URLActualizacion);
+  EXPECT_TRUE(opened_.isEmpty());
+
+  for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    FormNuevaVersion again;
+    again.show();
+    qt_test::Key(again.Text1, key, "\r");
+    EXPECT_FALSE(again.isVisible());
+  }
+  EXPECT_EQ(opened_, QStringList(2, Actualizacion::URLActualizacion));
+}
+
+TEST_F(NewVersionTest, WithoutAHomePageTheFailedAddressIsNamed) {
+  shell::SetAddresses({QString(), QString(), QString()});
+  Actualizacion::URLActualizacion = "file:///tmp/setup";
+  FormNuevaVersion w;
+  w.show();
+  qt_test::Click(w.Label3[0]);
+  ASSERT_EQ(messages_->messages.size(), 1u);
+  EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\nfile:///tmp/setup");
 }
 
 TEST_F(NewVersionTest, AButtonSpringsBackWhenReleasedOutside) {

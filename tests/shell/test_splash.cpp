@@ -90,14 +90,16 @@ TEST_F(SplashTest, AboutWindowShowsLinksAndStaysUntilAClickOutsideThem) {
     qt_test::Click(w.LblWEB);
     qt_test::Click(w.LlblMAIL);
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(opened_, (QStringList{shell::kHomePage, "mailto:" + shell::kContactMail}));
+    EXPECT_EQ(w.LblWEB->text(), "torv.test");
+    EXPECT_EQ(w.LlblMAIL->text(), shell_test::kContactMail);
+    EXPECT_EQ(opened_, (QStringList{shell_test::kHomePage, "mailto:" + shell_test::kContactMail}));
     EXPECT_TRUE(messages_->messages.empty());
 
     openSucceeds_ = false;
     qt_test::Click(w.LblWEB);
     qt_test::Click(w.LlblMAIL);
     ASSERT_EQ(messages_->messages.size(), 2u);
-    EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell::kHomePage);
+    EXPECT_EQ(messages_->messages[0].prompt, "Sorry, cannot connect.\r\n" + shell_test::kHomePage);
     EXPECT_EQ(messages_->messages[1].prompt, "Sorry, cannot found your email client application.");
     EXPECT_EQ(messages_->messages[1].icon, platform::MsgIcon::Exclamation);
     EXPECT_TRUE(w.isVisible());
@@ -109,6 +111,27 @@ TEST_F(SplashTest, AboutWindowShowsLinksAndStaysUntilAClickOutsideThem) {
   EXPECT_TRUE(ran);
   EXPECT_EQ(mainWindowShown_, 1);
   EXPECT_TRUE(Vigas::SplashMostrado);
+}
+
+TEST_F(SplashTest, AboutWindowOffersOnlyTheLinksTheProgramWasBuiltWith) {
+  Vigas::SplashMostrado = true;
+  for (int built = 0; built < 3; ++built) {
+    shell::SetAddresses({built == 1 ? shell_test::kHomePage : QString(),
+                         built == 2 ? shell_test::kContactMail : QString(), QString()});
+    bool ran = false;
+    platform::SetModalRunner([&](QDialog& d) {
+      ran = true;
+      auto& w = static_cast<FormSplash&>(d);
+      EXPECT_EQ(w.LblWEB->isVisible(), built == 1);
+      EXPECT_EQ(w.LlblMAIL->isVisible(), built == 2);
+      if (built == 0) Save(&w, "splash_about_no_links.png");
+      w.close();
+    });
+    FormSplash about;
+    platform::ShowModal(about);
+    EXPECT_TRUE(ran);
+  }
+  EXPECT_TRUE(opened_.isEmpty());
 }
 
 }  // namespace
