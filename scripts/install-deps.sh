@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-image-formats-plugins libqt6svg6
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
+  poppler-utils
   locales-all
 )
 

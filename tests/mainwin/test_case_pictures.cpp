@@ -1,12 +1,14 @@
 // The data the build writes beside the program, as the main window uses it:
 // the beam picture of every case in the formula panel, the print-size
-// picture for the report.
+// picture for the report, and the manual that Help > Manual opens.
+#include <QAction>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
 
 #include "CalcTestSupport.h"
 #include "img/BeamDrawing.h"
+#include "platform/ShellOpen.h"
 
 using mainwin_test::CalcTest;
 
@@ -87,6 +89,22 @@ TEST_F(CasePicturesTest, ScreenshotsOfOneCasePerSupportType) {
     F().grab().save(mainwin_test::BuildFolder() + "/main_window_case" + QString::number(code) +
                     ".png");
   }
+  EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(CasePicturesTest, HelpManualOpensTheManualBesideTheProgram) {
+  QStringList opened;
+  platform::SetShellOpener([&](const QString& target) {
+    opened << target;
+    return true;
+  });
+  F().mnu_Ayuda_Manual->trigger();
+  platform::SetShellOpener(nullptr);
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened[0], BuiltProgramFolder() + "/Manual_TORV.pdf");
+  QFile manual(opened[0]);
+  ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+  EXPECT_EQ(manual.read(5), "%PDF-");
   EXPECT_TRUE(messages_.messages.empty());
 }
 
