@@ -14,10 +14,7 @@ using mainwin_test::CalcTest;
 
 namespace {
 
-// The folder of the torv program in the build, where the data are written.
-QString BuiltProgramFolder() {
-  return QDir(mainwin_test::BuildFolder() + "/../app").absolutePath();
-}
+using qt_test::BuiltProgramFolder;
 
 class CasePicturesTest : public CalcTest {
  protected:

@@ -15,7 +15,7 @@
 namespace {
 
 QString Manual() {
-  return QDir(qt_test::BuildFolder() + "/../app").absoluteFilePath("Manual_TORV.pdf");
+  return qt_test::BuiltProgramFolder() + "/Manual_TORV.pdf";
 }
 
 // Runs a poppler tool; its standard output, or a null array when it fails.

@@ -11,10 +11,7 @@ using namespace report_test;
 
 namespace {
 
-// The program folder the build fills: the folder of the torv program.
-QString BuiltProgramFolder() {
-  return QDir(qt_test::BuildFolder() + "/../app").absolutePath();
-}
+using qt_test::BuiltProgramFolder;
 
 int PixelsNear(const QImage& page, QColor colour, int tolerance = 60) {
   int n = 0;
