@@ -284,8 +284,9 @@ bool FormPlomview::OpenReport(const QString& path) {
                      platform::MsgIcon::Exclamation);
     return false;
   }
+  // Graphs lie beside the report; the beam pictures ship beside the program.
   const QString folder = QFileInfo(path).absolutePath();
-  page_ = RenderReport(r, {folder, platform::ResourceFolder() + "/img"});
+  page_ = RenderReport(r, {folder, platform::ResourceFolder()});
   pageLabel_->setPixmap(QPixmap::fromImage(page_));
   pageLabel_->resize(page_.size());
   setWindowTitle(GetL_win("Title") + " - " + QFileInfo(path).fileName());

@@ -10,6 +10,7 @@ PACKAGES=(
   libjpeg62-turbo-dev libgif-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
+  poppler-utils
   locales-all
 )
 

@@ -29,6 +29,12 @@ inline QString BuildFolder() {
   return QCoreApplication::applicationDirPath();
 }
 
+// The folder the build writes the program and its data into (pictures,
+// manual): the torv program's folder beside the tests' one.
+inline QString BuiltProgramFolder() {
+  return QDir(BuildFolder() + "/../app").absolutePath();
+}
+
 // Writes bytes to a file, creating its folder; false when it cannot.
 inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).absolutePath());

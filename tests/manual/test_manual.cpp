@@ -1,0 +1,95 @@
+// The user manual the build writes beside the program: a real PDF whose
+// pages show, with the captions the windows use and every one of the 54
+// cases with its picture.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include "support/QtTestSupport.h"
+
+namespace {
+
+QString Manual() {
+  return qt_test::BuiltProgramFolder() + "/Manual_TORV.pdf";
+}
+
+// Runs a poppler tool; its standard output, or a null array when it fails.
+QByteArray RunTool(const QString& tool, const QStringList& arguments) {
+  QProcess p;
+  p.start(tool, arguments);
+  if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+    return QByteArray();
+  QByteArray out = p.readAllStandardOutput();
+  if (out.isNull()) out = QByteArray("");
+  return out;
+}
+
+class ManualTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+      GTEST_SKIP() << "poppler-utils is not installed (scripts/install-deps.sh installs it)";
+    ASSERT_TRUE(QFileInfo(Manual()).isFile()) << Manual().toStdString();
+  }
+};
+
+TEST_F(ManualTest, IsADocumentOfManyPages) {
+  const QString info = QString::fromUtf8(RunTool("pdfinfo", {Manual()}));
+  ASSERT_FALSE(info.isEmpty());
+  const auto pages = QRegularExpression("Pages:\\s+(\\d+)").match(info);
+  ASSERT_TRUE(pages.hasMatch()) << info.toStdString();
+  // The text and 54 cases, three to a page.
+  EXPECT_GE(pages.captured(1).toInt(), 20);
+  EXPECT_TRUE(info.contains("Page size:       595 x 842 pts (A4)")) << info.toStdString();
+}
+
+TEST_F(ManualTest, NamesEveryCaseAndTheCommandsAsTheWindowsShowThem) {
+  const QString text = QString::fromUtf8(RunTool("pdftotext", {"-layout", Manual(), "-"}));
+  ASSERT_FALSE(text.isEmpty());
+  for (int first : {100, 200, 300, 400, 500}) {
+    const int last = first == 100 ? 120 : first == 200 ? 210 : first == 500 ? 503 : first + 8;
+    for (int code = first; code <= last; ++code)
+      EXPECT_TRUE(text.contains(QString("Case %1:").arg(code))) << code;
+  }
+  for (const char* caption : {"Calculate", "Clear", "Graph", "Report", "Decimal separator",
+                              "Significant digits", "Units...", "User manual",
+                              "Check for updates now", "Propped cantilever", "Overhanging beam"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(caption))) << caption;
+  EXPECT_FALSE(text.contains("{{")) << "a placeholder was left in the text";
+}
+
+// Two pages rendered as a reader sees them: the first page of text and the
+// first page of the cases, whose beam pictures show their blue loads.
+TEST_F(ManualTest, PagesRenderWithTheirPictures) {
+  const QString out = qt_test::BuildFolder() + "/manual_page";
+  for (int page : {1, 4})
+    ASSERT_FALSE(
+        RunTool("pdftoppm", {"-r", "80", "-png", "-singlefile", "-f", QString::number(page), "-l",
+                             QString::number(page), Manual(), out + QString::number(page)})
+            .isNull())
+        << page;
+  auto darkAndBlue = [](const QImage& page, int& dark, int& blue) {
+    dark = blue = 0;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x) {
+        const QColor c = page.pixelColor(x, y);
+        if (c.value() < 100) ++dark;
+        if (c.blue() > c.red() + 25 && c.blue() > 200) ++blue;  // a load's light blue fill
+      }
+  };
+  int dark = 0, blue = 0;
+  const QImage text(out + "1.png"), cases(out + "4.png");
+  ASSERT_FALSE(text.isNull());
+  ASSERT_FALSE(cases.isNull());
+  darkAndBlue(text, dark, blue);
+  EXPECT_GT(dark, 5000);  // a page full of text
+  darkAndBlue(cases, dark, blue);
+  EXPECT_GT(blue, 5000);  // three beams under distributed loads
+}
+
+}  // namespace
