@@ -7,6 +7,7 @@ PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-image-formats-plugins libqt6svg6
+  poppler-utils
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
   locales-all
