@@ -351,7 +351,11 @@ void FormTabla::mnu_edicion_copiar_Click() {
 
 void FormTabla::mnu_archivo_imprimir_Click() {
   platform::PrinterSystem& printers = platform::Printers();
-  if (printers.PrinterNames().isEmpty()) return;
+  if (printers.PrinterNames().isEmpty()) {
+    platform::MsgBox(GetL_win(QStringLiteral("NoPrinter")), kProgramTitle,
+                     platform::MsgIcon::Exclamation);
+    return;
+  }
   VerCopias = true;
   VerCollate = false;
   VerBN = false;

@@ -191,13 +191,17 @@ TEST_F(TableWindowTest, PrintMakesOnePagePerCopyOnTheChosenPrinter) {
   EXPECT_EQ(w.TextoTabla, screenText);
 }
 
-TEST_F(TableWindowTest, PrintWithoutPrintersDoesNothing) {
+TEST_F(TableWindowTest, PrintWithoutPrintersSaysSoAndAsksNothing) {
   platform::PdfPrinters none(TempPath("none"), QStringList{});
   platform::PrinterSystem* old = platform::SetPrinterSystem(&none);
   FormTabla w;
   w.mnu_archivo_imprimir_Click();
   w.Timer2_Timer();
   EXPECT_TRUE(modals.shown.empty());
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].prompt,
+            "No printer is installed, so the table cannot be printed.");
+  EXPECT_EQ(messages.messages[0].title, "TORV");
   EXPECT_EQ(w.Lblbot[2]->toolTip(), "");
   platform::SetPrinterSystem(old);
 }
