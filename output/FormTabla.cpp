@@ -336,7 +336,7 @@ void FormTabla::mnu_archivo_saveas_Click() {
     cantSave();
     return;
   }
-  if (!platform::WriteWindows1252File(path, TextoTabla) || !QFileInfo::exists(path)) cantSave();
+  if (!platform::WriteLocaleTextFile(path, TextoTabla) || !QFileInfo::exists(path)) cantSave();
 }
 
 void FormTabla::mnu_edicion_copiar_Click() {

@@ -53,6 +53,17 @@ QByteArray EncodeWindows1252(const QString& text, bool* lossless) {
   return out;
 }
 
+bool WriteLocaleTextFile(const QString& path, const QString& text) {
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  const QByteArray bytes = text.toLocal8Bit();
+  if (f.write(bytes) != bytes.size()) {
+    f.cancelWriting();
+    return false;
+  }
+  return f.commit();
+}
+
 QString TrimSpaces(const QString& text) {
   qsizetype first = 0;
   qsizetype last = text.size();
