@@ -28,18 +28,6 @@ TEST(ReportViewerFile, SectionsAndSeparatorAreReadBack) {
   EXPECT_EQ(WithSeparator("1&.5", "."), "1&.5");
 }
 
-// Reddish pixels: only the graphs' curves are drawn in red (thinned and
-// blended with white where the pictures are scaled down).
-int RedPixels(const QImage& page) {
-  int n = 0;
-  for (int y = 0; y < page.height(); ++y)
-    for (int x = 0; x < page.width(); ++x) {
-      const QColor c = page.pixelColor(x, y);
-      if (c.red() > c.green() + 60 && c.red() > c.blue() + 60) ++n;
-    }
-  return n;
-}
-
 TEST_F(ReportCommandTest, ViewerShowsARealReportWithItsGraphs) {
   context.text = [](const QString& key) {
     static platform::LanguageTable ksl(QStringLiteral("KSL"));

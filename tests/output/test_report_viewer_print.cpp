@@ -82,28 +82,6 @@ TEST(ReportPages, BoldAndItalicCarryOverToTheNextPage) {
   EXPECT_TRUE(pages[2].italic);
 }
 
-// Reddish pixels: only the graphs' curves are drawn in red.
-int RedPixels(const QImage& page) {
-  int n = 0;
-  for (int y = 0; y < page.height(); ++y)
-    for (int x = 0; x < page.width(); ++x) {
-      const QColor c = page.pixelColor(x, y);
-      if (c.red() > c.green() + 60 && c.red() > c.blue() + 60) ++n;
-    }
-  return n;
-}
-
-// Strongly blue pixels: the test's beam picture.
-int BluePixels(const QImage& page) {
-  int n = 0;
-  for (int y = 0; y < page.height(); ++y)
-    for (int x = 0; x < page.width(); ++x) {
-      const QColor c = page.pixelColor(x, y);
-      if (c.blue() > 200 && c.red() < 60 && c.green() < 60) ++n;
-    }
-  return n;
-}
-
 // A real report of case 100 with the program's language texts, its four
 // graphs and a beam picture beside it, open in the viewer; PDF printers.
 class ViewerPrintTest : public ReportCommandTest {
@@ -140,7 +118,7 @@ class ViewerPrintTest : public ReportCommandTest {
       const QImage page = PdfPageImage(path, k, 60);
       ASSERT_FALSE(page.isNull()) << "page " << k << " of " << path.toStdString();
       red += RedPixels(page);
-      blue += BluePixels(page);
+      blue += PixelsWhere(page, StrongBlue);
       if (!shot.isEmpty() && k <= 2)
         PdfPageImage(path, k, 96)
             .save(qt_test::BuildFolder() + "/" + shot + QString::number(k) + ".png");
