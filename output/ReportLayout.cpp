@@ -324,6 +324,7 @@ void DrawPage(const ReportDocument& document, const std::vector<PageStart>& page
 
 bool PrintReport(const ReportDocument& document, ReportPictures& pictures,
                  platform::PrinterTarget& printer, int copies) {
+  if (copies < 1) return false;
   printer.SetOrientation(platform::PrinterTarget::Orientation::Portrait);
   const PageFrame frame = FrameOf(printer);
   const std::vector<PageStart> pages = Paginate(document, frame);

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
+#include <climits>
 
 #include "graphs/GraphHooks.h"
 #include "output/frmImprimir.h"

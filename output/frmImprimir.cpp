@@ -373,6 +373,10 @@ bool frmImprimir::eventFilter(QObject* watched, QEvent* event) {
         Aceptar();
         return true;
       }
+      // The box's rule holds for what these put in, so they may work.
+      for (QKeySequence::StandardKey k :
+           {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::SelectAll})
+        if (e->matches(k)) return false;
       if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return e->key() != Qt::Key_Escape;
       if (Text1_KeyDown(e->key())) return true;

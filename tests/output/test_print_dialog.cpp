@@ -123,13 +123,21 @@ TEST_F(PrintDialogTest, PastedTextIsHeldToTheTypedRuleAndEnterActsAsOk) {
   EXPECT_EQ(box->text(), "25");
   paste("99");
   EXPECT_EQ(box->text(), "2599");
+  // Ctrl+V the same.
+  box->selectAll();
+  QGuiApplication::clipboard()->setText("7b");
+  qt_test::Key(box, Qt::Key_V, QString(), Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "2599");
+  QGuiApplication::clipboard()->setText("7");
+  qt_test::Key(box, Qt::Key_V, QString(), Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "7");
   // Dropped text goes the same way.
   box->selectAll();
   QMimeData dropped;
   dropped.setText("8x");
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(box, &drop);
-  EXPECT_EQ(box->text(), "2599");
+  EXPECT_EQ(box->text(), "7");
 
   // A text the box should never hold is no count at all: "12abc" is not 12
   // (the spinner, already at 12, leaves such a text as it is).
