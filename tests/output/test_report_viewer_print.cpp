@@ -92,14 +92,14 @@ class ViewerPrintTest : public ReportCommandTest {
       static platform::LanguageTable ksl(QStringLiteral("KSL"));
       return ksl.GetL_win(key);
     };
-    QImage beam(460, 217, QImage::Format_RGB32);
-    beam.fill(Qt::white);
-    QPainter(&beam).fillRect(20, 90, 420, 40, Qt::blue);
-    ASSERT_TRUE(EnsureReportWorkFolder());
-    ASSERT_TRUE(beam.save(ReportWorkFolder() + "/h100.jpg", "JPG", 95));
     ASSERT_EQ(CrearINFORME_HTFC_NEU(context), HandOver::Started);
     ASSERT_EQ(starts.size(), 1u);
     reportPath = starts[0].arguments[0];
+    // The beam picture the report names, beside it.
+    QImage beam(460, 217, QImage::Format_RGB32);
+    beam.fill(Qt::white);
+    QPainter(&beam).fillRect(20, 90, 420, 40, Qt::blue);
+    ASSERT_TRUE(beam.save(QFileInfo(reportPath).absolutePath() + "/h100.jpg", "JPG", 95));
     viewer = std::make_unique<FormPlomview>();
     ASSERT_TRUE(viewer->OpenReport(reportPath));
     pdf = std::make_unique<platform::PdfPrinters>(temp_.path(), QStringList{"Office", "Plotter"},
