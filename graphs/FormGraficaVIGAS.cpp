@@ -249,7 +249,11 @@ void FormGraficaVIGAS::mnu_archivo_editar_Click() {
 
 void FormGraficaVIGAS::mnu_archivo_imprimir_Click() {
   platform::PrinterSystem& printers = platform::Printers();
-  if (printers.PrinterNames().isEmpty()) return;
+  if (printers.PrinterNames().isEmpty()) {
+    platform::MsgBox(GetL_win(QStringLiteral("NoPrinter")), kProgramTitle,
+                     platform::MsgIcon::Exclamation);
+    return;
+  }
   VerCopias = true;
   VerCollate = false;
   VerBN = false;

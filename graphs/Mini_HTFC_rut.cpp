@@ -124,6 +124,7 @@ class Renderer {
   }
 
   const QString& Plano() const { return plano_; }
+  const QString& Legible() const { return legible_; }
 
  private:
   const QString t_;
@@ -139,10 +140,14 @@ class Renderer {
   const double ascent0_;
   const double top_;
   QString plano_;
+  QString legible_;
 
-  void Imprimir(const QString& s) {
+  void Imprimir(const QString& s) { Imprimir(s, platform::SymbolFontToUnicode(d_.FontName(), s)); }
+  // What is printed, and the same as a reader sees it.
+  void Imprimir(const QString& s, const QString& legible) {
     d_.Print(s);
     plano_ += s;
+    legible_ += legible;
   }
 
   // After a size or font change: measure again and keep the baseline of the
@@ -234,9 +239,10 @@ class Renderer {
       d_.SetFontItalic(false);
       d_.Print(QString(QChar(kMiddleDot)) + QStringLiteral("10"));
       plano_ += u'E';
+      legible_ += u'E';
       // The exponent hangs from the line top in the smaller size.
       d_.SetFontSize(base_ * 8 / 12);
-      Imprimir(e);
+      Imprimir(e, e.startsWith(QChar(kEnDash)) ? QStringLiteral("-") + e.mid(1) : e);
       d_.SetFontSize(base_);
       d_.SetFontItalic(italic);
       i = j - 1;
@@ -273,7 +279,8 @@ class Renderer {
   }
 
   void Caracter(int& i) {
-    QString c = t_.mid(i, CharLen(t_, i));
+    const QString written = t_.mid(i, CharLen(t_, i));
+    QString c = written;
     if (c == QLatin1String("-")) c = QString(QChar(kEnDash));
     const bool italic = d_.FontItalic();
     double g = 0;
@@ -286,7 +293,7 @@ class Renderer {
     }
     const double y = d_.CurrentY();
     d_.SetCurrentX(d_.CurrentX() + g);
-    Imprimir(c);
+    Imprimir(c, platform::SymbolFontToUnicode(d_.FontName(), written));
     d_.SetCurrentX(d_.CurrentX() + g);
     d_.SetCurrentY(y);
     d_.SetFontItalic(italic);
@@ -296,11 +303,18 @@ class Renderer {
 
 }  // namespace
 
-bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino, QString& TextoPlano) {
+bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino, QString& TextoPlano,
+                  QString& TextoLegible) {
   Renderer r(Texto, Destino);
   const bool completo = r.Run();
   TextoPlano = r.Plano();
+  TextoLegible = r.Legible();
   return completo;
+}
+
+bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino, QString& TextoPlano) {
+  QString legible;
+  return ImprimirHTFC(Texto, Destino, TextoPlano, legible);
 }
 
 bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino) {

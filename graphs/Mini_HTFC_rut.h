@@ -49,6 +49,11 @@ QString FuenteSimbolo(int k);
 // leaves the font as the codes before it set it; the result is then false
 // and TextoPlano holds what was printed up to that point.
 bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino, QString& TextoPlano);
+// The same, also giving the text as a reader sees it, for text files and the
+// clipboard: a symbol as its own character ("θ"), a minus as "-", a power of
+// ten as "E" ("-1.5E-3").
+bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino, QString& TextoPlano,
+                  QString& TextoLegible);
 bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino);
 
 // A colour argument: "r;g;b", a number, or a colour name in English or

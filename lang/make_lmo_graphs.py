@@ -42,6 +42,7 @@ GFV = [
     ("CantCopyImg", "The picture could not be copied to the clipboard."),
     ("Error", "Error"),
     ("OKCopyImg", "The graph picture has been copied to the clipboard."),
+    ("NoPrinter", "No printer is installed, so the graph cannot be printed."),
 ]
 
 EGF = [

@@ -32,6 +32,7 @@ TAV = [
     ("CantCopyTable", "The table could not be copied to the clipboard."),
     ("Error", "Error"),
     ("OKCopyTable", "The table has been copied to the clipboard as text."),
+    ("NoPrinter", "No printer is installed, so the table cannot be printed."),
 ]
 
 PRD = [

@@ -28,6 +28,19 @@ PLV = [
     ("NoReportFile", "Give the report file to show: plomview <file>.rex"),
     ("CantReadReport", "The report file cannot be read:"),
     ("NotAReport", "This file is not a TORV report:"),
+    ("NotAFile",
+     "This is not a report file but a folder, a pipe or a device:"),
+    ("TooLarge", "The report file is too large to show:"),
+    ("mnu_File", "&File"),
+    ("mnu_Print", "&Print..."),
+    ("mnu_SavePDF", "&Save as PDF..."),
+    ("mnu_Close", "&Close"),
+    ("PDF_file", "PDF document"),
+    ("AllFiles", "All files"),
+    ("SavePDF", "Save the report as PDF"),
+    ("CantSavePDF", "The report could not be saved as PDF:"),
+    ("NoPrinter", "No printer is installed, so the report cannot be printed."),
+    ("CantPrint", "The report could not be printed on the printer:"),
 ]
 
 

@@ -324,7 +324,7 @@ void FormTabla::mnu_archivo_saveas_Click() {
   UltimaCarpetaTabla = platform::FolderOf(path);
 
   // Complete or not at all: a failed save keeps the old file and says why.
-  const platform::WriteResult saved = platform::WriteWindows1252File(path, TextoTabla);
+  const platform::WriteResult saved = platform::WriteLocaleTextFile(path, TextoTabla);
   if (!saved)
     platform::MsgBox(GetL_win(QStringLiteral("CantSaveFile")) + QStringLiteral("\r\n") + path +
                          QStringLiteral("\r\n") + saved.reason,
@@ -343,7 +343,11 @@ void FormTabla::mnu_edicion_copiar_Click() {
 
 void FormTabla::mnu_archivo_imprimir_Click() {
   platform::PrinterSystem& printers = platform::Printers();
-  if (printers.PrinterNames().isEmpty()) return;
+  if (printers.PrinterNames().isEmpty()) {
+    platform::MsgBox(GetL_win(QStringLiteral("NoPrinter")), kProgramTitle,
+                     platform::MsgIcon::Exclamation);
+    return;
+  }
   VerCopias = true;
   VerCollate = false;
   VerBN = false;

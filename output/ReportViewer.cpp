@@ -1,300 +1,239 @@
 #include "output/ReportViewer.h"
 
-#include <QFile>
+#include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
+#include <QPrinter>
 #include <QScreen>
-#include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
-#include <vector>
+#include <climits>
 
-#include "graphs/Mini_HTFC_rut.h"
+#include "graphs/GraphHooks.h"
+#include "output/frmImprimir.h"
 #include "platform/DrawTarget.h"
-#include "platform/Fonts.h"
 #include "platform/LanguageTable.h"
 #include "platform/Messages.h"
-#include "platform/TextFile.h"
+#include "platform/Modal.h"
+#include "platform/Printers.h"
+#include "platform/Program.h"
+#include "platform/RegularFile.h"
+#include "platform/SaveFileDialog.h"
 
 namespace report {
 
 namespace {
 
-constexpr double kTwipsPerMm = 1440.0 / 25.4;
-constexpr double kMargin = 10 * kTwipsPerMm;
-constexpr double kColumn = 2 * kTwipsPerMm;  // one "&SP=n:" column
-constexpr double kMinPageWidth = 190 * kTwipsPerMm;
-constexpr int kMaxPageHeight = 30000;  // pixels
-constexpr int kMaxPageWidth = 30000;   // pixels
-constexpr double kMaxPictureMm = 1000;
-
-QString Section(const QString& content, const QString& tag) {
-  const QString open = "#" + tag + "(", close = "#" + tag + ")";
-  const int a = content.indexOf(open);
-  if (a < 0) return QString();
-  const int b = content.indexOf(close, a + open.size());
-  return content.mid(a + open.size(), b < 0 ? -1 : b - a - open.size());
-}
-
-// One piece of a report line.
-struct Item {
-  enum Kind { Column, Text, Underlined, Rule, Picture } kind;
-  QString text = QString();      // mark-up, or the picture's file name
-  double width = 0, height = 0;  // picture size in twips
-  int column = 0;
-};
-
-// A picture's size in mm; nonsense (negative, not a number, beyond a metre)
-// is kept within the page.
-double MmValue(const QString& s, const QString& key) {
-  const int a = s.indexOf(key);
-  if (a < 0) return 0;
-  const int b = s.indexOf(':', a);
-  const double mm = s.mid(a + key.size(), b < 0 ? -1 : b - a - key.size()).toDouble();
-  return mm > 0 ? std::min(mm, kMaxPictureMm) : 0.0;
-}
-
-std::vector<Item> SplitLine(const QString& line) {
-  static const char* const kCodes[] = {"&SP=", "#UDL(", "#SEG(", "#IMG("};
-  int next[4] = {-2, -2, -2, -2};  // where each code comes next; -2 not looked for yet
-  std::vector<Item> items;
-  int i = 0;
-  while (i < line.size()) {
-    int pos = -1;
-    QString code;
-    for (int k = 0; k < 4; ++k) {
-      if (next[k] == -2 || (next[k] >= 0 && next[k] < i))
-        next[k] = line.indexOf(QLatin1String(kCodes[k]), i);
-      const int p = next[k];
-      if (p >= 0 && (pos < 0 || p < pos)) pos = p, code = QLatin1String(kCodes[k]);
-    }
-    if (pos < 0) pos = line.size();
-    if (pos > i) items.push_back({Item::Text, line.mid(i, pos - i)});
-    if (pos >= line.size()) break;
-    const int start = pos + code.size();
-    if (code == "&SP=") {
-      const int colon = line.indexOf(':', start);
-      if (colon < 0) break;
-      Item it{Item::Column};
-      it.column = std::clamp(line.mid(start, colon - start).toInt(), 0, 500);
-      items.push_back(it);
-      i = colon + 1;
-      continue;
-    }
-    const QString close = code.left(4) + ")";
-    int end = line.indexOf(close, start);
-    if (end < 0) end = line.size();
-    const QString inner = line.mid(start, end - start);
-    i = end + close.size();
-    if (code == "#UDL(") {
-      items.push_back({Item::Underlined, inner});
-    } else if (code == "#SEG(") {
-      items.push_back({Item::Rule, inner});
-    } else {
-      Item it{Item::Picture, inner.section('\'', 1, 1)};
-      it.width = MmValue(inner, "DXmm=") * kTwipsPerMm;
-      it.height = MmValue(inner, "DYmm=") * kTwipsPerMm;
-      items.push_back(it);
-    }
-  }
-  return items;
-}
-
-// Bold and italic as the codes of a run leave them, so the next run (drawn
-// on its own) starts the same way.
-void FollowStyle(const QString& run, bool& bold, bool& italic) {
-  for (int i = 0; i + 1 < run.size(); ++i) {
-    if (run[i] != '&') continue;
-    if (run[i + 1] == '&') {
-      ++i;
-      continue;
-    }
-    if (i + 2 < run.size() && (run[i + 1] == '+' || run[i + 1] == '-')) {
-      const bool on = run[i + 1] == '+';
-      if (run[i + 2] == 'B') bold = on;
-      if (run[i + 2] == 'I') italic = on;
-    }
-  }
-}
-
-struct PlacedPicture {
-  QString name;
-  QRectF rect;  // twips
-};
-
-// Lays the lines out from the top; draws them when `pictures` is given.
-// Returns the height used; `width` receives the widest line's right end.
-double LayOut(platform::DrawTarget& t, const QStringList& lines, double& width,
-              std::vector<PlacedPicture>* pictures) {
-  const double lineHeight = t.TextHeight("Ag") * 1.4;
-  const double pixel = t.TwipsPerPixelY();
-  bool bold = false, italic = false;
-  double y = kMargin;
-  width = 0;
-  for (const QString& line : lines) {
-    double x = kMargin, height = lineHeight;
-    for (const Item& it : SplitLine(line)) {
-      switch (it.kind) {
-        case Item::Column:
-          x = kMargin + it.column * kColumn;
-          break;
-        case Item::Text:
-        case Item::Underlined: {
-          const QString prefix = QString(bold ? "&+B" : "") + (italic ? "&+I" : "");
-          t.SetCurrentX(x);
-          t.SetCurrentY(y);
-          Mini_HTFC_rut::ImprimirHTFC(prefix + it.text, t);
-          FollowStyle(it.text, bold, italic);
-          const double end = t.CurrentX();
-          if (it.kind == Item::Underlined && pictures) {
-            const double under = y + t.FontAscent() + 2 * pixel;
-            t.Line(x, under, end, under, 0);
-          }
-          x = end;
-          break;
-        }
-        case Item::Rule: {
-          const double end = x + t.TextWidth(it.text);
-          if (pictures) t.Line(x, y + lineHeight / 2, end, y + lineHeight / 2, 0);
-          x = end;
-          break;
-        }
-        case Item::Picture:
-          if (pictures) pictures->push_back({it.text, QRectF(x, y, it.width, it.height)});
-          x += it.width;
-          height = std::max(height, it.height + lineHeight / 2);
-          break;
-      }
-    }
-    width = std::max(width, x);
-    y += height;
-  }
-  return y + kMargin;
-}
-
-void SetReportFont(platform::DrawTarget& t) {
-  t.SetFontName("Arial");
-  t.SetFontSize(platform::DesignFontSize(11));
-  t.SetForeColor(0);
-}
+// A4 at the 96 dpi of the pictures.
+constexpr int kPageWidth = 794, kPageHeight = 1123;
+constexpr int kGap = 12;  // around and between pages, pixels
+constexpr std::size_t kPagesKept = 8;
+// Reports the program writes are some tens of kilobytes.
+constexpr qint64 kMaxReportBytes = qint64(64) << 20;
 
 }  // namespace
 
-bool ParseReportFile(const QByteArray& bytes, ReportFile& r) {
-  const QString content = platform::DecodeWindows1252(bytes);
-  if (!content.contains("#ENU(") && !content.contains("#SOL(") && !content.contains("#RS1("))
-    return false;
-  const QString sep = Section(content, "DEC");
-  r.separator = sep == "," ? "," : ".";
-  r.ENU = Section(content, "ENU");
-  r.SOL = Section(content, "SOL");
-  r.RS1 = Section(content, "RS1");
-  r.RS2 = Section(content, "RS2");
-  return true;
+// ---- ReportPagesView -----------------------------------------------------------
+
+ReportPagesView::ReportPagesView(QWidget* parent) : QAbstractScrollArea(parent) {
+  viewport()->setBackgroundRole(QPalette::Dark);
+  viewport()->setAutoFillBackground(true);
+  verticalScrollBar()->setSingleStep(40);
+  horizontalScrollBar()->setSingleStep(40);
+  platform::PictureTarget paper(kPageWidth, kPageHeight);
+  frame_ = FrameOf(paper);
 }
 
-QString WithSeparator(const QString& markup, const QString& separator) {
-  QString out;
-  out.reserve(markup.size());
-  for (int i = 0; i < markup.size(); ++i) {
-    if (markup[i] == '&' && i + 1 < markup.size()) {
-      const QChar next = markup[i + 1];
-      out += '&';
-      out += next == '.' ? separator : QString(next);
-      ++i;
-    } else {
-      out += markup[i];
-    }
-  }
-  return out;
+void ReportPagesView::SetDocument(const ReportDocument* document, ReportPictures* pictures) {
+  document_ = document;
+  pictures_ = pictures;
+  drawn_.clear();
+  pages_.clear();
+  if (document_) pages_ = Paginate(*document_, frame_);
+  verticalScrollBar()->setValue(0);
+  horizontalScrollBar()->setValue(0);
+  UpdateScrollBars();
+  viewport()->update();
 }
 
-QImage RenderReport(const ReportFile& r, const QStringList& pictureFolders) {
-  // Statement, then the formulas with the graphs and tables they give, then
-  // the results.
-  QStringList lines;
-  for (const QString& section : {r.ENU, r.RS1, r.SOL}) {
-    QString s = WithSeparator(section, r.separator);
-    s.replace("\r\n", "&LF");
-    lines += s.split("&LF");
-    lines += QString();
+QImage ReportPagesView::PageImage(int page) {
+  if (!document_ || page < 0 || page >= PageCount()) return QImage();
+  auto found = drawn_.find(page);
+  if (found != drawn_.end()) return found->second;
+  platform::PictureTarget paper(kPageWidth, kPageHeight);
+  DrawPage(*document_, pages_, page, frame_, paper, *pictures_);
+  // Keep the pages nearest this one.
+  while (drawn_.size() >= kPagesKept) {
+    auto farthest = std::max_element(drawn_.begin(), drawn_.end(), [page](auto& a, auto& b) {
+      return std::abs(a.first - page) < std::abs(b.first - page);
+    });
+    drawn_.erase(farthest);
   }
-
-  platform::MeasureTarget measure;
-  SetReportFont(measure);
-  double width = 0;
-  const double height = LayOut(measure, lines, width, nullptr);
-  const int wPx = static_cast<int>(
-      std::min<double>(kMaxPageWidth, std::max(width + kMargin, kMinPageWidth) / 15 + 1));
-  const int hPx = static_cast<int>(std::min<double>(kMaxPageHeight, height / 15 + 1));
-
-  platform::PictureTarget page(wPx, hPx, platform::RGBColor(255, 255, 255));
-  SetReportFont(page);
-  std::vector<PlacedPicture> pictures;
-  LayOut(page, lines, width, &pictures);
-
-  QImage image = page.Image().convertToFormat(QImage::Format_RGB32);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  for (const PlacedPicture& pic : pictures) {
-    const QRectF box(pic.rect.x() / 15, pic.rect.y() / 15, pic.rect.width() / 15,
-                     pic.rect.height() / 15);
-    QImage picture;
-    const QString bare = QFileInfo(pic.name).fileName();  // never outside the folders
-    for (const QString& folder : pictureFolders)
-      if (!bare.isEmpty() && picture.load(folder + "/" + bare)) break;
-    if (!picture.isNull()) {
-      p.drawImage(box, picture);
-    } else {
-      p.setPen(QColor(160, 160, 160));
-      p.drawRect(box.adjusted(0, 0, -1, -1));
-      p.drawText(box, Qt::AlignCenter, bare);
-    }
-  }
-  return image;
+  return drawn_.emplace(page, paper.Image()).first->second;
 }
+
+void ReportPagesView::UpdateScrollBars() {
+  const qint64 height = kGap + qint64(PageCount()) * (kPageHeight + kGap);
+  const int total = static_cast<int>(std::min<qint64>(height, INT_MAX / 2));
+  const QSize view = viewport()->size();
+  verticalScrollBar()->setPageStep(view.height());
+  verticalScrollBar()->setRange(0, std::max(0, total - view.height()));
+  horizontalScrollBar()->setPageStep(view.width());
+  horizontalScrollBar()->setRange(0, std::max(0, kPageWidth + 2 * kGap - view.width()));
+}
+
+void ReportPagesView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateScrollBars();
+}
+
+void ReportPagesView::scrollContentsBy(int, int) {
+  viewport()->update();
+}
+
+void ReportPagesView::paintEvent(QPaintEvent*) {
+  if (PageCount() == 0) return;
+  QPainter p(viewport());
+  const int top = verticalScrollBar()->value();
+  const int bottom = top + viewport()->height();
+  const int left =
+      std::max(kGap, (viewport()->width() - kPageWidth) / 2) - horizontalScrollBar()->value();
+  const int pitch = kPageHeight + kGap;
+  const int first = std::max(0, (top - kGap) / pitch);
+  for (int k = first; k < PageCount() && kGap + k * pitch < bottom; ++k)
+    p.drawImage(left, kGap + k * pitch - top, PageImage(k));
+}
+
+// ---- FormPlomview --------------------------------------------------------------
 
 FormPlomview::FormPlomview() {
-  scroll_ = new QScrollArea(this);
-  scroll_->setBackgroundRole(QPalette::Dark);
-  scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  pageLabel_ = new QLabel;
-  scroll_->setWidget(pageLabel_);
-  setCentralWidget(scroll_);
-  setWindowTitle(GetL_win("Title"));
-  resize(900, 700);
+  pages_ = new ReportPagesView(this);
+  setCentralWidget(pages_);
+  mnu_archivo = menuBar()->addMenu(QString());
+  mnu_archivo_imprimir = mnu_archivo->addAction(QString());
+  mnu_archivo_imprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  mnu_archivo_pdf = mnu_archivo->addAction(QString());
+  mnu_archivo_pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  mnu_archivo->addSeparator();
+  mnu_archivo_cerrar = mnu_archivo->addAction(QString());
+  mnu_archivo_cerrar->setShortcut(QKeySequence(Qt::Key_Escape));
+  connect(mnu_archivo_imprimir, &QAction::triggered, this,
+          [this] { mnu_archivo_imprimir_Click(); });
+  connect(mnu_archivo_pdf, &QAction::triggered, this, [this] { mnu_archivo_pdf_Click(); });
+  connect(mnu_archivo_cerrar, &QAction::triggered, this, [this] { mnu_archivo_cerrar_Click(); });
+  mnu_archivo_imprimir->setEnabled(false);
+  mnu_archivo_pdf->setEnabled(false);
+  SetLanguage();
+  resize(kPageWidth + 2 * kGap + 40, 700);
+}
+
+FormPlomview::~FormPlomview() {
+  pages_->SetDocument(nullptr, nullptr);
 }
 
 QString FormPlomview::GetL_win(const QString& key) {
-  static platform::LanguageTable table(QStringLiteral("PLV"));
-  return table.GetL_win(key);
+  return idioma_.GetL_win(key);
+}
+
+void FormPlomview::SetLanguage() {
+  setWindowTitle(GetL_win("Title"));
+  mnu_archivo->setTitle(GetL_win("mnu_File"));
+  mnu_archivo_imprimir->setText(GetL_win("mnu_Print"));
+  mnu_archivo_pdf->setText(GetL_win("mnu_SavePDF"));
+  mnu_archivo_cerrar->setText(GetL_win("mnu_Close"));
+}
+
+void FormPlomview::ShowMessage(const QString& key, const QString& detail) {
+  const QString text = detail.isEmpty() ? GetL_win(key) : GetL_win(key) + "\r\n" + detail;
+  platform::MsgBox(text, GetL_win("Error"), platform::MsgIcon::Exclamation);
 }
 
 bool FormPlomview::OpenReport(const QString& path) {
-  QFile f(path);
+  QByteArray bytes;
   ReportFile r;
   QString problem;
-  if (!f.open(QIODevice::ReadOnly))
-    problem = "CantReadReport";
-  else if (!ParseReportFile(f.readAll(), r))
-    problem = "NotAReport";
+  switch (platform::ReadSmallRegularFile(path, kMaxReportBytes, bytes)) {
+    case platform::FileRefusal::None:
+      if (!ParseReportFile(bytes, r)) problem = "NotAReport";
+      break;
+    case platform::FileRefusal::Missing:
+    case platform::FileRefusal::Unreadable:
+      problem = "CantReadReport";
+      break;
+    case platform::FileRefusal::NotRegular:
+      problem = "NotAFile";
+      break;
+    case platform::FileRefusal::TooLarge:
+      problem = "TooLarge";
+      break;
+  }
   if (!problem.isEmpty()) {
-    platform::MsgBox(GetL_win(problem) + "\r\n" + path, GetL_win("Error"),
-                     platform::MsgIcon::Exclamation);
+    ShowMessage(problem, path);
     return false;
   }
   // Graphs lie beside the report; the beam pictures ship beside the program.
   const QString folder = QFileInfo(path).absolutePath();
-  page_ = RenderReport(r, {folder, platform::ResourceFolder()});
-  pageLabel_->setPixmap(QPixmap::fromImage(page_));
-  pageLabel_->resize(page_.size());
+  auto pictures = std::make_unique<ReportPictures>(QStringList{folder, platform::ResourceFolder()});
+  auto document = std::make_unique<ReportDocument>(r);
+  pages_->SetDocument(document.get(), pictures.get());
+  document_ = std::move(document);
+  pictures_ = std::move(pictures);
+  path_ = path;
+  mnu_archivo_imprimir->setEnabled(true);
+  mnu_archivo_pdf->setEnabled(true);
   setWindowTitle(GetL_win("Title") + " - " + QFileInfo(path).fileName());
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QSize avail = screen->availableSize();
-    resize(std::min(page_.width() + 40, avail.width()), std::min(900, avail.height()));
-  }
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    resize(width(), std::min(900, screen->availableSize().height()));
   return true;
+}
+
+void FormPlomview::mnu_archivo_imprimir_Click() {
+  if (!document_) return;
+  platform::PrinterSystem& printers = platform::Printers();
+  if (printers.PrinterNames().isEmpty()) {
+    ShowMessage("NoPrinter", QString());
+    return;
+  }
+  VerCopias = true;
+  VerCollate = false;
+  VerBN = false;
+  {
+    frmImprimir dialog(this);
+    platform::ShowModal(dialog);
+  }
+  if (!ImprimirAceptado) return;
+  bool printed = false;
+  if (QPrinter* printer = printers.CurrentPrinter()) {
+    const platform::BusyCursor busy;
+    platform::PrinterTarget page(printer);
+    printed = PrintReport(*document_, *pictures_, page, NumCopias);
+  }
+  if (!printed) ShowMessage("CantPrint", printers.CurrentPrinterName());
+}
+
+void FormPlomview::mnu_archivo_pdf_Click() {
+  if (!document_) return;
+  const QString filter =
+      GetL_win("PDF_file") + " (*.pdf)|*.pdf|" + GetL_win("AllFiles") + " (*.*)|*.*";
+  QString path =
+      platform::DialogoGuardarArchivo(filter, GetL_win("SavePDF"), QDir::homePath(),
+                                      QFileInfo(path_).completeBaseName() + ".pdf", this, ".pdf");
+  if (path.isEmpty()) return;
+  path = platform::WithExtension(path, ".pdf");
+  bool saved = false;
+  {
+    const platform::BusyCursor busy;
+    saved = SaveReportPdf(*document_, *pictures_, path, windowTitle());
+  }
+  if (!saved) ShowMessage("CantSavePDF", path);
+}
+
+void FormPlomview::mnu_archivo_cerrar_Click() {
+  close();
 }
 
 }  // namespace report

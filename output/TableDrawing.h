@@ -2,11 +2,14 @@
 // table window's pictures or the printer), together with the plain-text copy
 // of what was drawn that the table window saves and copies.
 //
-// Text layout (n = NumDigitos + 8, every line ends with CR LF): the three
-// title lines, 2n "=", the two column titles as fields of n characters, 2n
-// "=", one line per drawn row (x field, value field) and, only when all 64
-// rows were drawn, a closing 2n "=". A field is the text padded with spaces
-// and cut to exactly n characters.
+// Text layout (every line ends with CR LF): the three title lines, a rule of
+// "=", the two column titles as fields, the rule again, one line per drawn
+// row (x field, value field) and, only when all 64 rows were drawn, a closing
+// rule. A column is n = NumDigitos + 8 characters wide, or wider when its
+// title is longer (the first keeps a blank after its title); a field is the
+// text padded with spaces to the column's width, and a rule as long as the
+// two columns. The text is as a reader sees it: "-" for a minus, "E" for a
+// power of ten, Greek letters as themselves.
 #pragma once
 
 #include <QString>
@@ -15,7 +18,8 @@ namespace platform {
 class DrawTarget;
 }
 
-// Width of one text column in characters: the significant digits plus 8.
+// Width of a text column in characters before its title is considered: the
+// significant digits plus 8.
 int AnchoCampoTabla();
 // The text padded with spaces or cut to exactly n characters.
 QString CampoTabla(const QString& texto, int n);

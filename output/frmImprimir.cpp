@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolButton>
+#include <QValidator>
 #include <cmath>
 
 #include "graphs/GraphHooks.h"
@@ -40,11 +41,34 @@ QPixmap SheetsPicture(int width, int height, bool collated) {
   return p;
 }
 
+// What the copies box may hold after any edit, typed, pasted or dropped: at
+// most four characters, digits after a blank the dialog may put in front.
+class CopiesValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    if (input.size() > 4) return Invalid;
+    qsizetype i = 0;
+    while (i < input.size() && input[i] == u' ') ++i;
+    for (; i < input.size(); ++i)
+      if (input[i] < u'0' || input[i] > u'9') return Invalid;
+    return Acceptable;
+  }
+};
+
 QPixmap FacePicture() {
   return graphs_ui::ButtonFacePicture().scaled(kFaceWidth, kFaceHeight, Qt::IgnoreAspectRatio,
                                                Qt::SmoothTransformation);
 }
 }  // namespace
+
+int32_t CopiesInBox(const QString& text) {
+  const QString digits = text.trimmed();
+  if (digits.isEmpty() || digits.size() > 4) return 0;
+  for (QChar c : digits)
+    if (c < u'0' || c > u'9') return 0;
+  return digits.toInt();
+}
 
 double LeadingValue(const QString& text) {
   QString s = text;
@@ -109,6 +133,7 @@ void frmImprimir::CreateControls() {
   Label1 = new QLabel(this);
   Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
   Text1 = new QLineEdit(this);
+  Text1->setValidator(new CopiesValidator(Text1));
   VScroll1 = new CopiesSpinner(this);
   ChkCOLLATE = new QCheckBox(this);
   for (int i = 0; i < 2; ++i) ImgCOLLATE[i] = new ImageBox(this);
@@ -268,8 +293,8 @@ void frmImprimir::Label3_MouseUp(int Index, int) {
 
 void frmImprimir::Aceptar() {
   ImprimirAceptado = true;
-  const double v = std::nearbyint(LeadingValue(Text1->text()));
-  NumCopias = v >= 0 && v <= 1999 ? static_cast<int32_t>(v) : 0;
+  // Only a whole count: "12abc" is no count at all, not 12.
+  NumCopias = CopiesInBox(Text1->text());
   if (NumCopias >= 1 && NumCopias <= 1999) {
     accept();
     return;
@@ -331,10 +356,27 @@ bool frmImprimir::Text1_KeyDown(int KeyCode) {
   return true;
 }
 
+void frmImprimir::keyPressEvent(QKeyEvent* event) {
+  // Enter is OK wherever the focus is (the dialog has no default button).
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    Aceptar();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
 bool frmImprimir::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Text1) {
     if (event->type() == QEvent::KeyPress) {
       auto* e = static_cast<QKeyEvent*>(event);
+      if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        Aceptar();
+        return true;
+      }
+      // The box's rule holds for what these put in, so they may work.
+      for (QKeySequence::StandardKey k :
+           {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::SelectAll})
+        if (e->matches(k)) return false;
       if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return e->key() != Qt::Key_Escape;
       if (Text1_KeyDown(e->key())) return true;

@@ -90,6 +90,7 @@ class frmImprimir : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateControls();
@@ -100,3 +101,6 @@ class frmImprimir : public QDialog {
 
 // The value of the number a text starts with, blanks skipped ("" gives 0).
 double LeadingValue(const QString& text);
+// The copies the box asks for: one to four digits with blanks around them;
+// anything else gives 0.
+int32_t CopiesInBox(const QString& text);

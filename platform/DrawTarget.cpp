@@ -174,6 +174,23 @@ void DrawTarget::Line(double x1, double y1, double x2, double y2, ColorValue col
   currentY_ = y2;
 }
 
+void DrawTarget::PaintPicture(double x, double y, double width, double height,
+                              const QImage& picture) {
+  const QRectF box(x / TwipsPerPixelX(), y / TwipsPerPixelY(), width / TwipsPerPixelX(),
+                   height / TwipsPerPixelY());
+  const bool sane = std::isfinite(box.x()) && std::isfinite(box.y()) &&
+                    std::isfinite(box.right()) && std::isfinite(box.bottom()) &&
+                    std::abs(box.x()) < 1e7 && std::abs(box.y()) < 1e7 && box.width() < 1e7 &&
+                    box.height() < 1e7;
+  if (!sane || picture.isNull()) return;
+  if (QPainter* p = BeginPaint()) {
+    p->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p->drawImage(box, picture);
+    EndPaint(p);
+    Changed();
+  }
+}
+
 void DrawTarget::Cls() {
   currentX_ = 0;
   currentY_ = 0;

@@ -83,6 +83,8 @@ class DrawTarget {
   // wide; the current position moves to its end.
   void Line(double x1, double y1, double x2, double y2);
   virtual void Line(double x1, double y1, double x2, double y2, ColorValue color);
+  // The picture scaled into the box (twips); the current position is kept.
+  void PaintPicture(double x, double y, double width, double height, const QImage& picture);
 
   // Clears the drawing (pictures: to the back colour) and moves the current
   // position to (0, 0).

@@ -52,6 +52,10 @@ QByteArray EncodeWindows1252(const QString& text, bool* lossless) {
   return out;
 }
 
+WriteResult WriteLocaleTextFile(const QString& path, const QString& text) {
+  return WriteWholeFile(path, text.toLocal8Bit());
+}
+
 QString TrimSpaces(const QString& text) {
   qsizetype first = 0;
   qsizetype last = text.size();

@@ -13,6 +13,11 @@ QString DecodeWindows1252(const QByteArray& bytes);
 // Characters the code page lacks become "?"; *lossless tells whether any did.
 QByteArray EncodeWindows1252(const QString& text, bool* lossless = nullptr);
 
+// Writes the whole file in the system's own encoding (the locale's: UTF-8
+// here), for text a person or another program reads; written aside and moved
+// into place. False when it cannot be written completely.
+WriteResult WriteLocaleTextFile(const QString& path, const QString& text);
+
 // The text without leading and trailing spaces (only " ": tabs and line
 // breaks are kept, as the program's files and settings expect).
 QString TrimSpaces(const QString& text);

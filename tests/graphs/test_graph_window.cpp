@@ -120,14 +120,17 @@ TEST_F(GraphWindow, PrintsCopiesOnTheCurrentPrinterAndRedrawsTheScreenGraph) {
   W().mnu_archivo_imprimir->trigger();
   EXPECT_FALSE(QFile::exists(pdf_->OutputFile("Plotter")));
 
-  // Without printers the command says nothing and asks nothing.
+  // Without printers the command says so and asks nothing.
   platform::PdfPrinters none(pdfFolder_.path(), {});
   platform::SetPrinterSystem(&none);
   dialogs = 0;
   SetPrintDialog([&] { ++dialogs; });
   W().mnu_archivo_imprimir_Click();
   EXPECT_EQ(dialogs, 0);
-  EXPECT_TRUE(sink.messages.empty());
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].prompt, "No printer is installed, so the graph cannot be printed.");
+  EXPECT_EQ(sink.messages[0].icon, platform::MsgIcon::Exclamation);
+  sink.messages.clear();
   platform::SetPrinterSystem(pdf_.get());
 
   // Without a print dialog yet: one copy.

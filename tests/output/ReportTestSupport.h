@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -150,5 +151,26 @@ class ReportCommandTest : public ReportFilesTest {
   platform::PictureTarget picture_{1080, 600};
   ReportContext context;
 };
+
+// ---- Looking at drawn reports ----------------------------------------------------
+
+// Pixels of a strong colour on a drawn page: red is only the graphs' curves
+// (thinned and blended with white where the pictures are scaled down).
+inline int PixelsWhere(const QImage& page, bool (*colour)(const QColor&)) {
+  int n = 0;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (colour(page.pixelColor(x, y))) ++n;
+  return n;
+}
+inline bool Reddish(const QColor& c) {
+  return c.red() > c.green() + 60 && c.red() > c.blue() + 60;
+}
+inline bool StrongBlue(const QColor& c) {
+  return c.blue() > 200 && c.red() < 60 && c.green() < 60;
+}
+inline int RedPixels(const QImage& page) {
+  return PixelsWhere(page, Reddish);
+}
 
 }  // namespace report_test

@@ -1,9 +1,12 @@
 // The print dialog: printer list, copies box and spinner, OK and Cancel, and
 // its exchange with callers through the graph window's hooks.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QToolButton>
 
 #include "TableTestSupport.h"
@@ -92,6 +95,83 @@ TEST_F(PrintDialogTest, CopiesBoxAndSpinnerKeepInStep) {
   EXPECT_EQ(box->text(), "1");
   p.VScroll1->Up->click();
   EXPECT_EQ(box->text(), "2");
+}
+
+TEST_F(PrintDialogTest, PastedTextIsHeldToTheTypedRuleAndEnterActsAsOk) {
+  frmImprimir p;
+  p.show();
+  QLineEdit* box = p.Text1;
+  const auto paste = [&](const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    box->paste();
+  };
+  // What typed keys could not make is refused whole: letters, signs,
+  // separators, a fifth character.
+  for (const char* text : {"12abc", "-3", "1.5", "1e3", "12345", " 7 ", "\t2"}) {
+    box->selectAll();
+    paste(text);
+    EXPECT_EQ(box->text(), " 1") << text;
+  }
+  EXPECT_EQ(p.VScroll1->Value(), 1);
+  // Digits that fit go in, and the spinner follows.
+  box->selectAll();
+  paste("25");
+  EXPECT_EQ(box->text(), "25");
+  EXPECT_EQ(p.VScroll1->Value(), 25);
+  box->end(false);
+  paste("999");
+  EXPECT_EQ(box->text(), "25");
+  paste("99");
+  EXPECT_EQ(box->text(), "2599");
+  // Ctrl+V the same.
+  box->selectAll();
+  QGuiApplication::clipboard()->setText("7b");
+  qt_test::Key(box, Qt::Key_V, QString(), Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "2599");
+  QGuiApplication::clipboard()->setText("7");
+  qt_test::Key(box, Qt::Key_V, QString(), Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "7");
+  // Dropped text goes the same way.
+  box->selectAll();
+  QMimeData dropped;
+  dropped.setText("8x");
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(box, &drop);
+  EXPECT_EQ(box->text(), "7");
+
+  // A text the box should never hold is no count at all: "12abc" is not 12
+  // (the spinner, already at 12, leaves such a text as it is).
+  box->setText("12");
+  box->setText("12abc");
+  ASSERT_EQ(box->text(), "12abc");
+  p.Aceptar();
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].prompt, "The number of copies must be from 1 to 1999.");
+  EXPECT_TRUE(p.isVisible());
+  EXPECT_EQ(CopiesInBox(" 12 "), 12);
+  EXPECT_EQ(CopiesInBox("1 2"), 0);
+  EXPECT_EQ(CopiesInBox("+12"), 0);
+
+  // Enter in the box is OK.
+  box->setText("12");
+  qt_test::Key(box, Qt::Key_Return);
+  EXPECT_TRUE(ImprimirAceptado);
+  EXPECT_EQ(NumCopias, 12);
+  EXPECT_FALSE(p.isVisible());
+
+  // So is Enter elsewhere in the dialog, and an invalid count still stops it.
+  frmImprimir q;
+  q.show();
+  qt_test::Key(q.Combo1, Qt::Key_Enter);
+  EXPECT_TRUE(ImprimirAceptado);
+  EXPECT_EQ(NumCopias, 1);
+  EXPECT_FALSE(q.isVisible());
+  frmImprimir r;
+  r.show();
+  r.Text1->setText("0");
+  qt_test::Key(r.ChK_BN, Qt::Key_Return);
+  EXPECT_EQ(messages.messages.size(), 2u);
+  EXPECT_TRUE(r.isVisible());
 }
 
 TEST_F(PrintDialogTest, InvalidCountKeepsDialogOpenAndEveryOtherWayOutCancels) {

@@ -2,7 +2,6 @@
 // real report shown with its pictures.
 #include <QElapsedTimer>
 #include <QImage>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <iterator>
 #include <random>
@@ -29,18 +28,6 @@ TEST(ReportViewerFile, SectionsAndSeparatorAreReadBack) {
   EXPECT_EQ(WithSeparator("1&.5", "."), "1&.5");
 }
 
-// Reddish pixels: only the graphs' curves are drawn in red (thinned and
-// blended with white where the pictures are scaled down).
-int RedPixels(const QImage& page) {
-  int n = 0;
-  for (int y = 0; y < page.height(); ++y)
-    for (int x = 0; x < page.width(); ++x) {
-      const QColor c = page.pixelColor(x, y);
-      if (c.red() > c.green() + 60 && c.red() > c.blue() + 60) ++n;
-    }
-  return n;
-}
-
 TEST_F(ReportCommandTest, ViewerShowsARealReportWithItsGraphs) {
   context.text = [](const QString& key) {
     static platform::LanguageTable ksl(QStringLiteral("KSL"));
@@ -51,17 +38,23 @@ TEST_F(ReportCommandTest, ViewerShowsARealReportWithItsGraphs) {
 
   FormPlomview viewer;
   ASSERT_TRUE(viewer.OpenReport(starts[0].arguments[0]));
-  const QImage& page = viewer.Page();
-  EXPECT_GE(page.width(), 700);
-  EXPECT_GT(page.height(), 2000);  // four graphs of 90 mm and two tables
-  EXPECT_GT(RedPixels(page), 2000);
+  ReportPagesView* pages = viewer.Pages();
+  // Four graphs of 90 mm and two tables do not fit on fewer than three A4 pages.
+  ASSERT_GE(pages->PageCount(), 3);
+  int red = 0;
+  for (int k = 0; k < pages->PageCount(); ++k) {
+    const QImage page = pages->PageImage(k);
+    EXPECT_EQ(page.size(), QSize(794, 1123));
+    red += RedPixels(page);
+  }
+  EXPECT_GT(red, 2000);
   EXPECT_TRUE(viewer.windowTitle().endsWith(QFileInfo(starts[0].arguments[0]).fileName()));
-  page.save(qt_test::BuildFolder() + "/report_viewer_page.png");
+  pages->PageImage(0).save(qt_test::BuildFolder() + "/report_viewer_page.png");
 
   viewer.show();
   qt_test::RunEvents(50);
   viewer.grab().save(qt_test::BuildFolder() + "/report_viewer_top.png");
-  QScrollBar* bar = viewer.Scroller()->verticalScrollBar();
+  QScrollBar* bar = pages->verticalScrollBar();
   EXPECT_GT(bar->maximum(), 0);
   bar->setValue(bar->maximum() / 3);
   qt_test::RunEvents(50);
@@ -78,7 +71,9 @@ TEST_F(ReportFilesTest, ViewerSaysWhyItShowsNothing) {
   EXPECT_TRUE(messages.messages[0].prompt.startsWith("The report file cannot be read:"));
   EXPECT_TRUE(messages.messages[0].prompt.endsWith("missing.rex"));
   EXPECT_TRUE(messages.messages[1].prompt.startsWith("This file is not a TORV report:"));
-  EXPECT_TRUE(viewer.Page().isNull());
+  EXPECT_EQ(viewer.Pages()->PageCount(), 0);
+  EXPECT_FALSE(viewer.mnu_archivo_imprimir->isEnabled());
+  EXPECT_FALSE(viewer.mnu_archivo_pdf->isEnabled());
 }
 
 // Report files as a damaged disk or another program might leave them: the
@@ -94,11 +89,16 @@ QByteArray SampleReport() {
 void ExpectDrawable(const QByteArray& bytes) {
   ReportFile r;
   if (!ParseReportFile(bytes, r)) return;
-  const QImage page = RenderReport(r, {});
-  EXPECT_FALSE(page.isNull());
-  EXPECT_LE(page.height(), 30001);
-  EXPECT_LE(page.width(), 30001);
-  EXPECT_GE(page.width(), 700);  // at least the paper width
+  const ReportDocument document(r);
+  ReportPictures pictures({});
+  platform::PictureTarget paper(794, 1123);
+  const PageFrame frame = FrameOf(paper);
+  const std::vector<PageStart> pages = Paginate(document, frame);
+  ASSERT_FALSE(pages.empty());
+  // Never more pages than lines, and the last page drawn like the first.
+  EXPECT_LE(pages.size(), static_cast<size_t>(document.Lines().size()));
+  DrawPage(document, pages, 0, frame, paper, pictures);
+  DrawPage(document, pages, static_cast<int>(pages.size()) - 1, frame, paper, pictures);
 }
 
 TEST(ReportViewerFile, DamagedFilesAreDrawnWithoutHarm) {

@@ -120,7 +120,7 @@ TEST_F(TableWindowTest, SaveWritesTheTableTextAndNamesEndInTxt) {
     EXPECT_EQ(dialog.asked.folder, before);
     QFile f(c.written);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << c.written.toStdString();
-    EXPECT_EQ(f.readAll(), platform::EncodeWindows1252(w.TextoTabla));
+    EXPECT_EQ(f.readAll(), w.TextoTabla.toUtf8());
     EXPECT_EQ(UltimaCarpetaTabla, folder);
   }
   // Saving over an existing file replaces it.
@@ -129,9 +129,9 @@ TEST_F(TableWindowTest, SaveWritesTheTableTextAndNamesEndInTxt) {
     OneAnswerDialog dialog(folder + "/plain.txt");
     w.mnu_archivo_saveas_Click();
   }
-  QString text;
-  ASSERT_TRUE(platform::ReadWindows1252File(folder + "/plain.txt", text));
-  EXPECT_EQ(text, w.TextoTabla);
+  QFile replaced(folder + "/plain.txt");
+  ASSERT_TRUE(replaced.open(QIODevice::ReadOnly));
+  EXPECT_EQ(replaced.readAll(), w.TextoTabla.toUtf8());
   for (const platform::Message& m : messages.messages)
     EXPECT_EQ(m.buttons, platform::MsgButtons::YesNo) << m.prompt.toStdString();
 
@@ -191,13 +191,17 @@ TEST_F(TableWindowTest, PrintMakesOnePagePerCopyOnTheChosenPrinter) {
   EXPECT_EQ(w.TextoTabla, screenText);
 }
 
-TEST_F(TableWindowTest, PrintWithoutPrintersDoesNothing) {
+TEST_F(TableWindowTest, PrintWithoutPrintersSaysSoAndAsksNothing) {
   platform::PdfPrinters none(TempPath("none"), QStringList{});
   platform::PrinterSystem* old = platform::SetPrinterSystem(&none);
   FormTabla w;
   w.mnu_archivo_imprimir_Click();
   w.Timer2_Timer();
   EXPECT_TRUE(modals.shown.empty());
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].prompt,
+            "No printer is installed, so the table cannot be printed.");
+  EXPECT_EQ(messages.messages[0].title, "TORV");
   EXPECT_EQ(w.Lblbot[2]->toolTip(), "");
   platform::SetPrinterSystem(old);
 }

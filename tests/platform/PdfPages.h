@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QFile>
+#include <QImage>
+#include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 
 inline int PdfPageCount(const QString& path) {
   QFile f(path);
@@ -14,4 +17,24 @@ inline int PdfPageCount(const QString& path) {
     if (next >= pdf.size() || pdf[next] != 's') ++pages;
   }
   return pages;
+}
+
+// Pictures embedded in a PDF file written by the toolkit: each is one image
+// object however often it is drawn.
+inline int PdfImageCount(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return -1;
+  return static_cast<int>(f.readAll().count("/Subtype /Image"));
+}
+
+// One page (from 1) of a PDF file as a picture at the given resolution,
+// drawn by pdftoppm (poppler-utils); a null image when it cannot be.
+inline QImage PdfPageImage(const QString& path, int page, int dpi) {
+  QTemporaryDir out;
+  QProcess render;
+  const QString n = QString::number(page);
+  render.start("pdftoppm", {"-png", "-r", QString::number(dpi), "-f", n, "-l", n, "-singlefile",
+                            path, out.filePath("page")});
+  if (!render.waitForFinished(120000) || render.exitCode() != 0) return QImage();
+  return QImage(out.filePath("page.png"));
 }

@@ -1,0 +1,376 @@
+#include "output/ReportLayout.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+#include "graphs/Mini_HTFC_rut.h"
+#include "platform/DrawTarget.h"
+#include "platform/TextFile.h"
+
+namespace report {
+
+namespace {
+
+constexpr double kTwipsPerMm = 1440.0 / 25.4;
+constexpr double kMargin = 10 * kTwipsPerMm;
+constexpr double kColumn = 2 * kTwipsPerMm;  // one "&SP=n:" column
+constexpr double kMaxPictureMm = 1000;
+constexpr double kRuleWidthMm = 0.2;
+const platform::ColorValue kFrameGrey = platform::RGBColor(160, 160, 160);
+
+QString Section(const QString& content, const QString& tag) {
+  const QString open = "#" + tag + "(", close = "#" + tag + ")";
+  const int a = content.indexOf(open);
+  if (a < 0) return QString();
+  const int b = content.indexOf(close, a + open.size());
+  return content.mid(a + open.size(), b < 0 ? -1 : b - a - open.size());
+}
+
+// One piece of a report line.
+struct Item {
+  enum Kind { Column, Text, Underlined, Rule, Picture } kind;
+  QString text = QString();      // mark-up, or the picture's file name
+  double width = 0, height = 0;  // picture size in twips
+  int column = 0;
+};
+
+// A picture's size in mm; nonsense (negative, not a number, beyond a metre)
+// is kept within bounds.
+double MmValue(const QString& s, const QString& key) {
+  const int a = s.indexOf(key);
+  if (a < 0) return 0;
+  const int b = s.indexOf(':', a);
+  const double mm = s.mid(a + key.size(), b < 0 ? -1 : b - a - key.size()).toDouble();
+  return mm > 0 ? std::min(mm, kMaxPictureMm) : 0.0;
+}
+
+std::vector<Item> SplitLine(const QString& line) {
+  static const char* const kCodes[] = {"&SP=", "#UDL(", "#SEG(", "#IMG("};
+  int next[4] = {-2, -2, -2, -2};  // where each code comes next; -2 not looked for yet
+  std::vector<Item> items;
+  int i = 0;
+  while (i < line.size()) {
+    int pos = -1;
+    QString code;
+    for (int k = 0; k < 4; ++k) {
+      if (next[k] == -2 || (next[k] >= 0 && next[k] < i))
+        next[k] = line.indexOf(QLatin1String(kCodes[k]), i);
+      const int p = next[k];
+      if (p >= 0 && (pos < 0 || p < pos)) pos = p, code = QLatin1String(kCodes[k]);
+    }
+    if (pos < 0) pos = line.size();
+    if (pos > i) items.push_back({Item::Text, line.mid(i, pos - i)});
+    if (pos >= line.size()) break;
+    const int start = pos + code.size();
+    if (code == "&SP=") {
+      const int colon = line.indexOf(':', start);
+      if (colon < 0) break;
+      Item it{Item::Column};
+      it.column = std::clamp(line.mid(start, colon - start).toInt(), 0, 500);
+      items.push_back(it);
+      i = colon + 1;
+      continue;
+    }
+    const QString close = code.left(4) + ")";
+    int end = line.indexOf(close, start);
+    if (end < 0) end = line.size();
+    const QString inner = line.mid(start, end - start);
+    i = end + close.size();
+    if (code == "#UDL(") {
+      items.push_back({Item::Underlined, inner});
+    } else if (code == "#SEG(") {
+      items.push_back({Item::Rule, inner});
+    } else {
+      Item it{Item::Picture, inner.section('\'', 1, 1)};
+      it.width = MmValue(inner, "DXmm=") * kTwipsPerMm;
+      it.height = MmValue(inner, "DYmm=") * kTwipsPerMm;
+      items.push_back(it);
+    }
+  }
+  return items;
+}
+
+// Bold and italic as the codes of a run leave them, so the next run (drawn
+// on its own) starts the same way.
+void FollowStyle(const QString& run, bool& bold, bool& italic) {
+  for (int i = 0; i + 1 < run.size(); ++i) {
+    if (run[i] != '&') continue;
+    if (run[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    if (i + 2 < run.size() && (run[i + 1] == '+' || run[i + 1] == '-')) {
+      const bool on = run[i + 1] == '+';
+      if (run[i + 2] == 'B') bold = on;
+      if (run[i + 2] == 'I') italic = on;
+    }
+  }
+}
+
+// Whether the line needs its codes read to know its height and the style
+// it leaves; most lines of a report are plain.
+bool HasLayoutCodes(const QString& line) {
+  return line.contains(QLatin1String("#IMG(")) || line.contains(QLatin1String("&+")) ||
+         line.contains(QLatin1String("&-"));
+}
+
+// A picture's size on the page: as the report asks, or smaller (same shape)
+// when that does not fit in the frame with the half line below it.
+QSizeF FittedSize(const Item& picture, const PageFrame& frame) {
+  const double w = picture.width, h = picture.height;
+  if (!(w > 0) || !(h > 0)) return QSizeF(w > 0 ? w : 0, h > 0 ? h : 0);
+  const double room = std::max(0.0, frame.content.height() - frame.lineHeight / 2);
+  const double scale = std::min({1.0, frame.content.width() / w, room / h});
+  return QSizeF(w * scale, h * scale);
+}
+
+// A line's height, following the style it leaves on.
+double LineHeight(const QString& line, const PageFrame& frame, bool& bold, bool& italic) {
+  double height = frame.lineHeight;
+  if (!HasLayoutCodes(line)) return height;
+  for (const Item& it : SplitLine(line)) {
+    if (it.kind == Item::Picture)
+      height = std::max(height, FittedSize(it, frame).height() + frame.lineHeight / 2);
+    else if (it.kind == Item::Text || it.kind == Item::Underlined)
+      FollowStyle(it.text, bold, italic);
+  }
+  return height;
+}
+
+void SetReportFont(platform::DrawTarget& t) {
+  t.SetFontName("Arial");
+  t.SetFontSize(11);
+  t.SetFontBold(false);
+  t.SetFontItalic(false);
+  t.SetForeColor(0);
+}
+
+void DrawMissingPicture(platform::DrawTarget& t, const QRectF& box, const QString& name) {
+  const platform::ColorValue ink = t.ForeColor();
+  t.Line(box.left(), box.top(), box.right(), box.top(), kFrameGrey);
+  t.Line(box.right(), box.top(), box.right(), box.bottom(), kFrameGrey);
+  t.Line(box.right(), box.bottom(), box.left(), box.bottom(), kFrameGrey);
+  t.Line(box.left(), box.bottom(), box.left(), box.top(), kFrameGrey);
+  t.SetForeColor(kFrameGrey);
+  t.SetCurrentX(box.center().x() - t.TextWidth(name) / 2);
+  t.SetCurrentY(box.center().y() - t.TextHeight(name) / 2);
+  t.Print(name);
+  t.SetForeColor(ink);
+}
+
+// Draws one line with its top at y; returns its height.
+double DrawLine(platform::DrawTarget& t, const QString& line, double y, const PageFrame& frame,
+                bool& bold, bool& italic, ReportPictures& pictures) {
+  const double left = frame.content.left();
+  double x = left, height = frame.lineHeight;
+  for (const Item& it : SplitLine(line)) {
+    switch (it.kind) {
+      case Item::Column:
+        x = left + it.column * kColumn;
+        break;
+      case Item::Text:
+      case Item::Underlined: {
+        const QString prefix = QString(bold ? "&+B" : "") + (italic ? "&+I" : "");
+        t.SetCurrentX(x);
+        t.SetCurrentY(y);
+        Mini_HTFC_rut::ImprimirHTFC(prefix + it.text, t);
+        FollowStyle(it.text, bold, italic);
+        const double end = t.CurrentX();
+        if (it.kind == Item::Underlined) {
+          const double under = y + t.FontAscent() + 2 * t.TwipsPerPixelY();
+          t.Line(x, under, end, under, 0);
+        }
+        x = end;
+        break;
+      }
+      case Item::Rule: {
+        const double end = x + t.TextWidth(it.text);
+        t.Line(x, y + frame.lineHeight / 2, end, y + frame.lineHeight / 2, 0);
+        x = end;
+        break;
+      }
+      case Item::Picture: {
+        const QSizeF size = FittedSize(it, frame);
+        const QRectF box(QPointF(x, y), size);
+        const QString bare = QFileInfo(it.text).fileName();
+        const QImage& picture = pictures.Picture(bare);
+        if (!picture.isNull())
+          t.PaintPicture(box.x(), box.y(), box.width(), box.height(), picture);
+        else if (!size.isEmpty())
+          DrawMissingPicture(t, box, bare);
+        x += size.width();
+        height = std::max(height, size.height() + frame.lineHeight / 2);
+        break;
+      }
+    }
+  }
+  return height;
+}
+
+}  // namespace
+
+bool ParseReportFile(const QByteArray& bytes, ReportFile& r) {
+  const QString content = platform::DecodeWindows1252(bytes);
+  if (!content.contains("#ENU(") && !content.contains("#SOL(") && !content.contains("#RS1("))
+    return false;
+  const QString sep = Section(content, "DEC");
+  r.separator = sep == "," ? "," : ".";
+  r.ENU = Section(content, "ENU");
+  r.SOL = Section(content, "SOL");
+  r.RS1 = Section(content, "RS1");
+  r.RS2 = Section(content, "RS2");
+  return true;
+}
+
+QString WithSeparator(const QString& markup, const QString& separator) {
+  QString out;
+  out.reserve(markup.size());
+  for (int i = 0; i < markup.size(); ++i) {
+    if (markup[i] == '&' && i + 1 < markup.size()) {
+      const QChar next = markup[i + 1];
+      out += '&';
+      out += next == '.' ? separator : QString(next);
+      ++i;
+    } else {
+      out += markup[i];
+    }
+  }
+  return out;
+}
+
+const QImage& ReportPictures::Picture(const QString& name) {
+  const QString bare = QFileInfo(name).fileName();
+  auto found = loaded_.find(bare);
+  if (found != loaded_.end()) return found->second;
+  QImage picture;
+  for (const QString& folder : folders_)
+    if (!bare.isEmpty() && picture.load(folder + "/" + bare)) break;
+  return loaded_.emplace(bare, picture).first->second;
+}
+
+ReportDocument::ReportDocument(const ReportFile& r) {
+  for (const QString& section : {r.ENU, r.RS1, r.SOL}) {
+    QString s = WithSeparator(section, r.separator);
+    s.replace("\r\n", "&LF");
+    lines_ += s.split("&LF");
+    lines_ += QString();
+  }
+}
+
+PageFrame FrameOf(platform::DrawTarget& t) {
+  SetReportFont(t);
+  PageFrame frame;
+  frame.lineHeight = t.TextHeight("Ag") * 1.4;
+  const QRectF printable(0, 0, t.ScaleWidth(), t.ScaleHeight());
+  // The paper in the target's coordinates: a printer's start at its printable
+  // area, which lies inside the sheet.
+  QRectF paper = printable;
+  const auto* printer = dynamic_cast<const platform::PrinterTarget*>(&t);
+  if (printer && printer->Printer()) {
+    const QPageLayout layout = printer->Printer()->pageLayout();
+    const QRectF full = layout.fullRect(QPageLayout::Millimeter);
+    const QRectF paint = layout.paintRect(QPageLayout::Millimeter);
+    paper = QRectF(-paint.left() * kTwipsPerMm, -paint.top() * kTwipsPerMm,
+                   full.width() * kTwipsPerMm, full.height() * kTwipsPerMm);
+  }
+  QRectF content = paper.adjusted(kMargin, kMargin, -kMargin, -kMargin) & printable;
+  // The last line of the frame holds the page number.
+  content.setBottom(content.bottom() - frame.lineHeight);
+  frame.content = content.isValid() ? content : QRectF(0, 0, 0, 0);
+  return frame;
+}
+
+std::vector<PageStart> Paginate(const ReportDocument& document, const PageFrame& frame) {
+  std::vector<PageStart> pages{PageStart{}};
+  const QStringList& lines = document.Lines();
+  bool bold = false, italic = false;
+  double y = 0;
+  for (int i = 0; i < lines.size(); ++i) {
+    const bool boldBefore = bold, italicBefore = italic;
+    const double h = LineHeight(lines[i], frame, bold, italic);
+    if (y > 0 && y + h > frame.content.height()) {
+      pages.push_back({i, boldBefore, italicBefore});
+      y = 0;
+    }
+    y += h;
+  }
+  return pages;
+}
+
+void DrawPage(const ReportDocument& document, const std::vector<PageStart>& pages, int page,
+              const PageFrame& frame, platform::DrawTarget& t, ReportPictures& pictures) {
+  if (page < 0 || page >= static_cast<int>(pages.size())) return;
+  SetReportFont(t);
+  t.SetDrawWidth(kRuleWidthMm * kTwipsPerMm / t.TwipsPerPixelX());
+  const QStringList& lines = document.Lines();
+  const int end = page + 1 < static_cast<int>(pages.size()) ? pages[page + 1].line
+                                                            : static_cast<int>(lines.size());
+  bool bold = pages[page].bold, italic = pages[page].italic;
+  double y = frame.content.top();
+  for (int i = pages[page].line; i < end; ++i)
+    y += DrawLine(t, lines[i], y, frame, bold, italic, pictures);
+
+  const QString number = QString("%1 / %2").arg(page + 1).arg(pages.size());
+  SetReportFont(t);
+  t.SetCurrentX(frame.content.center().x() - t.TextWidth(number) / 2);
+  t.SetCurrentY(frame.content.bottom() + 0.3 * frame.lineHeight);
+  t.Print(number);
+}
+
+bool PrintReport(const ReportDocument& document, ReportPictures& pictures,
+                 platform::PrinterTarget& printer, int copies) {
+  if (copies < 1) return false;
+  printer.SetOrientation(platform::PrinterTarget::Orientation::Portrait);
+  const PageFrame frame = FrameOf(printer);
+  const std::vector<PageStart> pages = Paginate(document, frame);
+  for (int copy = 0; copy < copies; ++copy) {
+    for (int p = 0; p < static_cast<int>(pages.size()); ++p) {
+      if (copy > 0 || p > 0) printer.NewPage();
+      DrawPage(document, pages, p, frame, printer, pictures);
+      // Every page prints its number, so a job that did not start shows here.
+      if (!printer.Printing()) {
+        printer.EndDoc();
+        return false;
+      }
+    }
+  }
+  printer.EndDoc();
+  return !(printer.Printer() && printer.Printer()->printerState() == QPrinter::Error);
+}
+
+bool SaveReportPdf(const ReportDocument& document, ReportPictures& pictures, const QString& path,
+                   const QString& title) {
+  const QFileInfo target(path);
+  if (target.exists() && (!target.isFile() || !target.isWritable())) return false;
+  // Made in a folder of its own (mode 0700, a new name) beside the target, so
+  // nothing can be planted in its way and the move into place is a rename.
+  QTemporaryDir work(target.absolutePath() + "/.torv-pdf-XXXXXX");
+  if (!work.isValid()) return false;
+  const QString part = work.filePath("report.pdf");
+  {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setResolution(600);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    pdf.setDocName(title);
+    pdf.setCreator(QStringLiteral("TORV"));
+    pdf.setOutputFileName(part);
+    platform::PrinterTarget page(&pdf);
+    if (!PrintReport(document, pictures, page, 1)) return false;
+  }
+  // A PDF ends with its end-of-file mark; a file cut short (a full disk) lacks it.
+  QFile written(part);
+  if (!written.open(QIODevice::ReadOnly) || written.size() < 16) return false;
+  written.seek(std::max<qint64>(0, written.size() - 64));
+  if (!written.read(64).contains("%%EOF")) return false;
+  written.close();
+  return std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) == 0;
+}
+
+}  // namespace report
