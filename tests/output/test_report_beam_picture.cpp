@@ -47,16 +47,18 @@ TEST_F(ReportFilesTest, BeamPictureComesFromTheReportFolderThenTheProgramFolder)
 
   FormPlomview viewer;
   ASSERT_TRUE(viewer.OpenReport(rex));
-  EXPECT_LT(PixelsNear(viewer.Page(), red) + PixelsNear(viewer.Page(), blue), 100);
+  EXPECT_LT(PixelsNear(viewer.Pages()->PageImage(0), red) +
+                PixelsNear(viewer.Pages()->PageImage(0), blue),
+            100);
 
   WriteSolidJpeg(program + "/h305.jpg", red);
   ASSERT_TRUE(viewer.OpenReport(rex));
-  EXPECT_GT(PixelsNear(viewer.Page(), red), area);
+  EXPECT_GT(PixelsNear(viewer.Pages()->PageImage(0), red), area);
 
   WriteSolidJpeg(reports + "/h305.jpg", blue);
   ASSERT_TRUE(viewer.OpenReport(rex));
-  EXPECT_GT(PixelsNear(viewer.Page(), blue), area);
-  EXPECT_LT(PixelsNear(viewer.Page(), red), 100);
+  EXPECT_GT(PixelsNear(viewer.Pages()->PageImage(0), blue), area);
+  EXPECT_LT(PixelsNear(viewer.Pages()->PageImage(0), red), 100);
   EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -74,10 +76,12 @@ TEST_F(ReportCommandTest, ViewerShowsTheBeamPictureTheBuildDrew) {
   FormPlomview viewer;
   ASSERT_TRUE(viewer.OpenReport(starts[0].arguments[0]));
   // The statement, above the first graph.
-  const QImage top = viewer.Page().copy(0, 0, viewer.Page().width(), 500);
+  const QImage top =
+      viewer.Pages()->PageImage(0).copy(0, 0, viewer.Pages()->PageImage(0).width(), 500);
   EXPECT_GT(PixelsNear(top, QColor(205, 222, 246), 20), 3000);  // the load's fill
-  viewer.Page()
-      .copy(0, 0, viewer.Page().width(), 900)
+  viewer.Pages()
+      ->PageImage(0)
+      .copy(0, 0, viewer.Pages()->PageImage(0).width(), 900)
       .save(qt_test::BuildFolder() + "/report_beam_picture.png");
   viewer.show();
   qt_test::RunEvents(50);
