@@ -67,8 +67,11 @@ bool FormMain::ReadBoxValue(int i, double& value) {
   if (IsBlank(text)) return true;
   const int16_t before = FlagError;
   FlagError = 0;
-  const double v = Vigas::LeerNumero(text.toStdString()) / RowFactor(i);
-  const bool ok = FlagError == 0 && std::isfinite(v);
+  // "10 kN" or "1.000.000" would read as their leading number: only a box
+  // holding one whole number counts as read.
+  bool complete = false;
+  const double v = Vigas::LeerNumero(text.toStdString(), &complete) / RowFactor(i);
+  const bool ok = complete && FlagError == 0 && std::isfinite(v);
   FlagError = before;
   if (ok) value = v;
   return ok;
@@ -140,6 +143,7 @@ void FormMain::LeerDATOS() {
   if (t < 1 || t > kTabs || Vigas::CasoCarga[t] == -1) return;
   std::fill(std::begin(Datos), std::end(Datos), SinValor);
   FlagError = 0;
+  unreadableBox_ = -1;
   const int base = (t - 1) * kRowsPerTab;
   for (int r = 0; r < InputRows(t); ++r) {
     const int i = base + r;
@@ -147,6 +151,7 @@ void FormMain::LeerDATOS() {
     double v = SinValor;
     if (!ReadBoxValue(i, v)) {
       FlagError = 1;
+      unreadableBox_ = i;
       Datos[r] = SinValor;
       return;  // later rows are not read
     }
@@ -304,14 +309,25 @@ void FormMain::ErrorCalculo() {
   FlagError = 1;
 }
 
+// Names the row that could not be read and what was typed in it.
+QString FormMain::UnreadableInputText() {
+  const QString general = GetL_win(QStringLiteral("InvalidInputValuesRead"));
+  const QString named = GetL_win(QStringLiteral("InputNotANumber"));
+  const int i = unreadableBox_;
+  if (named.isEmpty() || i < 0 || i >= kRows) return general;
+  constexpr int kLongest = 40;  // a long paste is cut, not shown whole
+  QString typed = Text1[i]->Text().trimmed();
+  if (typed.size() > kLongest) typed = typed.left(kLongest) + QStringLiteral("...");
+  return named.arg(Label1[i]->Caption().trimmed(), typed);
+}
+
 void FormMain::ErrorLeerDatos() {
   const int t = Vigas::TipoViga;
   if (t < 1 || t > kTabs) return;
   SetGraphReport(t, false);
   if (!Arrastrando)
-    platform::MsgBox(GetL_win(QStringLiteral("InvalidInputValuesRead")),
-                     GetL_win(QStringLiteral("Error")), platform::MsgIcon::Exclamation,
-                     platform::MsgButtons::Ok);
+    platform::MsgBox(UnreadableInputText(), GetL_win(QStringLiteral("Error")),
+                     platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
   BlankResultSlots(*this, t);
   EscribirDATOS();
   FlagError = 1;
