@@ -119,7 +119,6 @@ class FormMain : public QMainWindow {
   bool Calcular();
   void LeerDATOS();
   void EscribirDATOS();
-  void GetMAXMin(int IDT, int id_VAR);
   void ErrorCalculo();
   void ErrorLeerDatos();
 

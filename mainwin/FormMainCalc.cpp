@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Vigas.h"
+#include "mainwin/Extremes.h"
 #include "mainwin/FormMain.h"
 #include "platform/Messages.h"
 
@@ -117,7 +118,7 @@ bool FormMain::Calcular() {
     const bool supplied =
         Datos[Q + 1] != SinValor && Datos[Q + 2] != SinValor && Datos[q[1]] != SinValor;
     if (supplied || Datos[Q] == SinValor) continue;
-    GetMAXMin(code, Q);
+    extremes::GetMAXMin(code, Q);
   }
 
   Datos[Slot::x] = x;
@@ -189,96 +190,6 @@ void FormMain::EscribirDATOS() {
   for (int r = 0; r < kRowsPerTab && !relay; ++r)
     relay = Label1[base + r]->Visible() != Text1[base + r]->Visible();
   if (relay) PosicionaIOControls();
-}
-
-void FormMain::GetMAXMin(int IDT, int id_VAR) {
-  int minSlot = 0, maxSlot = 0, posSlot = 0;
-  switch (id_VAR) {
-    case Slot::Y:
-      minSlot = Slot::Ymin, maxSlot = Slot::Ymax, posSlot = Slot::xYmax;
-      break;
-    case Slot::Theta:
-      minSlot = Slot::ThetaMin, maxSlot = Slot::ThetaMax, posSlot = Slot::xThetaMax;
-      break;
-    case Slot::M:
-      minSlot = Slot::MMin, maxSlot = Slot::Mmax, posSlot = Slot::xMMax;
-      break;
-    case Slot::V:
-      minSlot = Slot::VMin, maxSlot = Slot::Vmax, posSlot = Slot::xVMax;
-      break;
-    default:
-      return;
-  }
-
-  // The span: the beam length plus the overhang, in base units.
-  double overhang = 0;
-  const int t = Vigas::TipoViga;
-  if (t >= 1 && t <= kTabs) {
-    const int base = (t - 1) * kRowsPerTab;
-    for (int r = 0; r < kRowsPerTab; ++r) {
-      if (!Text1[base + r]->Tag.startsWith(QLatin1Char('#'))) continue;
-      const double a = GetXtraLONG_R();
-      if (a == SinValor) return;
-      overhang = a / RowFactor(base + r);
-      break;
-    }
-  }
-  const double Ltot = Datos[Slot::L] + overhang;
-  if (!(Ltot > 0) || !std::isfinite(Ltot)) return;
-
-  const double xB = Datos[Slot::L], xC = Datos[Slot::xC], xD = Datos[Slot::xD];
-  double mn = 1e300, mx = -1e300, xmin = 0, xmax = 0;
-  auto solve = [&](double x, double& v) {
-    Datos[Slot::x] = x;
-    Vigas::CalcularCaso(IDT, false);
-    v = Datos[id_VAR];
-    return FlagError == 0 && v != SinValor;
-  };
-  auto take = [&](double x, double v) {
-    if (v < mn) mn = v, xmin = x;
-    if (v > mx) mx = v, xmax = x;
-  };
-
-  // Coarse scan over 101 points counted by index, so the end is always met.
-  constexpr int kCoarse = 100;
-  const double step = Ltot / kCoarse;
-  for (int i = 0; i <= kCoarse; ++i) {
-    const double x = i == kCoarse ? Ltot : i * step;
-    double v = 0;
-    if (!solve(x, v)) return;
-    take(x, v);
-  }
-  // Support B and the load points, whose values are shown beside the extremes.
-  for (double x : {xB, xC, xD}) {
-    double v = 0;
-    if (x != SinValor && x >= 0 && x <= Ltot && solve(x, v)) take(x, v);
-  }
-
-  // Refinement within one coarse step either side, 1/10000 of the span apart.
-  auto refine = [&](double centre, bool lowest) {
-    const double a = std::max(0.0, centre - Ltot / kCoarse);
-    const double b = std::min(Ltot, centre + Ltot / kCoarse);
-    if (a == b) return;
-    const double h = Ltot / 10000;
-    const int n = std::min(1000, static_cast<int>(std::ceil((b - a) / h - 1e-9)));
-    for (int i = 0; i <= n; ++i) {
-      const double x = i == n ? b : std::min(a + i * h, b);
-      double v = 0;
-      if (!solve(x, v)) continue;
-      if (lowest && v < mn) mn = v, xmin = x;
-      if (!lowest && v > mx) mx = v, xmax = x;
-    }
-  };
-  refine(xmin, true);
-  refine(xmax, false);
-
-  if (std::fabs(mx) < std::fabs(mn)) {
-    Vigas::Intercambiar(mn, mx);
-    Vigas::Intercambiar(xmin, xmax);
-  }
-  Datos[minSlot] = mn;
-  Datos[maxSlot] = mx;
-  Datos[posSlot] = xmax;
 }
 
 namespace {

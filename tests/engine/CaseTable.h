@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstring>
+#include <random>
 #include <vector>
 
 #include "engine/CaseFrame.h"
@@ -122,6 +123,38 @@ inline bool Valid(const CaseInputs& k) {
     if (!(v <= ToleranceBound(L))) return false;
   }
   return true;
+}
+
+// Random valid inputs for the case in Datos, with x = 0: EI and L of any
+// size a beam may have, loads of either sign, lengths often at the ends of
+// their range so that loads stand on the supports too. Every other slot
+// holds the marker. False when no valid set turned up.
+inline bool RandomInputs(const CaseInputs& k, std::mt19937& rng) {
+  auto in = [&rng](double lo, double hi) {
+    return std::uniform_real_distribution<double>(lo, hi)(rng);
+  };
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    for (double& d : Datos) d = SinValor;
+    const double L = in(0.5, 20);
+    Datos[Slot::EI] = in(1e2, 1e7);
+    Datos[Slot::L] = L;
+    Datos[Slot::x] = 0;
+    for (int s : k.inputs) {
+      if (!IsLength(s)) {
+        Datos[s] = in(1, 1e4) * (std::bernoulli_distribution(0.5)(rng) ? 1 : -1);
+        continue;
+      }
+      double room = s == k.overhang ? 2 * L : L;
+      for (const Bound& b : k.bounds) {
+        if (b.kind == Limit::Double && b.first == s) room = L / 2;
+        if (b.kind == Limit::Sum && b.second == s) room = L - Datos[b.first];
+      }
+      const int pick = std::uniform_int_distribution<int>(0, 3)(rng);
+      Datos[s] = pick == 0 ? 0.0 : pick == 1 ? room : in(0, room);
+    }
+    if (Valid(k)) return true;
+  }
+  return false;
 }
 
 }  // namespace allcases
