@@ -164,13 +164,28 @@ ExtremesFound FindExtremes(int code, int quantity, double length,
 }
 
 void GetMAXMin(int IDT, int id_VAR) {
-  QuantitySlots slots;
-  if (!SlotsOf(id_VAR, slots)) return;
+  QuantitySlots target{};
+  if (!SlotsOf(id_VAR, target)) return;
   const ExtremesFound e = FindExtremes(IDT, id_VAR, SearchLength(), IntervalBorders());
   if (!e.found) return;
-  Datos[slots.min] = e.min;
-  Datos[slots.max] = e.max;
-  Datos[slots.position] = e.xMax;
+  Datos[target.min] = e.min;
+  Datos[target.max] = e.max;
+  Datos[target.position] = e.xMax;
+}
+
+void ZeroRoundingNoise() {
+  for (int Q : {Slot::Y, Slot::Theta, Slot::M, Slot::V}) {
+    QuantitySlots target{};
+    if (!SlotsOf(Q, target)) continue;
+    if (!HasValue(Datos[target.min]) || !HasValue(Datos[target.max])) continue;
+    // The value at x, the extremes and the values at A, B, C and D.
+    const int values[] = {Q, target.min, target.max, Q + 3, Q + 4, Q + 5, Q + 6};
+    double largest = 0;
+    for (int s : values)
+      if (HasValue(Datos[s])) largest = std::max(largest, std::fabs(Datos[s]));
+    for (int s : values)
+      if (HasValue(Datos[s]) && std::fabs(Datos[s]) < 1e-12 * largest) Datos[s] = 0;
+  }
 }
 
 }  // namespace extremes

@@ -1,6 +1,6 @@
-// The extremes of deflection, slope, moment and shear along the beam. Plain
-// calculation over Datos: no window is read or written, so the driver and
-// the tests share it.
+// The extremes of deflection, slope, moment and shear along the beam, and the
+// rounding noise cleared once they are known. Plain calculation over Datos:
+// no window is read or written, so the driver and the tests share it.
 #pragma once
 
 #include <vector>
@@ -33,5 +33,10 @@ ExtremesFound FindExtremes(int code, int quantity, double length,
 // beam and writes them: "min", "max" and the position of "max". Writes
 // nothing when the search fails. Datos must hold a complete solve at x.
 void GetMAXMin(int IDT, int id_VAR);
+
+// Once the extremes are known: a value at x, at A to D or an extreme whose
+// magnitude is below 1e-12 of its quantity's largest one is rounding noise
+// and becomes exactly 0, in the boxes and in the report alike.
+void ZeroRoundingNoise();
 
 }  // namespace extremes

@@ -127,6 +127,7 @@ bool FormMain::Calcular() {
     ErrorCalculo();
     return false;
   }
+  extremes::ZeroRoundingNoise();
 
   const int base = (t - 1) * kRowsPerTab;
   bool valid = true;

@@ -9,6 +9,7 @@
 #include "CalcTestSupport.h"
 #include "engine/CaseTable.h"
 #include "mainwin/Extremes.h"
+#include "output/ReportText.h"
 
 using mainwin_test::CalcTest;
 using Vigas::Datos;
@@ -154,6 +155,58 @@ TEST_F(ExtremesTest, OneSidedLimitsAtJumpsAreFound) {
   EXPECT_NEAR(std::fabs(mmax), 5000.0 / 9, 1e-9);
   EXPECT_GE(std::fabs(mmax), std::fabs(Datos[Slot::M]));
   EXPECT_TRUE(messages_.messages.empty());
+}
+
+// A value whose magnitude is below 1e-12 of the largest of its quantity is
+// rounding noise: the boxes show 0 and the report reads 0.
+TEST_F(ExtremesTest, RoundingNoiseShowsAndReportsAsZero) {
+  // Midspan slope of a uniform load, in feet: the formula leaves a residue.
+  Vigas::SeleccionarUnidad(1, 4);   // ft
+  Vigas::SeleccionarUnidad(4, 22);  // lbf/ft
+  ChooseCase(100);
+  FillInputs({{"EI", "3e6"}, {"L", "20"}, {"W0", "150"}, {"X", "10"}});
+  ASSERT_TRUE(F().Calcular());
+  EXPECT_EQ(Datos[Slot::Theta], 0.0);
+  EXPECT_EQ(Text(RowOf("Theta")), "0");
+  EXPECT_EQ(Datos[Slot::V], 0.0);
+  EXPECT_EQ(Text(RowOf("V")), "0");
+  EXPECT_EQ(report::ReportDataFromEngine(QString()).Datos[Slot::Theta], 0.0);
+  EXPECT_NE(Datos[Slot::ThetaA], 0.0);  // the slopes at the supports are no noise
+
+  // All 54 cases: every value shown for a quantity is 0 or clearly not noise.
+  std::mt19937 rng(12);
+  for (const allcases::CaseInputs& k : allcases::Table()) {
+    ChooseCase(k.code);
+    for (int trial = 0; trial < 3; ++trial) {
+      ASSERT_TRUE(allcases::RandomInputs(k, rng)) << k.code;
+      double inputs[Vigas::kNumSlots];
+      std::copy(std::begin(Datos), std::end(Datos), inputs);
+      // x at a support or a load point half the time: where values vanish.
+      const double end = allcases::End(k);
+      const double xs[] = {std::uniform_real_distribution<double>(0, end)(rng), end / 2,
+                           Datos[Slot::L], inputs[Slot::a] == SinValor ? 0 : inputs[Slot::a]};
+      ASSERT_TRUE(CalculateWith(inputs, xs[trial % 4])) << k.code;
+      const report::ReportData d = report::ReportDataFromEngine(QString());
+      for (int Q : kQuantities) {
+        const int where[7] = {Q, Q + 1, Q + 2, Q + 3, Q + 4, Q + 5, Q + 6};
+        double largest = 0;
+        for (int s : where)
+          if (HasValue(Datos[s])) largest = std::max(largest, std::fabs(Datos[s]));
+        for (int s : where) {
+          if (!HasValue(Datos[s])) continue;
+          EXPECT_TRUE(Datos[s] == 0 || std::fabs(Datos[s]) >= 1e-12 * largest)
+              << k.code << " " << Vigas::NomDatos[s] << " " << Datos[s];
+          EXPECT_EQ(d.Datos[s], Datos[s]);
+        }
+      }
+      // What the boxes show is what Datos holds.
+      for (int r = F().InputRows(Tab()); r < 15; ++r) {
+        const int slot = F().NamedSlot(Index(r));
+        if (!Shown(r) || slot < 0 || Datos[slot] != 0) continue;
+        EXPECT_EQ(Text(r), "0") << k.code << " " << Vigas::NomDatos[slot];
+      }
+    }
+  }
 }
 
 // The search needs no window: the inputs in Datos are enough.
