@@ -103,6 +103,7 @@ TEST_F(BoxesSliderTest, BoxesShowTheStartOfTheirTextAndTheWholeValueInTheTooltip
   EXPECT_EQ(b->toolTip(), value);
   QImage picture = b->grab().toImage();  // lays the text out as on screen
   picture.save(qt_test::BuildFolder() + "/numbers_box_start.png");
+  F().PicIO[Tab()]->grab().save(qt_test::BuildFolder() + "/numbers_panel_start.png");
   EXPECT_EQ(b->cursorPosition(), 0);
   EXPECT_LT(CursorLeft(b), 4);  // the start is in view, not scrolled away
 
