@@ -6,16 +6,13 @@
 #include "engine/Vigas.h"
 
 using Vigas::Datos;
+using Vigas::HasValue;
 using Vigas::SinValor;
 namespace Slot = Vigas::Slot;
 
 namespace extremes {
 
 namespace {
-bool HasValue(double v) {
-  return std::isfinite(v) && std::fabs(v) != SinValor;
-}
-
 // Slots of a quantity: its extremes and where the larger one lies.
 struct QuantitySlots {
   int min, max, position;

@@ -12,14 +12,11 @@
 
 using Vigas::Datos;
 using Vigas::FlagError;
+using Vigas::HasValue;
 using Vigas::SinValor;
 namespace Slot = Vigas::Slot;
 
 namespace {
-
-bool HasValue(double v) {
-  return std::isfinite(v) && std::fabs(v) != SinValor;
-}
 
 // Text of a value written back into an input box: 15 significant digits, so
 // that what the user typed reads back as the same number ("10.004" stays).

@@ -13,14 +13,11 @@
 
 using mainwin_test::CalcTest;
 using Vigas::Datos;
+using Vigas::HasValue;
 using Vigas::SinValor;
 namespace Slot = Vigas::Slot;
 
 namespace {
-
-bool HasValue(double v) {
-  return std::isfinite(v) && std::fabs(v) != SinValor;
-}
 
 constexpr int kQuantities[4] = {Slot::Y, Slot::Theta, Slot::M, Slot::V};
 
