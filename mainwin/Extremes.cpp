@@ -67,7 +67,7 @@ class Search {
 
 constexpr int kCoarseSteps = 100;
 constexpr int kFineSteps = 10000;  // per length: the finer scan's spacing
-constexpr int kNarrowings = 20;  // golden-section steps: the window shrinks 15,000-fold
+constexpr int kNarrowings = 20;    // golden-section steps: the window shrinks 15,000-fold
 
 // Golden-section narrowing of [a, b] towards the highest (or lowest) value;
 // every value solved is offered to the search, so it never makes it worse.
