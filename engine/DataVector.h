@@ -2,6 +2,7 @@
 // the no-value marker, the error flag and the current case selection.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,11 @@ extern std::string NomDatos[kNumSlots];
 
 // "No value": parsing returns it for empty text, the driver fills Datos with it.
 constexpr double SinValor = 1.28e299;
+
+// A value that is there: neither the marker (of either sign) nor infinite or NaN.
+inline bool HasValue(double v) {
+  return std::isfinite(v) && std::fabs(v) != SinValor;
+}
 
 // 0 when the last step succeeded, 1 when it failed.
 extern int16_t FlagError;

@@ -1,6 +1,6 @@
-#include <iterator>
-
 #include "engine/Cases.h"
+#include "engine/DataVector.h"
+#include "engine/SupportZeros.h"
 
 namespace Vigas {
 
@@ -8,7 +8,15 @@ namespace {
 struct CaseEntry {
   int code;
   void (*procedure)(bool);
+  // Point loads and couples that may stand on an end of the beam.
+  EndLoads endLoads = {};
+  // The input that extends the beam past B, -1 for none.
+  int overhangSlot = -1;
 };
+
+constexpr LoadSpot kA = LoadSpot::A, kB = LoadSpot::B, kXA = LoadSpot::XA,
+                   kLMinusA = LoadSpot::LMinusA, kLMinusB = LoadSpot::LMinusB,
+                   kLPlusA = LoadSpot::LPlusA;
 
 const CaseEntry kCases[] = {
     {100, CaseSimpleUniform},
@@ -20,18 +28,18 @@ const CaseEntry kCases[] = {
     {106, CaseSimpleTriangularCenter},
     {107, CaseSimpleSine},
     {108, CaseSimplePointCenter},
-    {109, CaseSimplePoint},
-    {110, CaseSimpleTwoPointsSym},
-    {111, CaseSimpleTwoPoints},
-    {112, CaseSimpleTwoPointsUnequal},
-    {113, CaseSimpleMomentEndB},
-    {114, CaseSimpleMomentEndA},
-    {115, CaseSimpleMomentEndAReverse},
+    {109, CaseSimplePoint, {PointLoad(kXA)}},
+    {110, CaseSimpleTwoPointsSym, {PointLoad(kXA), PointLoad(kLMinusA)}},
+    {111, CaseSimpleTwoPoints, {PointLoad(kXA), PointLoad(kLMinusB)}},
+    {112, CaseSimpleTwoPointsUnequal, {PointLoad(kXA), PointLoad(kLMinusB)}},
+    {113, CaseSimpleMomentEndB, {Couple(kB)}},
+    {114, CaseSimpleMomentEndA, {Couple(kA)}},
+    {115, CaseSimpleMomentEndAReverse, {Couple(kA)}},
     {116, CaseSimpleMomentCenter},
-    {117, CaseSimpleMoment},
-    {118, CaseSimpleEndMomentsOpposite},
-    {119, CaseSimpleEndMomentsSame},
-    {120, CaseSimpleEqualEndMoments},
+    {117, CaseSimpleMoment, {Couple(kXA)}},
+    {118, CaseSimpleEndMomentsOpposite, {Couple(kA), Couple(kB)}},
+    {119, CaseSimpleEndMomentsSame, {Couple(kA), Couple(kB)}},
+    {120, CaseSimpleEqualEndMoments, {Couple(kA), Couple(kB)}},
     {200, CaseCantileverUniform},
     {201, CaseCantileverUniformStart},
     {202, CaseCantileverUniformEnd},
@@ -39,32 +47,32 @@ const CaseEntry kCases[] = {
     {204, CaseCantileverTriangularToFree},
     {205, CaseCantileverTriangularToFixed},
     {206, CaseCantileverCosine},
-    {207, CaseCantileverPointEnd},
-    {208, CaseCantileverPoint},
-    {209, CaseCantileverMomentEnd},
-    {210, CaseCantileverMoment},
+    {207, CaseCantileverPointEnd, {PointLoad(kB)}},
+    {208, CaseCantileverPoint, {PointLoad(kXA)}},
+    {209, CaseCantileverMomentEnd, {Couple(kB)}},
+    {210, CaseCantileverMoment, {Couple(kXA)}},
     {300, CaseFixedUniform},
     {301, CaseFixedUniformHalf},
     {302, CaseFixedUniformStart},
     {303, CaseFixedUniformPart},
     {304, CaseFixedPointCenter},
-    {305, CaseFixedPoint},
-    {306, CaseFixedTwoPointsSym},
+    {305, CaseFixedPoint, {PointLoad(kXA)}},
+    {306, CaseFixedTwoPointsSym, {PointLoad(kXA), PointLoad(kLMinusA)}},
     {307, CaseFixedMomentCenter},
-    {308, CaseFixedMoment},
+    {308, CaseFixedMoment, {Couple(kXA)}},
     {400, CaseProppedUniform},
     {401, CaseProppedUniformStart},
     {402, CaseProppedUniformEnd},
     {403, CaseProppedUniformPart},
     {404, CaseProppedPointCenter},
-    {405, CaseProppedPoint},
-    {406, CaseProppedTwoPointsSym},
-    {407, CaseProppedMoment},
-    {408, CaseProppedMomentEndB},
-    {500, CaseOverhangUniform},
-    {501, CaseOverhangUniformOverhang},
-    {502, CaseOverhangPointTip},
-    {503, CaseOverhangPointSpan},
+    {405, CaseProppedPoint, {PointLoad(kXA)}},
+    {406, CaseProppedTwoPointsSym, {PointLoad(kXA), PointLoad(kLMinusA)}},
+    {407, CaseProppedMoment, {Couple(kXA)}},
+    {408, CaseProppedMomentEndB, {Couple(kB)}},
+    {500, CaseOverhangUniform, {}, Slot::a},
+    {501, CaseOverhangUniformOverhang, {}, Slot::a},
+    {502, CaseOverhangPointTip, {PointLoad(kLPlusA)}, Slot::a},
+    {503, CaseOverhangPointSpan, {PointLoad(kXA)}, Slot::c},
 };
 
 const CaseEntry* Find(int code) {
@@ -79,7 +87,10 @@ bool CasoExiste(int Codigo) {
 }
 
 void CalcularCaso(int Codigo, bool Completo) {
-  if (const CaseEntry* e = Find(Codigo)) e->procedure(Completo);
+  const CaseEntry* e = Find(Codigo);
+  if (!e) return;
+  e->procedure(Completo);
+  if (FlagError == 0) ZeroWhatSupportsFix(Codigo, e->endLoads, e->overhangSlot);
 }
 
 }  // namespace Vigas

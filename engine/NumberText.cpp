@@ -101,8 +101,9 @@ std::string ShortestText(double x) {
   return out;
 }
 
-bool LeadingValue(const std::string& text, double& value) {
+bool LeadingValue(const std::string& text, double& value, size_t* used) {
   value = 0;
+  if (used) *used = 0;
   size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   std::string num;
@@ -125,14 +126,19 @@ bool LeadingValue(const std::string& text, double& value) {
     }
   }
   if (mantissaDigits == 0) return true;  // no number at the start: reads as 0
+  size_t end = i;
   if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
     std::string expo = "e";
     size_t j = i + 1;
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) expo += text[j++];
     size_t expDigits = 0;
     for (; j < text.size() && text[j] >= '0' && text[j] <= '9'; ++j, ++expDigits) expo += text[j];
-    if (expDigits > 0) num += expo;
+    if (expDigits > 0) {
+      num += expo;
+      end = j;
+    }
   }
+  if (used) *used = end;
   if (num[0] == '-' && num.size() > 1 && num[1] == '.') num.insert(1, "0");
   if (num[0] == '.') num.insert(0, "0");
   const char* first = num.data();
@@ -151,7 +157,18 @@ bool LeadingValue(const std::string& text, double& value) {
   return std::isfinite(v);
 }
 
-double LeerNumero(const std::string& Texto) {
+namespace {
+// The leading value of a part of the text, noting in `complete` whether the
+// number takes the whole part (trailing tabs aside).
+bool WholeValue(const std::string& part, double& value, bool& complete) {
+  size_t used = 0;
+  const bool ok = LeadingValue(part, value, &used);
+  complete = complete && used > 0 && part.find_first_not_of('\t', used) == std::string::npos;
+  return ok;
+}
+
+double ReadTyped(const std::string& Texto, bool& complete) {
+  complete = true;
   if (Texto.find('.') != std::string::npos) SetSeparator(false);
   if (Texto.find(',') != std::string::npos) SetSeparator(true);
 
@@ -159,28 +176,41 @@ double LeerNumero(const std::string& Texto) {
   t = ReplaceAll(t, ",", ".");
   t = ReplaceAll(t, "..", ".");
   t = ReplaceAll(t, "..", ".");
-  if (t.empty()) return SinValor;
+  if (t.empty()) {
+    complete = false;
+    return SinValor;
+  }
 
-  auto fail = [] {
+  auto fail = [&complete] {
     FlagError = 1;
+    complete = false;
     return SinValor;
   };
   double v = 0;
   if (t.back() == '%') {
-    if (!LeadingValue(t.substr(0, t.size() - 1), v)) return fail();
+    if (!WholeValue(t.substr(0, t.size() - 1), v, complete)) return fail();
     return v / 100;
   }
   const size_t p = t.find('/', 1);
   if (p != std::string::npos) {
     if (t.find('%') != std::string::npos) return fail();
     double num = 0, den = 0;
-    if (!LeadingValue(t.substr(0, p), num) || !LeadingValue(t.substr(p + 1), den)) return fail();
+    if (!WholeValue(t.substr(0, p), num, complete) || !WholeValue(t.substr(p + 1), den, complete))
+      return fail();
     if (den == 0) return fail();
     const double q = num / den;
     if (!std::isfinite(q)) return fail();
     return q;
   }
-  if (!LeadingValue(t, v)) return fail();
+  if (!WholeValue(t, v, complete)) return fail();
+  return v;
+}
+}  // namespace
+
+double LeerNumero(const std::string& Texto, bool* Completo) {
+  bool complete = false;
+  const double v = ReadTyped(Texto, complete);
+  if (Completo) *Completo = complete;
   return v;
 }
 

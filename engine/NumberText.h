@@ -15,7 +15,10 @@ extern double NumDigitos;
 // menu items whenever LeerNumero switches the separator (true = comma).
 void SetSeparatorTickHandler(std::function<void(bool comma)> handler);
 
-double LeerNumero(const std::string& Texto);
+// Reads what the user typed. When Completo is given it tells whether the whole
+// text (blanks aside) is one number, percentage or fraction, rather than a
+// number followed by something else ("10 kN", "1.000.000") or no number.
+double LeerNumero(const std::string& Texto, bool* Completo = nullptr);
 double Redondear(double x, double Posicion);
 std::string FormatoNumero(double x, double NumDig = 0);
 
@@ -25,8 +28,10 @@ std::string ShortestText(double x);
 
 // Value of the longest leading part of the text that reads as a decimal number
 // (sign, digits with one ".", exponent "E" or "D"); 0 when there is none.
-// Returns false when the value is beyond the double range.
-bool LeadingValue(const std::string& text, double& value);
+// Returns false when the value is beyond the double range. `used`, when
+// given, receives the count of characters the number takes (leading blanks
+// included), 0 when there is none.
+bool LeadingValue(const std::string& text, double& value, size_t* used = nullptr);
 
 // One left-to-right pass replacing every non-overlapping occurrence.
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);

@@ -117,6 +117,10 @@ KSL_MESSAGES = [
     ("InvalidInputValuesRead",
      "An input value cannot be read as a number. Type a number such as 2.5, "
      "1.2e3, 3/4 or 15%."),
+    # %1 is the row's caption, %2 what was typed in its box.
+    ("InputNotANumber",
+     "The value typed for %1 is not a number: \"%2\". Type one number such as "
+     "2.5, 1.2e3, 3/4 or 15%, without units or other text."),
     ("FileNotFoundOpen", "The file cannot be found or opened:"),
     ("No_updates", "You have the latest version of TORV: there is no update."),
     ("Update_Failed", "The check for updates could not be made:"),

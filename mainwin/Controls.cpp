@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <cmath>
 
@@ -191,6 +193,43 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent), Placement(this) {
   p.setColor(QPalette::Text, QColor(0, 0, 128));
   setPalette(p);
   setFrame(false);
+  connect(this, &QLineEdit::textChanged, this, [this] { UpdateToolTip(); });
+}
+
+void TextBox::SetText(const QString& t) {
+  setText(t);
+  // Setting the text puts the cursor at its end, which scrolls a narrow box
+  // to the last digits and hides the sign.
+  setCursorPosition(0);
+}
+
+void TextBox::SelectAllShowingStart() {
+  const int n = static_cast<int>(text().size());
+  setSelection(n, -n);  // the cursor ends at the start
+}
+
+bool TextBox::TextFits() const {
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  const QRect contents = style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                             .marginsRemoved(textMargins());
+  constexpr int kSideMargins = 2 * 2;  // the line edit keeps 2 pixels free on each side
+  return fontMetrics().horizontalAdvance(text()) <= contents.width() - kSideMargins;
+}
+
+void TextBox::UpdateToolTip() {
+  setToolTip(TextFits() ? QString() : text());
+}
+
+void TextBox::resizeEvent(QResizeEvent* e) {
+  QLineEdit::resizeEvent(e);
+  UpdateToolTip();
+}
+
+void TextBox::changeEvent(QEvent* e) {
+  QLineEdit::changeEvent(e);
+  if (e->type() == QEvent::FontChange) UpdateToolTip();
 }
 
 void TextBox::SetLocked(bool v) {
@@ -206,14 +245,16 @@ void TextBox::SetFont(double points, bool bold) {
 void TextBox::keyPressEvent(QKeyEvent* e) {
   const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
   emit keyDown(enter ? 13 : e->key(), static_cast<int>(e->modifiers() >> 25));
+  // Only a typed character goes through the filter: with Ctrl or Meta held a
+  // key is a shortcut, and its control code (1 for Ctrl+A, 26 for Ctrl+Z) is
+  // no character.
+  const bool shortcut = e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
   int code = 0;
   if (enter)
     code = 13;
   else if (e->key() == Qt::Key_Backspace)
     code = 8;
-  else if (e->key() == Qt::Key_Delete)
-    code = 0;  // an editing key, not a typed character
-  else if (!e->text().isEmpty())
+  else if (!shortcut && !e->text().isEmpty() && e->text().at(0).isPrint())
     code = e->text().at(0).unicode();
   if (code != 0) {
     int kept = code;
@@ -226,6 +267,13 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
 void TextBox::focusInEvent(QFocusEvent* e) {
   QLineEdit::focusInEvent(e);
   emit gotFocus();
+}
+
+void TextBox::focusOutEvent(QFocusEvent* e) {
+  QLineEdit::focusOutEvent(e);
+  // Leaving the box ends the edit; a menu or another window opening does not.
+  if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
+    setCursorPosition(0);
 }
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent), Placement(this) {

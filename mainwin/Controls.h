@@ -128,21 +128,29 @@ class ImageControl : public QWidget, public Placement {
   double cursorX_ = 0;
 };
 
-// Single-line value box.
+// Single-line value box. A box that is not being edited shows the start of
+// its text (the sign and leading digits of a number); when the text does not
+// fit, the whole of it is the box's tooltip.
 class TextBox : public QLineEdit, public Placement {
   Q_OBJECT
  public:
   explicit TextBox(QWidget* parent);
   QString Text() const { return text(); }
-  void SetText(const QString& t) { setText(t); }
+  // The program's own write: the box shows the start of the new text.
+  void SetText(const QString& t);
+  // Selects the whole text and shows its start, so typing replaces it.
+  void SelectAllShowingStart();
+  // Whether the whole text fits in the box at its font.
+  bool TextFits() const;
   bool Locked() const { return locked_; }
   void SetLocked(bool v);
   double FontSize() const { return fontSize_; }
   void SetFont(double points, bool bold);
 
  signals:
-  // A typed character (its code; 13 Enter, 8 Backspace, 3/22/24 Ctrl+C/V/X).
-  // A handler that sets the code to 0 discards the key.
+  // A typed character (its code; 13 Enter, 8 Backspace). A handler that sets
+  // the code to 0 discards the key. Shortcuts (select all, copy, cut, paste,
+  // undo) and movement keys are no characters: they always reach the box.
   void keyPress(int* keyAscii);
   // Any key pressed: Qt key code (13 for Enter) and modifiers.
   void keyDown(int keyCode, int shift);
@@ -151,8 +159,12 @@ class TextBox : public QLineEdit, public Placement {
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
 
  private:
+  void UpdateToolTip();
   bool locked_ = false;
   double fontSize_ = 8;
 };

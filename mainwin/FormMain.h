@@ -119,7 +119,6 @@ class FormMain : public QMainWindow {
   bool Calcular();
   void LeerDATOS();
   void EscribirDATOS();
-  void GetMAXMin(int IDT, int id_VAR);
   void ErrorCalculo();
   void ErrorLeerDatos();
 
@@ -130,7 +129,7 @@ class FormMain : public QMainWindow {
   // The Datos slot the box of control index i names, -1 for none.
   int NamedSlot(int i) const;
   // Reads the box of control index i in base units. False (value SinValor)
-  // when its text cannot be read; an empty box gives true and SinValor.
+  // when its text is not one whole number; an empty box gives true and SinValor.
   // FlagError is left as it was.
   bool ReadBoxValue(int i, double& value);
   // Graph and Report of tab t on or off, with their pictures.
@@ -249,6 +248,10 @@ class FormMain : public QMainWindow {
   void ReadStartupSettings();
   void LayoutPage(int i, double W, double H);
 
+  QString UnreadableInputText();
+
   LanguageTable idioma_{QStringLiteral("KSL")};
+  // The box the last reading of the inputs stopped at, -1 for none.
+  int unreadableBox_ = -1;
   QWidget* surface_ = nullptr;
 };

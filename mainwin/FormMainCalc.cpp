@@ -6,19 +6,17 @@
 #include <string>
 
 #include "engine/Vigas.h"
+#include "mainwin/Extremes.h"
 #include "mainwin/FormMain.h"
 #include "platform/Messages.h"
 
 using Vigas::Datos;
 using Vigas::FlagError;
+using Vigas::HasValue;
 using Vigas::SinValor;
 namespace Slot = Vigas::Slot;
 
 namespace {
-
-bool HasValue(double v) {
-  return std::isfinite(v) && std::fabs(v) != SinValor;
-}
 
 // Text of a value written back into an input box: 15 significant digits, so
 // that what the user typed reads back as the same number ("10.004" stays).
@@ -67,8 +65,11 @@ bool FormMain::ReadBoxValue(int i, double& value) {
   if (IsBlank(text)) return true;
   const int16_t before = FlagError;
   FlagError = 0;
-  const double v = Vigas::LeerNumero(text.toStdString()) / RowFactor(i);
-  const bool ok = FlagError == 0 && std::isfinite(v);
+  // "10 kN" or "1.000.000" would read as their leading number: only a box
+  // holding one whole number counts as read.
+  bool complete = false;
+  const double v = Vigas::LeerNumero(text.toStdString(), &complete) / RowFactor(i);
+  const bool ok = complete && FlagError == 0 && std::isfinite(v);
   FlagError = before;
   if (ok) value = v;
   return ok;
@@ -114,7 +115,7 @@ bool FormMain::Calcular() {
     const bool supplied =
         Datos[Q + 1] != SinValor && Datos[Q + 2] != SinValor && Datos[q[1]] != SinValor;
     if (supplied || Datos[Q] == SinValor) continue;
-    GetMAXMin(code, Q);
+    extremes::GetMAXMin(code, Q);
   }
 
   Datos[Slot::x] = x;
@@ -123,6 +124,7 @@ bool FormMain::Calcular() {
     ErrorCalculo();
     return false;
   }
+  extremes::ZeroRoundingNoise();
 
   const int base = (t - 1) * kRowsPerTab;
   bool valid = true;
@@ -140,6 +142,7 @@ void FormMain::LeerDATOS() {
   if (t < 1 || t > kTabs || Vigas::CasoCarga[t] == -1) return;
   std::fill(std::begin(Datos), std::end(Datos), SinValor);
   FlagError = 0;
+  unreadableBox_ = -1;
   const int base = (t - 1) * kRowsPerTab;
   for (int r = 0; r < InputRows(t); ++r) {
     const int i = base + r;
@@ -147,6 +150,7 @@ void FormMain::LeerDATOS() {
     double v = SinValor;
     if (!ReadBoxValue(i, v)) {
       FlagError = 1;
+      unreadableBox_ = i;
       Datos[r] = SinValor;
       return;  // later rows are not read
     }
@@ -186,96 +190,6 @@ void FormMain::EscribirDATOS() {
   if (relay) PosicionaIOControls();
 }
 
-void FormMain::GetMAXMin(int IDT, int id_VAR) {
-  int minSlot = 0, maxSlot = 0, posSlot = 0;
-  switch (id_VAR) {
-    case Slot::Y:
-      minSlot = Slot::Ymin, maxSlot = Slot::Ymax, posSlot = Slot::xYmax;
-      break;
-    case Slot::Theta:
-      minSlot = Slot::ThetaMin, maxSlot = Slot::ThetaMax, posSlot = Slot::xThetaMax;
-      break;
-    case Slot::M:
-      minSlot = Slot::MMin, maxSlot = Slot::Mmax, posSlot = Slot::xMMax;
-      break;
-    case Slot::V:
-      minSlot = Slot::VMin, maxSlot = Slot::Vmax, posSlot = Slot::xVMax;
-      break;
-    default:
-      return;
-  }
-
-  // The span: the beam length plus the overhang, in base units.
-  double overhang = 0;
-  const int t = Vigas::TipoViga;
-  if (t >= 1 && t <= kTabs) {
-    const int base = (t - 1) * kRowsPerTab;
-    for (int r = 0; r < kRowsPerTab; ++r) {
-      if (!Text1[base + r]->Tag.startsWith(QLatin1Char('#'))) continue;
-      const double a = GetXtraLONG_R();
-      if (a == SinValor) return;
-      overhang = a / RowFactor(base + r);
-      break;
-    }
-  }
-  const double Ltot = Datos[Slot::L] + overhang;
-  if (!(Ltot > 0) || !std::isfinite(Ltot)) return;
-
-  const double xB = Datos[Slot::L], xC = Datos[Slot::xC], xD = Datos[Slot::xD];
-  double mn = 1e300, mx = -1e300, xmin = 0, xmax = 0;
-  auto solve = [&](double x, double& v) {
-    Datos[Slot::x] = x;
-    Vigas::CalcularCaso(IDT, false);
-    v = Datos[id_VAR];
-    return FlagError == 0 && v != SinValor;
-  };
-  auto take = [&](double x, double v) {
-    if (v < mn) mn = v, xmin = x;
-    if (v > mx) mx = v, xmax = x;
-  };
-
-  // Coarse scan over 101 points counted by index, so the end is always met.
-  constexpr int kCoarse = 100;
-  const double step = Ltot / kCoarse;
-  for (int i = 0; i <= kCoarse; ++i) {
-    const double x = i == kCoarse ? Ltot : i * step;
-    double v = 0;
-    if (!solve(x, v)) return;
-    take(x, v);
-  }
-  // Support B and the load points, whose values are shown beside the extremes.
-  for (double x : {xB, xC, xD}) {
-    double v = 0;
-    if (x != SinValor && x >= 0 && x <= Ltot && solve(x, v)) take(x, v);
-  }
-
-  // Refinement within one coarse step either side, 1/10000 of the span apart.
-  auto refine = [&](double centre, bool lowest) {
-    const double a = std::max(0.0, centre - Ltot / kCoarse);
-    const double b = std::min(Ltot, centre + Ltot / kCoarse);
-    if (a == b) return;
-    const double h = Ltot / 10000;
-    const int n = std::min(1000, static_cast<int>(std::ceil((b - a) / h - 1e-9)));
-    for (int i = 0; i <= n; ++i) {
-      const double x = i == n ? b : std::min(a + i * h, b);
-      double v = 0;
-      if (!solve(x, v)) continue;
-      if (lowest && v < mn) mn = v, xmin = x;
-      if (!lowest && v > mx) mx = v, xmax = x;
-    }
-  };
-  refine(xmin, true);
-  refine(xmax, false);
-
-  if (std::fabs(mx) < std::fabs(mn)) {
-    Vigas::Intercambiar(mn, mx);
-    Vigas::Intercambiar(xmin, xmax);
-  }
-  Datos[minSlot] = mn;
-  Datos[maxSlot] = mx;
-  Datos[posSlot] = xmax;
-}
-
 namespace {
 // Clears the result rows of tab t in Datos: their own slots and the slots
 // they name, so a failed calculation shows nothing left from before.
@@ -304,14 +218,25 @@ void FormMain::ErrorCalculo() {
   FlagError = 1;
 }
 
+// Names the row that could not be read and what was typed in it.
+QString FormMain::UnreadableInputText() {
+  const QString general = GetL_win(QStringLiteral("InvalidInputValuesRead"));
+  const QString named = GetL_win(QStringLiteral("InputNotANumber"));
+  const int i = unreadableBox_;
+  if (named.isEmpty() || i < 0 || i >= kRows) return general;
+  constexpr int kLongest = 40;  // a long paste is cut, not shown whole
+  QString typed = Text1[i]->Text().trimmed();
+  if (typed.size() > kLongest) typed = typed.left(kLongest) + QStringLiteral("...");
+  return named.arg(Label1[i]->Caption().trimmed(), typed);
+}
+
 void FormMain::ErrorLeerDatos() {
   const int t = Vigas::TipoViga;
   if (t < 1 || t > kTabs) return;
   SetGraphReport(t, false);
   if (!Arrastrando)
-    platform::MsgBox(GetL_win(QStringLiteral("InvalidInputValuesRead")),
-                     GetL_win(QStringLiteral("Error")), platform::MsgIcon::Exclamation,
-                     platform::MsgButtons::Ok);
+    platform::MsgBox(UnreadableInputText(), GetL_win(QStringLiteral("Error")),
+                     platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
   BlankResultSlots(*this, t);
   EscribirDATOS();
   FlagError = 1;

@@ -8,13 +8,13 @@
 #include "mainwin/FormVigasEditUnits.h"
 #include "platform/Modal.h"
 
+// Filters typed characters only: shortcuts never arrive here (TextBox).
 void FormMain::Text1_KeyPress(int, int& KeyAscii) {
   const int k = KeyAscii;
   const bool digit = k >= '0' && k <= '9';
   const bool sign =
       k == '.' || k == ',' || k == 'e' || k == 'E' || k == '+' || k == '-' || k == '/' || k == '%';
-  const bool editing = k == 8 || k == 3 || k == 22 || k == 24;  // Backspace, Ctrl+C/V/X
-  if (!digit && !sign && !editing) KeyAscii = 0;
+  if (!digit && !sign && k != 8) KeyAscii = 0;  // Backspace edits
 }
 
 void FormMain::Text1_KeyDown(int Index, int KeyCode, int) {
@@ -25,11 +25,11 @@ void FormMain::Text1_KeyDown(int Index, int KeyCode, int) {
 
 void FormMain::Text1_GotFocus(int Index) {
   TextBox* box = Text1[Index];
-  box->selectAll();
+  box->SelectAllShowingStart();
   // A click that gave the focus places the cursor after this; select again
   // once it is done, so typing replaces the text.
   QTimer::singleShot(0, box, [box] {
-    if (box->hasFocus()) box->selectAll();
+    if (box->hasFocus()) box->SelectAllShowingStart();
   });
 }
 

@@ -12,122 +12,14 @@
 #include <vector>
 
 #include "CaseChecks.h"
+#include "CaseTable.h"
 #include "engine/CaseFrame.h"
 
 using namespace Vigas;
 
 namespace allcases {
 
-enum class Limit { Single, Sum, Double };
-struct Bound {
-  Limit kind;
-  int first, second;
-};
-struct CaseInputs {
-  int code;
-  std::vector<int> inputs;    // read besides EI, L and x
-  std::vector<Bound> bounds;  // upper bounds on the lengths within the span
-  int overhang = -1;          // slot whose length extends the beam past B
-};
-
-const std::vector<CaseInputs>& Table() {
-  using namespace Slot;
-  const Bound sa{Limit::Single, a, -1}, sb{Limit::Single, b, -1};
-  const Bound sumAB{Limit::Sum, a, b}, sumAC{Limit::Sum, a, c}, twoA{Limit::Double, a, -1};
-  static const std::vector<CaseInputs> table = {
-      {100, {w0}, {}},
-      {101, {w0}, {}},
-      {102, {w0, a}, {sa}},
-      {103, {w0, a, b}, {sumAB}},
-      {104, {w1, w2, a, c}, {sumAC}},
-      {105, {w0}, {}},
-      {106, {w0}, {}},
-      {107, {w0}, {}},
-      {108, {P}, {}},
-      {109, {a, P}, {sa}},
-      {110, {a, P}, {twoA}},
-      {111, {a, b, P}, {sumAB}},
-      {112, {a, b, P1, P2}, {sumAB}},
-      {113, {M0}, {}},
-      {114, {M0}, {}},
-      {115, {M0}, {}},
-      {116, {M0}, {}},
-      {117, {a, M0}, {sa}},
-      {118, {M1, M2}, {}},
-      {119, {M1, M2}, {}},
-      {120, {M0}, {}},
-      {200, {w0}, {}},
-      {201, {w0, a}, {sa}},
-      {202, {w0, b}, {sb}},
-      {203, {w0, a, b}, {sumAB}},
-      {204, {w0}, {}},
-      {205, {w0}, {}},
-      {206, {w0}, {}},
-      {207, {P}, {}},
-      {208, {a, P}, {sa}},
-      {209, {M0}, {}},
-      {210, {M0, a}, {sa}},
-      {300, {w0}, {}},
-      {301, {w0}, {}},
-      {302, {a, w0}, {sa}},
-      {303, {a, b, w0}, {sa, sb, sumAB}},
-      {304, {P}, {}},
-      {305, {a, P}, {sa}},
-      {306, {a, P}, {twoA}},
-      {307, {M0}, {}},
-      {308, {a, M0}, {sa}},
-      {400, {w0}, {}},
-      {401, {a, w0}, {sa}},
-      {402, {b, w0}, {sb}},
-      {403, {a, b, w0}, {sa, sb, sumAB}},
-      {404, {P}, {}},
-      {405, {a, P}, {sa}},
-      {406, {a, P}, {twoA}},
-      {407, {a, M0}, {sa}},
-      {408, {M0}, {}},
-      {500, {w0, a}, {}, a},
-      {501, {w0, a}, {}, a},
-      {502, {P, a}, {}, a},
-      {503, {P, a, c}, {sa}, c},
-  };
-  return table;
-}
-
-bool IsLength(int slot) {
-  return slot == Slot::a || slot == Slot::b || slot == Slot::c;
-}
-
-bool SameBits(double p, double q) {
-  return std::memcmp(&p, &q, sizeof p) == 0;
-}
-bool IsMarker(double v) {
-  return SameBits(v, SinValor);
-}
-
-// End of the beam: L, or the tip of the overhang.
-double End(const CaseInputs& k) {
-  return Datos[Slot::L] + (k.overhang >= 0 ? Datos[k.overhang] : 0.0);
-}
-
-// Whether the inputs now in Datos are ones the case must accept.
-bool Valid(const CaseInputs& k) {
-  std::vector<int> read = {Slot::EI, Slot::L, Slot::x};
-  read.insert(read.end(), k.inputs.begin(), k.inputs.end());
-  for (int s : read)
-    if (IsMarker(Datos[s])) return false;
-  const double L = Datos[Slot::L], x = Datos[Slot::x];
-  if (!(Datos[Slot::EI] > 0) || !(L > 0)) return false;
-  if (!(x >= 0 && x <= ToleranceBound(End(k)))) return false;
-  for (int s : k.inputs)
-    if (IsLength(s) && !(Datos[s] >= 0)) return false;
-  for (const Bound& b : k.bounds) {
-    const double v = b.kind == Limit::Single ? Datos[b.first]
-                     : b.kind == Limit::Sum  ? Datos[b.first] + Datos[b.second]
-                                             : 2 * Datos[b.first];
-    if (!(v <= ToleranceBound(L))) return false;
-  }
-  return true;
-}
+using namespace Vigas;
 
 // Runs the case twice, with the slots it may write pre-filled first with the
 // marker and then with another value, so that every write shows, even one

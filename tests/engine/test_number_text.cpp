@@ -87,6 +87,75 @@ TEST(LeerNumero, FailuresGiveTheMarker) {
   EXPECT_EQ(FlagError, 1);  // parsing never clears the flag
 }
 
+// The check a calculation makes on each box: the value read stays as
+// LeerNumero has always given it, and the text must be one whole number.
+TEST(LeerNumero, TellsWhetherTheWholeTextIsOneNumber) {
+  SeparatorRecorder ticks;
+  FlagError = 0;
+  struct Typed {
+    const char* text;
+    double value;
+    bool complete;
+  };
+  const Typed cases[] = {
+      {"2.5", 2.5, true},
+      {" -2,5 ", -2.5, true},
+      {"1 000,5", 1000.5, true},
+      {"12,,5", 12.5, true},
+      {"1...5", 1.5, true},
+      {"5.", 5, true},
+      {".5", 0.5, true},
+      {"+3", 3, true},
+      {"2.5E3", 2500, true},
+      {"2.5D-1", 0.25, true},
+      {"1e-400", 0, true},
+      {"50%", 0.5, true},
+      {"-3/4", -0.75, true},
+      {"1.5/0.5", 3, true},
+      {"7\t", 7, true},
+      {"10 kN", 10, false},
+      {"10kN", 10, false},
+      {"abc", 0, false},
+      {"-", 0, false},
+      {"e5", 0, false},
+      {"1e", 1, false},
+      {"1e+", 1, false},
+      {"232.000.000", 232, false},
+      {"1.000,5", 1, false},
+      {"%", 0, false},
+      {"/4", 0, false},
+      {"1/2%", 0.01, false},
+      {"1/2/3", 0.5, false},
+      {"1/2x", 0.5, false},
+      {"12abc", 12, false},
+      {".", 0, false},
+      {"1,5 m", 1.5, false},
+      {"3\xC2\xA0", 3, false},
+  };
+  for (const Typed& c : cases) {
+    SCOPED_TRACE(c.text);
+    bool complete = !c.complete;
+    EXPECT_EQ(LeerNumero(c.text, &complete), c.value);
+    EXPECT_EQ(LeerNumero(c.text), c.value);
+    EXPECT_EQ(complete, c.complete);
+  }
+  EXPECT_EQ(FlagError, 0);  // an incomplete number is not a parse failure
+
+  // Empty text and failures are no number either.
+  for (const char* text : {"", "   ", "1/0", "1e400", "1%/2"}) {
+    SCOPED_TRACE(text);
+    bool complete = true;
+    EXPECT_EQ(LeerNumero(text, &complete), SinValor);
+    EXPECT_FALSE(complete);
+  }
+  // The separator still follows what was typed, whole number or not.
+  LeerNumero("1,5 m");
+  EXPECT_EQ(SepDecimal, ",");
+  LeerNumero("2.5x");
+  EXPECT_EQ(SepDecimal, ".");
+  FlagError = 0;
+}
+
 TEST(Redondear, HalvesRoundUpAndFailuresGiveZero) {
   EXPECT_EQ(Redondear(1234.5, -1), 1235);
   EXPECT_EQ(Redondear(-1234.5, -1), -1234);

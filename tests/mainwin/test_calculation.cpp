@@ -1,6 +1,7 @@
 // The calculation through the boxes and the Calculate button: all 54 cases,
 // values worked out by hand, the two error reports, what the boxes show
 // afterwards, and the extremes search.
+#include <QClipboard>
 #include <cmath>
 
 #include "CalcTestSupport.h"
@@ -136,7 +137,10 @@ TEST_F(CalculationTest, UnreadableMissingAndOutOfRangeInputsAreReported) {
   FillInputs({{"EI", "1.0"}, {"L", "1"}, {"W0", "1/0"}, {"X", "0.50"}});
   EXPECT_FALSE(F().Calcular());
   EXPECT_EQ(Vigas::FlagError, 1);
-  ExpectOneMessage("InvalidInputValuesRead");
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  EXPECT_EQ(messages_.messages[0].prompt,
+            F().GetL_win("InputNotANumber").arg("Distributed load (N/m)", "1/0"));
+  messages_.messages.clear();
   // Rows before the bad one are read and rewritten; it and later rows keep
   // what was typed.
   EXPECT_EQ(Text(0), "1");
@@ -168,6 +172,57 @@ TEST_F(CalculationTest, UnreadableMissingAndOutOfRangeInputsAreReported) {
   EXPECT_FALSE(F().Calcular());
   EXPECT_EQ(Vigas::FlagError, 1);
   EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(CalculationTest, ABoxThatIsNotOneNumberStopsTheCalculationAndIsNamed) {
+  ChooseCase(100);
+  FillInputs({{"EI", "1"}, {"L", "2"}, {"W0", "1"}, {"X", "0.5"}});
+  ASSERT_TRUE(F().Calcular());
+  const QString caption = F().Label1[Index(2)]->Caption().trimmed();
+  ASSERT_EQ(caption, "Distributed load (N/m)");
+
+  // What a paste can leave in a box: units, words, a lone sign, an exponent
+  // without mantissa, thousands points. Each used to read as its leading
+  // number (or 0) and calculate.
+  for (const QString junk : {"10 kN", "abc", "-", "e5", "232.000.000", "1/2/3", "3 m/s"}) {
+    SCOPED_TRACE(junk.toStdString());
+    QApplication::clipboard()->setText(junk);
+    Box(2)->selectAll();
+    qt_test::Key(Box(2), Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+    ASSERT_EQ(Text(2), junk);
+    Datos[Slot::w0] = 123;
+    EXPECT_FALSE(F().Calcular());
+    EXPECT_EQ(Vigas::FlagError, 1);
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    const platform::Message& m = messages_.messages[0];
+    EXPECT_EQ(m.prompt, F().GetL_win("InputNotANumber").arg(caption, junk));
+    EXPECT_TRUE(m.prompt.contains(caption));
+    EXPECT_TRUE(m.prompt.contains("\"" + junk + "\""));
+    EXPECT_EQ(m.title, "Error");
+    EXPECT_EQ(m.icon, platform::MsgIcon::Exclamation);
+    messages_.messages.clear();
+    EXPECT_EQ(Datos[Slot::w0], SinValor);  // nothing read from it
+    EXPECT_EQ(Text(2), junk);              // the box keeps what was typed
+    ExpectNoResults();
+  }
+
+  // A whole number in any form the boxes take still calculates.
+  for (const QString good : {" 1 000,5 ", "12,,5", "3/4", "15%", "1.2e3"}) {
+    SCOPED_TRACE(good.toStdString());
+    Box(2)->SetText(good);
+    EXPECT_TRUE(F().Calcular());
+    EXPECT_TRUE(messages_.messages.empty());
+    EXPECT_TRUE(GraphAndReportOn());
+  }
+  EXPECT_DOUBLE_EQ(Datos[Slot::w0], 1200);
+  messages_.messages.clear();
+
+  // A long paste is named by its start only.
+  Box(2)->SetText(QString(200, QChar('9')) + "x");
+  EXPECT_FALSE(F().Calcular());
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  EXPECT_TRUE(messages_.messages[0].prompt.contains(QString(40, QChar('9')) + "..."));
+  EXPECT_FALSE(messages_.messages[0].prompt.contains(QString(41, QChar('9'))));
 }
 
 TEST_F(CalculationTest, InputsKeepTheirNumberAndReadBackTheSame) {

@@ -68,6 +68,9 @@ TEST_F(LanguageFilesTest, MainWindowFileHoldsEveryKeyAndFollowsTheTextRules) {
   for (int i = 1; i <= 4; ++i) EXPECT_EQ(t.GetL_win(QString("H_TG%1").arg(i)).count('@'), 1);
   EXPECT_TRUE(t.GetL_win("ENU3").contains("%X%"));
   EXPECT_TRUE(t.GetL_win("atxWeObtain").contains("%X%"));
+  // The unreadable-input message names the row (%1) and what was typed (%2).
+  EXPECT_TRUE(t.GetL_win("InputNotANumber").contains("%1"));
+  EXPECT_TRUE(t.GetL_win("InputNotANumber").contains("%2"));
   ExpectKeys(t, {"mnu_File",
                  "mnu_Exit",
                  "mnu_TypeBeam",

@@ -128,6 +128,7 @@ TEST_F(UnitsDialogTest, MetresToCentimetresRewritesEveryTabAndIsStored) {
 TEST_F(UnitsDialogTest, ApplyStartsFromWhatWasReadAtOpeningAndKeepsWhatTheUserTyped) {
   ChooseCase(103);
   FillInputs({{"EI", "2"}, {"L", "4"}, {"W0", "1/0"}, {"a", "1"}, {"b", "1"}, {"X", "2"}});
+  Box(4)->SetText("1 m");  // pasted with its unit: not a number, so not converted
   WithDialog([this] { mainwin_test::DoubleClick(F().Label1[Index(1)]); },
              [&](FormVigasEditUnits& d) {
                ClickOption(d.Option1[1]);  // cm
@@ -137,7 +138,7 @@ TEST_F(UnitsDialogTest, ApplyStartsFromWhatWasReadAtOpeningAndKeepsWhatTheUserTy
                EXPECT_EQ(Text(1), "400");
                EXPECT_EQ(Text(2), "1/0");
                EXPECT_EQ(Text(3), "100");
-               EXPECT_EQ(Text(4), "100");
+               EXPECT_EQ(Text(4), "1 m");
                EXPECT_EQ(Text(5), "200");
                ClickOption(d.Option1[2]);  // mm, from the same reading
                Click(d.Lblbot[2]);
