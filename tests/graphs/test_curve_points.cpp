@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "GraphTestSupport.h"
+#include "engine/CaseTable.h"
 
 using namespace graph_test;
 using Vigas::Datos;
@@ -139,3 +140,58 @@ TEST_F(CurvePoints, TheMidspanSlopeOfASymmetricBeamIsTabledAsZero) {
 }
 
 }  // namespace
+
+// Every case: the table holds an exact 0 wherever a support holds the beam
+// (deflection at A, and at B unless B is a free end), and no value is left
+// that is only the residue of a zero, whatever the inputs.
+TEST_F(CurvePoints, EveryCaseTablesSupportsAndResidueAsZero) {
+  std::mt19937 rng(20261209);
+  const int kinds[] = {Slot::Y, Slot::Theta, Slot::M, Slot::V};
+  const int lows[] = {Slot::Ymin, Slot::ThetaMin, Slot::MMin, Slot::VMin};
+  const int highs[] = {Slot::Ymax, Slot::ThetaMax, Slot::Mmax, Slot::Vmax};
+  for (const allcases::CaseInputs& k : allcases::Table()) {
+    for (int trial = 0; trial < 4; ++trial) {
+      ASSERT_TRUE(allcases::RandomInputs(k, rng)) << k.code;
+      Vigas::TipoViga = static_cast<int16_t>(k.code / 100);
+      Vigas::CasoCarga[Vigas::TipoViga] = static_cast<int16_t>(k.code % 100);
+      // The graph's range from a scan of the beam, as the window's search
+      // would leave it.
+      const double end = allcases::End(k);
+      double lo[4] = {0, 0, 0, 0}, hi[4] = {0, 0, 0, 0};
+      for (int i = 0; i <= 400; ++i) {
+        Datos[Slot::x] = end * i / 400;
+        Vigas::CalcularCaso(k.code, false);
+        ASSERT_EQ(Vigas::FlagError, 0) << k.code;
+        for (int q = 0; q < 4; ++q) {
+          lo[q] = std::min(lo[q], Datos[kinds[q]]);
+          hi[q] = std::max(hi[q], Datos[kinds[q]]);
+        }
+      }
+      for (int q = 0; q < 4; ++q) {
+        Datos[lows[q]] = lo[q];
+        Datos[highs[q]] = hi[q];
+      }
+      for (int type = 1; type <= 4; ++type) {
+        TipoGrafica = static_cast<int16_t>(type);
+        PrepararGrafica();
+        if (Vigas::FlagError != 0) continue;  // a quantity that is 0 all along
+        LineRecorder t;
+        DibujarGrafica(t, true);
+        double largest = 0;
+        for (int n = 1; n <= 64; ++n) largest = std::max(largest, std::fabs(PuntosY[n]));
+        for (int n = 1; n <= 64; ++n) {
+          const double v = std::fabs(PuntosY[n]);
+          EXPECT_TRUE(v == 0 || v >= 1e-12 * largest)
+              << k.code << " type " << type << " point " << n << ": " << PuntosY[n];
+        }
+        if (type != 1) continue;
+        ASSERT_EQ(PuntosX[1], 0) << k.code;
+        EXPECT_EQ(PuntosY[1], 0) << k.code << " deflection at A";
+        const bool freeEndAtB = k.code / 100 == 2 || k.overhang >= 0;
+        if (!freeEndAtB) EXPECT_EQ(PuntosY[64], 0) << k.code << " deflection at B";
+      }
+      sink.messages.clear();
+      Vigas::FlagError = 0;
+    }
+  }
+}
