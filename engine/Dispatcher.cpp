@@ -75,6 +75,8 @@ const CaseEntry kCases[] = {
     {503, CaseOverhangPointSpan, {PointLoad(kXA)}, Slot::c},
 };
 
+static_assert(sizeof kCases / sizeof kCases[0] == kNumCasos, "one entry per case");
+
 const CaseEntry* Find(int code) {
   for (const CaseEntry& e : kCases)
     if (e.code == code) return &e;
@@ -84,6 +86,23 @@ const CaseEntry* Find(int code) {
 
 bool CasoExiste(int Codigo) {
   return Find(Codigo) != nullptr;
+}
+
+int CasosDeTipo(int Tipo) {
+  int n = 0;
+  for (const CaseEntry& e : kCases)
+    if (e.code / 100 == Tipo) ++n;
+  return n;
+}
+
+int CodigoCaso(int Tipo, int Caso) {
+  if (Caso < 0 || Caso >= CasosDeTipo(Tipo)) return 0;
+  return Tipo * 100 + Caso;
+}
+
+int CodigoCasoActual() {
+  if (TipoViga < 1 || TipoViga > kTiposViga) return 0;
+  return CodigoCaso(TipoViga, CasoCarga[TipoViga]);
 }
 
 void CalcularCaso(int Codigo, bool Completo) {

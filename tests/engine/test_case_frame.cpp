@@ -114,3 +114,26 @@ TEST(CaseFrame, OverflowSetsTheFlagAndStoresNoInfinity) {
   EXPECT_EQ(FlagError, 1);
   EXPECT_EQ(Datos[Slot::M], 1);
 }
+
+TEST(CaseFrame, CaseCodesOfTheTabsAndTheirChoice) {
+  const int counts[6] = {0, 21, 11, 9, 9, 4};
+  int all = 0;
+  for (int t = 0; t <= kTiposViga + 1; ++t) {
+    EXPECT_EQ(CasosDeTipo(t), t <= kTiposViga ? counts[t] : 0) << t;
+    for (int k = -1; k <= 21; ++k) {
+      const int code = CodigoCaso(t, k);
+      EXPECT_EQ(code != 0, CasoExiste(t * 100 + k)) << t << " " << k;
+      if (code != 0) ++all;
+    }
+  }
+  EXPECT_EQ(all, kNumCasos);
+  TipoViga = 3;
+  CasoCarga[3] = 8;
+  EXPECT_EQ(CodigoCasoActual(), 308);
+  CasoCarga[3] = 9;  // a row the tab does not have
+  EXPECT_EQ(CodigoCasoActual(), 0);
+  CasoCarga[3] = -1;
+  EXPECT_EQ(CodigoCasoActual(), 0);
+  TipoViga = 0;
+  EXPECT_EQ(CodigoCasoActual(), 0);
+}
