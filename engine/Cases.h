@@ -11,15 +11,15 @@ void CalcularCaso(int Codigo, bool Completo);
 bool CasoExiste(int Codigo);
 
 // The support types (tabs 1..5) and how many load cases each has.
-constexpr int kTiposViga = 5;
-constexpr int kNumCasos = 54;
+constexpr int kSupportTypes = 5;
+constexpr int kCaseCount = 54;
 // Cases of support type Tipo: 21, 11, 9, 9 and 4; 0 for anything else.
-int CasosDeTipo(int Tipo);
+int CasesOfType(int Tipo);
 // Code of case Caso (0-based) of support type Tipo; 0 when there is none.
-int CodigoCaso(int Tipo, int Caso);
+int CaseCode(int Tipo, int Caso);
 // Code of the case chosen on the current tab (TipoViga and its CasoCarga);
 // 0 when no case is chosen.
-int CodigoCasoActual();
+int CurrentCaseCode();
 
 // Simply supported, distributed loads
 void CaseSimpleUniform(bool Completo);

@@ -75,7 +75,7 @@ const CaseEntry kCases[] = {
     {503, CaseOverhangPointSpan, {PointLoad(kXA)}, Slot::c},
 };
 
-static_assert(sizeof kCases / sizeof kCases[0] == kNumCasos, "one entry per case");
+static_assert(sizeof kCases / sizeof kCases[0] == kCaseCount, "one entry per case");
 
 const CaseEntry* Find(int code) {
   for (const CaseEntry& e : kCases)
@@ -88,21 +88,21 @@ bool CasoExiste(int Codigo) {
   return Find(Codigo) != nullptr;
 }
 
-int CasosDeTipo(int Tipo) {
+int CasesOfType(int Tipo) {
   int n = 0;
   for (const CaseEntry& e : kCases)
     if (e.code / 100 == Tipo) ++n;
   return n;
 }
 
-int CodigoCaso(int Tipo, int Caso) {
-  if (Caso < 0 || Caso >= CasosDeTipo(Tipo)) return 0;
+int CaseCode(int Tipo, int Caso) {
+  if (Caso < 0 || Caso >= CasesOfType(Tipo)) return 0;
   return Tipo * 100 + Caso;
 }
 
-int CodigoCasoActual() {
-  if (TipoViga < 1 || TipoViga > kTiposViga) return 0;
-  return CodigoCaso(TipoViga, CasoCarga[TipoViga]);
+int CurrentCaseCode() {
+  if (TipoViga < 1 || TipoViga > kSupportTypes) return 0;
+  return CaseCode(TipoViga, CasoCarga[TipoViga]);
 }
 
 void CalcularCaso(int Codigo, bool Completo) {

@@ -118,22 +118,22 @@ TEST(CaseFrame, OverflowSetsTheFlagAndStoresNoInfinity) {
 TEST(CaseFrame, CaseCodesOfTheTabsAndTheirChoice) {
   const int counts[6] = {0, 21, 11, 9, 9, 4};
   int all = 0;
-  for (int t = 0; t <= kTiposViga + 1; ++t) {
-    EXPECT_EQ(CasosDeTipo(t), t <= kTiposViga ? counts[t] : 0) << t;
+  for (int t = 0; t <= kSupportTypes + 1; ++t) {
+    EXPECT_EQ(CasesOfType(t), t <= kSupportTypes ? counts[t] : 0) << t;
     for (int k = -1; k <= 21; ++k) {
-      const int code = CodigoCaso(t, k);
+      const int code = CaseCode(t, k);
       EXPECT_EQ(code != 0, CasoExiste(t * 100 + k)) << t << " " << k;
       if (code != 0) ++all;
     }
   }
-  EXPECT_EQ(all, kNumCasos);
+  EXPECT_EQ(all, kCaseCount);
   TipoViga = 3;
   CasoCarga[3] = 8;
-  EXPECT_EQ(CodigoCasoActual(), 308);
+  EXPECT_EQ(CurrentCaseCode(), 308);
   CasoCarga[3] = 9;  // a row the tab does not have
-  EXPECT_EQ(CodigoCasoActual(), 0);
+  EXPECT_EQ(CurrentCaseCode(), 0);
   CasoCarga[3] = -1;
-  EXPECT_EQ(CodigoCasoActual(), 0);
+  EXPECT_EQ(CurrentCaseCode(), 0);
   TipoViga = 0;
-  EXPECT_EQ(CodigoCasoActual(), 0);
+  EXPECT_EQ(CurrentCaseCode(), 0);
 }
