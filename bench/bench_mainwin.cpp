@@ -39,7 +39,7 @@ struct Bench {
     const std::pair<const char*, const char*> values[] = {
         {"EI", "21000"}, {"L", "6"},   {"X", "2.5"},  {"W0", "12"},  {"P", "40"},
         {"a", "2"},      {"b", "1.5"}, {"#a", "1.5"}, {"#c", "1.5"}, {"M0", "3"}};
-    for (int r = 0; r < form->InputRows(t); ++r) {
+    for (int r = 0; r < form->Model().InputRows(t); ++r) {
       TextBox* box = form->Text1[(t - 1) * 15 + r];
       for (auto [key, text] : values)
         if (box->Tag == QLatin1String(key)) box->SetText(QString::fromLatin1(text));
@@ -61,7 +61,7 @@ void BM_Calcular(benchmark::State& state) {
   const int code = static_cast<int>(state.range(0));
   b.Prepare(code);
   bool ok = true;
-  for (auto _ : state) ok = ok && b.form->Calcular();
+  for (auto _ : state) ok = ok && b.form->Driver().Calcular();
   if (!ok || !b.messages.messages.empty()) state.SkipWithError("the calculation failed");
 }
 // Both search all four extremes; 503 also solves at C and D.
@@ -70,7 +70,7 @@ BENCHMARK(BM_Calcular)->Arg(103)->Arg(503)->Unit(benchmark::kMicrosecond);
 void BM_SliderDragStep(benchmark::State& state) {
   Bench& b = TheBench();
   b.Prepare(503);
-  b.form->Calcular();
+  b.form->Driver().Calcular();
   const int t = 5;
   ImageControl* thumb = b.form->ImgSLD[t];
   const double track = b.form->LinSLD[t]->X2() - b.form->LinSLD[t]->X1();

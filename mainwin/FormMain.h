@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "mainwin/CalcDriver.h"
+#include "mainwin/CaseModel.h"
 #include "mainwin/Controls.h"
 #include "mainwin/Idioma.h"
 
@@ -33,7 +35,9 @@ class BusyGuard {
   bool old_;
 };
 
-class FormMain : public QMainWindow {
+// The window shows the rows of the case model and lets the calculation
+// driver read and write them.
+class FormMain : public QMainWindow, private mainwin::RowsView {
   Q_OBJECT
 
  public:
@@ -103,37 +107,16 @@ class FormMain : public QMainWindow {
   void Text1_Change(int Index);
 
   // ---- Case rows, panel layout and the calculation --------------------------
-  // Sets up row ID_item of the current tab: caption, quantity picture, unit
-  // kind and slot key; an input row's box is shown.
-  void ConfigurarItemIO(int ID_item, QString Titulo, int ID_img, int ID_Magnitud,
-                        const QString& Text_TAG);
+  // The rows of each tab's case, and the calculation over them.
+  const mainwin::CaseModel& Model() const { return model_; }
+  mainwin::CalcDriver& Driver() { return driver_; }
+
   void PosicionaIOControls();
   void LoadImgFORMULAS(const QString& EXT);
   void ActualizaSlider();
   // Overhang length typed in the current tab, in the user's length unit: 0
   // without an overhang row, SinValor when unreadable or negative.
   double GetXtraLONG_R();
-
-  // One complete calculation of the current tab. Returns true when it
-  // succeeded and every visible input held a value; on failure FlagError is 1.
-  bool Calcular();
-  void LeerDATOS();
-  void EscribirDATOS();
-  void ErrorCalculo();
-  void ErrorLeerDatos();
-
-  // Rows of tab t: inputs are rows 0 .. InputRows(t) - 1, results the rest.
-  int InputRows(int t) const { return 3 * FilasExtra[t] + 6; }
-  // Display units per base unit of the row with control index i.
-  double RowFactor(int i) const;
-  // The Datos slot the box of control index i names, -1 for none.
-  int NamedSlot(int i) const;
-  // Reads the box of control index i in base units. False (value SinValor)
-  // when its text is not one whole number; an empty box gives true and SinValor.
-  // FlagError is left as it was.
-  bool ReadBoxValue(int i, double& value);
-  // Graph and Report of tab t on or off, with their pictures.
-  void SetGraphReport(int t, bool enabled);
 
   // Menu commands of the application shell.
   void mnu_Archivo_Salir_Click();
@@ -226,7 +209,6 @@ class FormMain : public QMainWindow {
   // True while a slider thumb is dragged.
   bool Arrastrando = false;
   int32_t DesfaseSLD = 0;
-  int32_t FilasExtra[6] = {};
   bool HayFormula[6] = {};
   bool HayFormulaX[6] = {};
   int32_t XposMENU[6] = {}, YposMENU[6] = {};
@@ -247,11 +229,22 @@ class FormMain : public QMainWindow {
   void ApplyStartingLayout();
   void ReadStartupSettings();
   void LayoutPage(int i, double W, double H);
+  // Shows row ID_item of the current tab as the model sets it up: caption,
+  // quantity picture, unit kind and slot key; an input row's box appears.
+  void ConfigurarItemIO(int ID_item);
 
-  QString UnreadableInputText();
+  // The rows as the driver reads and writes them.
+  QString BoxText(int t, int r) const override;
+  bool BoxShown(int t, int r) const override;
+  void SetBoxText(int t, int r, const QString& text) override;
+  void SetBoxShown(int t, int r, bool shown) override;
+  void RowsWritten(int t) override;
+  // Graph and Report of tab t on or off, with their pictures.
+  void SetGraphReport(int t, bool enabled) override;
+  void ShowError(const QString& prompt, const QString& title) override;
 
   LanguageTable idioma_{QStringLiteral("KSL")};
-  // The box the last reading of the inputs stopped at, -1 for none.
-  int unreadableBox_ = -1;
+  mainwin::CaseModel model_;
+  mainwin::CalcDriver driver_{model_, *this, [this](const QString& key) { return GetL_win(key); }};
   QWidget* surface_ = nullptr;
 };

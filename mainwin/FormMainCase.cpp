@@ -3,7 +3,6 @@
 #include <QColor>
 
 #include "engine/Vigas.h"
-#include "mainwin/CaseRows.h"
 #include "mainwin/FormMain.h"
 
 namespace {
@@ -11,15 +10,6 @@ const QColor kTabCurrent(64, 64, 128);
 const QColor kTabOther(96, 96, 96);
 const QColor kTabPressed(40, 40, 40);
 }  // namespace
-
-void FormMain::SetGraphReport(int t, bool enabled) {
-  if (t < 1 || t > kTabs) return;
-  const QPixmap& face = ImgWARE[enabled ? 1 : 0]->Picture();
-  ImgGRA[t]->SetPicture(face);
-  LblGRA[t]->SetEnabled(enabled);
-  ImgINF[t]->SetPicture(face);
-  LblINF[t]->SetEnabled(enabled);
-}
 
 void FormMain::LblMENU_Click(int Index) {
   if (Index < 1 || Index > kTabs) return;
@@ -45,18 +35,20 @@ void FormMain::LblMENU_MouseUp(int Index, int) {
   LblMENU[Index]->SetForeColor(Index == Vigas::TipoViga ? kTabCurrent : kTabOther);
 }
 
-void FormMain::ConfigurarItemIO(int ID_item, QString Titulo, int ID_img, int ID_Magnitud,
-                                const QString& Text_TAG) {
+void FormMain::ConfigurarItemIO(int ID_item) {
   const int t = Vigas::TipoViga;
   if (t < 1 || t > kTabs || ID_item < 0 || ID_item >= kRowsPerTab) return;
+  const mainwin::CaseRow& row = model_.Row(t, ID_item);
+  if (row.role == mainwin::RowRole::Empty) return;
   const int i = (t - 1) * kRowsPerTab + ID_item;
-  if (!Titulo.startsWith(QLatin1Char(' '))) Titulo.prepend(QLatin1Char(' '));
-  Label1[i]->Tag = Titulo;
-  if (ID_img >= 0 && ID_img < kQuantityPictures) Img1[i]->SetPicture(ImgBOX[ID_img]->Picture());
-  Img1[i]->Tag = QString::number(ID_Magnitud);
-  Text1[i]->Tag = Text_TAG;
+  // The tags show what the row stands for; the model decides.
+  Label1[i]->Tag = QLatin1Char(' ') + QString::fromStdString(row.caption);
+  if (row.picture >= 0 && row.picture < kQuantityPictures)
+    Img1[i]->SetPicture(ImgBOX[row.picture]->Picture());
+  Img1[i]->Tag = QString::number(row.kind);
+  Text1[i]->Tag = QString::fromStdString(row.key);
   // Result boxes appear when the calculation gives them a value.
-  if (ID_item < InputRows(t)) Text1[i]->SetVisible(true);
+  if (model_.IsInputRow(t, ID_item)) Text1[i]->SetVisible(true);
 }
 
 void FormMain::List1_Click(int Index) {
@@ -65,8 +57,7 @@ void FormMain::List1_Click(int Index) {
   if (t == 0 || Index != t || List1[Index]->ListIndex() == -1) return;
   Vigas::CasoCarga[t] = static_cast<int16_t>(List1[Index]->ListIndex());
   const int base = (t - 1) * kRowsPerTab;
-  const int code = t * 100 + Vigas::CasoCarga[t];
-  FilasExtra[t] = case_rows::ExtraRows(code);
+  model_.SetCase(t, Vigas::CurrentCaseCode());
   SetGraphReport(t, false);
   for (int r = 0; r < kRowsPerTab; ++r) Text1[base + r]->SetLocked(false);
   LblDEL_Click(t);
@@ -79,11 +70,9 @@ void FormMain::List1_Click(int Index) {
     Text1[base + r]->Tag.clear();
     Label1[base + r]->Tag.clear();
     Img1[base + r]->Tag.clear();
-    if (r >= InputRows(t)) Text1[base + r]->SetLocked(true);
+    if (!model_.IsInputRow(t, r)) Text1[base + r]->SetLocked(true);
   }
-  for (const case_rows::RowSetting& s : case_rows::RowsOfCase(code))
-    ConfigurarItemIO(s.row, QString::fromUtf8(s.caption), s.picture, s.kind,
-                     QString::fromUtf8(s.tag));
+  for (int r = 0; r < kRowsPerTab; ++r) ConfigurarItemIO(r);
   PosicionaIOControls();
 }
 
@@ -94,7 +83,7 @@ void FormMain::LblDEL_Click(int Index) {
   {
     BusyGuard busy(Ocupado);
     for (int r = 0; r < kRowsPerTab; ++r) Text1[base + r]->SetText(QString());
-    for (int r = InputRows(Index); r < kRowsPerTab; ++r) Text1[base + r]->SetVisible(false);
+    for (int r = model_.InputRows(Index); r < kRowsPerTab; ++r) Text1[base + r]->SetVisible(false);
     SetGraphReport(Index, false);
     PosicionaIOControls();
     if (Text1[base]->Visible()) Text1[base]->setFocus();

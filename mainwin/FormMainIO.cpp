@@ -39,11 +39,12 @@ void FormMain::Text1_Change(int Index) {
   const int base = (t - 1) * kRowsPerTab;
   {
     BusyGuard busy(Ocupado);
-    for (int r = InputRows(t); r < kRowsPerTab; ++r) Text1[base + r]->SetText(QString());
+    for (int r = model_.InputRows(t); r < kRowsPerTab; ++r) Text1[base + r]->SetText(QString());
   }
   if (LblGRA[t]->Enabled()) SetGraphReport(t, false);
-  const QString& tag = Text1[Index]->Tag;
-  if (tag == QLatin1String("X") || Index == base + 1 || tag.startsWith(QLatin1Char('#')))
+  // Position, length and overhang move the thumb.
+  const mainwin::CaseRow& row = model_.Row(Index / kRowsPerTab + 1, Index % kRowsPerTab);
+  if (row.key == "X" || Index == base + 1 || row.role == mainwin::RowRole::OverhangInput)
     ActualizaSlider();
 }
 
@@ -78,14 +79,14 @@ void FormMain::ImgSLD_MouseMove(int Index) {
   if (v < 0) v = 0;
   if (a + L < v) v = a + L;
 
-  bool ok = false;
-  const int xi = thumb->Tag.toInt(&ok);
-  if (!ok || xi < 0 || xi >= kRows) return;
-  if (Vigas::LeerNumero(Text1[xi]->Text().toStdString()) == v) return;
+  const int r = model_.PositionRow(Index);
+  if (r < 0) return;
+  TextBox* box = Text1[(Index - 1) * kRowsPerTab + r];
+  if (Vigas::LeerNumero(box->Text().toStdString()) == v) return;
   // Not under the busy flag: the edit empties the results and moves the thumb
   // before the case is calculated again.
-  Text1[xi]->SetText(QString::fromStdString(Vigas::FormatoNumero(v, 5)));
-  Calcular();
+  box->SetText(QString::fromStdString(Vigas::FormatoNumero(v, 5)));
+  driver_.Calcular();
 }
 
 void FormMain::ImgSLD_MouseUp(int, int) {
@@ -133,7 +134,7 @@ void FormMain::LblGRA_MouseUp(int Index, int) {
 // ---- Units dialog ------------------------------------------------------------
 
 void FormMain::mnu_Config_Unidades_Click() {
-  FormVigasEditUnits dialog(*this);
+  FormVigasEditUnits dialog(driver_);
   platform::ShowModal(dialog);
 }
 

@@ -14,26 +14,7 @@ namespace {
 double RoundEven(double v) {
   return std::nearbyint(v);
 }
-
-// The leading number of a tag ("3" -> 3), 0 when there is none.
-int TagNumber(const QString& tag) {
-  double v = 0;
-  if (!Vigas::LeadingValue(tag.toStdString(), v)) return 0;
-  v = std::nearbyint(v);
-  if (!(v > -1e9 && v < 1e9)) return 0;
-  return static_cast<int>(v);
-}
 }  // namespace
-
-double FormMain::RowFactor(int i) const {
-  const int k = TagNumber(Img1[i]->Tag);
-  if (k < 0 || k >= Vigas::kNumKinds) return 1;
-  return Vigas::FactorUnidad[k];
-}
-
-int FormMain::NamedSlot(int i) const {
-  return Vigas::IndiceDato(Text1[i]->Tag.toStdString());
-}
 
 void FormMain::PosicionaIOControls() {
   const int t = Vigas::TipoViga;
@@ -47,7 +28,7 @@ void FormMain::PosicionaIOControls() {
     const int i = base + r;
     const int col = r % 3;
     int line = r / 3;
-    if (r >= InputRows(t)) ++line;  // an empty line between inputs and results
+    if (!model_.IsInputRow(t, r)) ++line;  // an empty line between inputs and results
     Label1[i]->Move(col * W + 10, line * H + 8, W - 16, 18);
     Img1[i]->Move(Label1[i]->Left(), Label1[i]->Top() + 21);
     Text1[i]->Move(Img1[i]->Left() + Img1[i]->Width() + 4, Img1[i]->Top() + 4,
@@ -59,14 +40,9 @@ void FormMain::PosicionaIOControls() {
     Img1[i]->SetVisible(shown);
     ShaIOTX[i]->SetVisible(shown);
 
-    const int k = TagNumber(Img1[i]->Tag);
-    if (k > 0 && k < Vigas::kNumKinds)
-      Label1[i]->SetCaption(Label1[i]->Tag + QStringLiteral(" (") +
-                            QString::fromStdString(Vigas::UnidadSel[k]) + QStringLiteral(")"));
-    else
-      Label1[i]->SetCaption(Label1[i]->Tag);
+    Label1[i]->SetCaption(QString::fromStdString(model_.CaptionShown(t, r)));
 
-    if (Text1[i]->Tag == QLatin1String("X")) {
+    if (model_.Row(t, r).key == "X") {
       const double y = Text1[i]->Top() + Text1[i]->Height() + 5;
       LinSLD[t]->SetLine(Text1[i]->Left(), y, Text1[i]->Left() + Text1[i]->Width(), y);
       LinSLD[t]->SetVisible(true);
@@ -82,7 +58,7 @@ void FormMain::PosicionaIOControls() {
   const int j = base + 2;
   XposDEL[t] = static_cast<int32_t>(
       RoundEven(Label1[j]->Left() + Label1[j]->Width() - ImgDEL[t]->Width() + 3));
-  YposDEL[t] = static_cast<int32_t>((FilasExtra[t] + 2) * H + 8 + 4);
+  YposDEL[t] = static_cast<int32_t>((model_.FilasExtra(t) + 2) * H + 8 + 4);
   XposCAL[t] = static_cast<int32_t>(RoundEven(XposDEL[t] - ImgCAL[t]->Width() - 10));
   YposCAL[t] = YposDEL[t];
   XposGRA[t] = static_cast<int32_t>(RoundEven(Label1[j - 2]->Left() - 3));
@@ -98,7 +74,7 @@ void FormMain::PosicionaIOControls() {
   LblGRA[t]->Move(XposGRA[t], YposGRA[t] + 6);
   LblINF[t]->Move(XposINF[t], YposINF[t] + 6);
 
-  const double sep = (FilasExtra[t] + 3) * H + 8 - H / 4;
+  const double sep = (model_.FilasExtra(t) + 3) * H + 8 - H / 4;
   LineIO[t]->SetLine(10, sep, PicIO[t]->Width() - 10, sep);
   LineIO[t]->SetVisible(true);
 }
@@ -106,23 +82,21 @@ void FormMain::PosicionaIOControls() {
 double FormMain::GetXtraLONG_R() {
   const int t = Vigas::TipoViga;
   if (t < 1 || t > kTabs) return 0;
-  const int base = (t - 1) * kRowsPerTab;
-  for (int r = 0; r < kRowsPerTab; ++r) {
-    if (!Text1[base + r]->Tag.startsWith(QLatin1Char('#'))) continue;
-    const double v = Vigas::LeerNumero(Text1[base + r]->Text().toStdString());
-    if (v >= 0 && std::fabs(v) != Vigas::SinValor) return v;
-    return Vigas::SinValor;
-  }
-  return 0;
+  const int r = model_.OverhangRow(t);
+  if (r < 0) return 0;
+  const double v = Vigas::LeerNumero(Text1[(t - 1) * kRowsPerTab + r]->Text().toStdString());
+  if (v >= 0 && std::fabs(v) != Vigas::SinValor) return v;
+  return Vigas::SinValor;
 }
 
 void FormMain::ActualizaSlider() {
   const int t = Vigas::TipoViga;
   if (t < 1 || t > kTabs) return;
   const double L = Vigas::LeerNumero(Text1[(t - 1) * kRowsPerTab + 1]->Text().toStdString());
-  const int xi = ImgSLD[t]->Tag.isEmpty() ? -1 : TagNumber(ImgSLD[t]->Tag);
-  const double x = (xi >= 0 && xi < kRows) ? Vigas::LeerNumero(Text1[xi]->Text().toStdString())
-                                           : Vigas::SinValor;
+  const int xr = model_.PositionRow(t);
+  const double x = xr >= 0
+                       ? Vigas::LeerNumero(Text1[(t - 1) * kRowsPerTab + xr]->Text().toStdString())
+                       : Vigas::SinValor;
   const double a = GetXtraLONG_R();
   const double X1 = LinSLD[t]->X1();
   const double X2 = LinSLD[t]->X2();

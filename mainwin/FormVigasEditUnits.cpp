@@ -2,17 +2,12 @@
 
 #include <QEvent>
 #include <QKeyEvent>
-#include <algorithm>
 #include <cstdio>
 
 #include "engine/Vigas.h"
 #include "mainwin/Artwork.h"
-#include "mainwin/FormMain.h"
 #include "mainwin/MainState.h"
 #include "platform/Settings.h"
-
-using Vigas::Datos;
-using Vigas::SinValor;
 
 namespace {
 const QColor kGroupBack(240, 240, 240);
@@ -25,11 +20,11 @@ int KeyCodeOf(const QKeyEvent* e) {
 }
 }  // namespace
 
-FormVigasEditUnits::FormVigasEditUnits(FormMain& main) : QDialog(nullptr), main_(main) {
+FormVigasEditUnits::FormVigasEditUnits(mainwin::CalcDriver& driver)
+    : QDialog(nullptr), driver_(driver) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setWindowModality(Qt::ApplicationModal);
-  for (auto& tab : DatosTipo) std::fill(std::begin(tab), std::end(tab), SinValor);
   CreateControls();
   Form_Load();
 }
@@ -112,6 +107,7 @@ void FormVigasEditUnits::Form_Load() {
       o->setParent(Picture1[q]);
       o->setText(QString::fromStdString(Vigas::UnidadNombre[q][k]));
       o->Tag = QString::number(q);
+      optionKind_[n] = q;
       o->SetBackColor(kGroupBack);
       o->SetFont(11, false);
       o->Move(5 + 96 * (n % 6), n >= 36 ? 47 : 24, 96, 21);
@@ -129,8 +125,11 @@ void FormVigasEditUnits::Form_Load() {
     if (k >= 0 && k < kOptions && Vigas::UnitBelongsToKind(q, k)) Option1[k]->SetValue(true);
   }
 
-  // 8. What every tab with a case holds, in base units, before any unit changes.
-  TakeSnapshot();
+  // 8. What every tab with a case holds, in base units, before any unit
+  // changes. Each row is read on its own: a row that cannot be read keeps no
+  // value, but the rows after it are still read. Datos and FlagError are not
+  // touched, so leaving without applying changes nothing.
+  DatosTipo = driver_.ReadTabs();
 }
 
 void FormVigasEditUnits::SetLanguage() {
@@ -143,39 +142,11 @@ void FormVigasEditUnits::SetLanguage() {
   Lblbot[2]->SetCaption(GetL_win(QStringLiteral("But_Apply")));
 }
 
-// Each row is read on its own: a row that cannot be read keeps no value, but
-// the rows after it are still read. Datos and FlagError are not touched, so
-// leaving without applying changes nothing.
-void FormVigasEditUnits::TakeSnapshot() {
-  if (Vigas::TipoViga == 0) return;
-  for (int t = 1; t <= FormMain::kTabs; ++t) {
-    if (Vigas::CasoCarga[t] == -1) continue;
-    const int base = (t - 1) * FormMain::kRowsPerTab;
-    for (int r = 0; r < main_.InputRows(t) && r < FormMain::kRowsPerTab; ++r) {
-      double v = SinValor;
-      if (main_.Text1[base + r]->Visible() && !main_.ReadBoxValue(base + r, v)) v = SinValor;
-      DatosTipo[t][r] = v;
-    }
-  }
-}
-
-// Datos as reading tab t's boxes in base units would leave it.
-void FormVigasEditUnits::PutSnapshotInDatos(int t) {
-  std::fill(std::begin(Datos), std::end(Datos), SinValor);
-  const int base = (t - 1) * FormMain::kRowsPerTab;
-  for (int r = 0; r < FormMain::kRowsPerTab; ++r) Datos[r] = DatosTipo[t][r];
-  for (int r = 0; r < FormMain::kRowsPerTab; ++r) {
-    if (DatosTipo[t][r] == SinValor) continue;
-    const int j = main_.NamedSlot(base + r);
-    if (j >= 0) Datos[j] = DatosTipo[t][r];
-  }
-}
-
 void FormVigasEditUnits::Aplicar() {
   std::string s;
   for (int k = 0; k < kOptions; ++k) {
     if (!Option1[k]->Value()) continue;
-    const int q = Option1[k]->Tag.toInt();
+    const int q = optionKind_[k];
     if (q < 1 || q > kKinds) continue;
     Vigas::SeleccionarUnidad(q, k);
     char pair[8];
@@ -184,20 +155,7 @@ void FormVigasEditUnits::Aplicar() {
   }
   platform::SaveSetting(kAppName, QStringLiteral("UNID"), QStringLiteral("IDOPT"),
                         QString::fromStdString(s));
-  if (Vigas::TipoViga == 0) return;
-
-  const int16_t current = Vigas::TipoViga;
-  for (int t = 1; t <= FormMain::kTabs; ++t) {
-    if (Vigas::CasoCarga[t] == -1) continue;
-    Vigas::TipoViga = static_cast<int16_t>(t);
-    main_.SetGraphReport(t, false);
-    PutSnapshotInDatos(t);
-    main_.EscribirDATOS();
-    main_.PosicionaIOControls();
-  }
-  Vigas::TipoViga = current;
-  if (Vigas::CasoCarga[current] != -1) PutSnapshotInDatos(current);
-  main_.SetGraphReport(current, false);
+  driver_.RewriteTabs(DatosTipo);
 }
 
 void FormVigasEditUnits::Lblbot_Click(int Index) {

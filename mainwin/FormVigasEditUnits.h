@@ -7,10 +7,9 @@
 #include <QString>
 #include <cstdint>
 
+#include "mainwin/CalcDriver.h"
 #include "mainwin/Controls.h"
 #include "mainwin/Idioma.h"
-
-class FormMain;
 
 class FormVigasEditUnits : public QDialog {
   Q_OBJECT
@@ -22,9 +21,10 @@ class FormVigasEditUnits : public QDialog {
   static constexpr int kClientWidth = 622;
   static constexpr int kClientHeight = 467;
 
-  // Loads the dialog for the main window `main` (not shown yet). The dialog
-  // has no owner window; open it with exec() for a modal session.
-  explicit FormVigasEditUnits(FormMain& main);
+  // Loads the dialog over the rows the driver reads and writes (not shown
+  // yet). The dialog has no owner window; open it with exec() for a modal
+  // session.
+  explicit FormVigasEditUnits(mainwin::CalcDriver& driver);
 
   // Language table of the dialog (prefix "EUN").
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
@@ -55,7 +55,7 @@ class FormVigasEditUnits : public QDialog {
   // ---- State ----------------------------------------------------------------
   // Base-unit value of row r of tab t as read when the dialog opened;
   // SinValor where the row had no readable value.
-  double DatosTipo[6][15] = {};
+  mainwin::CalcDriver::Snapshot DatosTipo{};
   int32_t BotX[3] = {};
   int32_t BotY[3] = {};
 
@@ -65,9 +65,9 @@ class FormVigasEditUnits : public QDialog {
 
  private:
   void CreateControls();
-  void TakeSnapshot();
-  void PutSnapshotInDatos(int t);
 
-  FormMain& main_;
+  mainwin::CalcDriver& driver_;
+  // The unit kind of each option.
+  int optionKind_[kOptions] = {};
   LanguageTable idioma_{QStringLiteral("EUN")};
 };

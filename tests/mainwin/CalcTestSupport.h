@@ -125,7 +125,7 @@ class CalcTest : public MainwinTest {
   }
   // Fills every input row of the chosen case from the values by key.
   void FillInputs(const std::map<QString, QString>& values) {
-    for (int r = 0; r < form_->InputRows(Tab()); ++r) {
+    for (int r = 0; r < form_->Model().InputRows(Tab()); ++r) {
       auto it = values.find(Box(r)->Tag);
       if (Shown(r) && it != values.end()) Enter(r, it->second);
     }

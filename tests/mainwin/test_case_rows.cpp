@@ -26,7 +26,7 @@ TEST_F(CaseRowsTest, EveryCaseSetsUpTheRowsOfTheReviewedTable) {
     const int t = code / 100;
     ASSERT_EQ(Vigas::TipoViga, t);
     ASSERT_EQ(Vigas::CasoCarga[t], code % 100);
-    EXPECT_EQ(F().FilasExtra[t], (code == 104 || code == 112) ? 1 : 0);
+    EXPECT_EQ(F().Model().FilasExtra(t), (code == 104 || code == 112) ? 1 : 0);
     EXPECT_TRUE(F().PicIO[t]->Visible());
     EXPECT_EQ(F().LblMainTIT[t]->Caption(),
               F().LblMENU[t]->Caption() + " - " + F().List1[t]->List(code % 100));
@@ -74,7 +74,7 @@ TEST_F(CaseRowsTest, NineInputRowsComeAndGoWithTheirCases) {
 
   ChooseCase(112);
   ChooseCase(100);
-  EXPECT_EQ(F().FilasExtra[1], 0);
+  EXPECT_EQ(F().Model().FilasExtra(1), 0);
   for (int r : {6, 7, 8}) {
     EXPECT_TRUE(Box(r)->Locked()) << r;
     EXPECT_FALSE(Shown(r)) << r;

@@ -70,13 +70,13 @@ class ExtremesTest : public CalcTest {
   // every digit, and x; then calculates.
   bool CalculateWith(const double (&inputs)[Vigas::kNumSlots], double x) {
     const int t = Tab();
-    for (int r = 0; r < F().InputRows(t); ++r) {
+    for (int r = 0; r < F().Model().InputRows(t); ++r) {
       if (!Shown(r)) continue;
-      const int slot = r == RowOf("X") ? Slot::x : F().NamedSlot(Index(r));
+      const int slot = r == RowOf("X") ? Slot::x : F().Model().Row(Tab(), r).slot;
       const double v = slot == Slot::x ? x : inputs[slot];
-      Box(r)->SetText(QString::number(v * F().RowFactor(Index(r)), 'g', 17));
+      Box(r)->SetText(QString::number(v * F().Model().RowFactor(Tab(), r), 'g', 17));
     }
-    return F().Calcular();
+    return F().Driver().Calcular();
   }
 };
 
@@ -137,7 +137,7 @@ TEST_F(ExtremesTest, OneSidedLimitsAtJumpsAreFound) {
   // -w0 (L^2 + a^2) / 2L, is larger than the shear right of it, w0 a.
   ChooseCase(500);
   FillInputs({{"EI", "2e6"}, {"L", "6"}, {"X", "1"}, {"W0", "10000"}, {"#a", "1.5"}});
-  ASSERT_TRUE(F().Calcular());
+  ASSERT_TRUE(F().Driver().Calcular());
   EXPECT_NEAR(Datos[Slot::Vmax], -31875, 31875 * 1e-12);
   EXPECT_NEAR(Datos[Slot::xVMax], 6, 1e-12);  // the report states it with its place
 
@@ -145,7 +145,7 @@ TEST_F(ExtremesTest, OneSidedLimitsAtJumpsAreFound) {
   // is the limit from the left, 5000/9.
   ChooseCase(308);
   FillInputs({{"EI", "2e6"}, {"L", "6"}, {"X", "3"}, {"M0", "1000"}, {"a", "1"}});
-  ASSERT_TRUE(F().Calcular());
+  ASSERT_TRUE(F().Driver().Calcular());
   Datos[Slot::x] = std::nextafter(1.0, 0.0);
   const double mmax = Datos[Slot::Mmax];
   Vigas::CalcularCaso(308, false);
@@ -162,7 +162,7 @@ TEST_F(ExtremesTest, RoundingNoiseShowsAndReportsAsZero) {
   Vigas::SeleccionarUnidad(4, 22);  // lbf/ft
   ChooseCase(100);
   FillInputs({{"EI", "3e6"}, {"L", "20"}, {"W0", "150"}, {"X", "10"}});
-  ASSERT_TRUE(F().Calcular());
+  ASSERT_TRUE(F().Driver().Calcular());
   EXPECT_EQ(Datos[Slot::Theta], 0.0);
   EXPECT_EQ(Text(RowOf("Theta")), "0");
   EXPECT_EQ(Datos[Slot::V], 0.0);
@@ -197,8 +197,8 @@ TEST_F(ExtremesTest, RoundingNoiseShowsAndReportsAsZero) {
         }
       }
       // What the boxes show is what Datos holds.
-      for (int r = F().InputRows(Tab()); r < 15; ++r) {
-        const int slot = F().NamedSlot(Index(r));
+      for (int r = F().Model().InputRows(Tab()); r < 15; ++r) {
+        const int slot = F().Model().Row(Tab(), r).slot;
         if (!Shown(r) || slot < 0 || Datos[slot] != 0) continue;
         EXPECT_EQ(Text(r), "0") << k.code << " " << Vigas::NomDatos[slot];
       }

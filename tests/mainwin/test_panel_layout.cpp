@@ -119,7 +119,7 @@ TEST_F(PanelLayoutTest, ScreenshotsAfterACalculationOnEveryTab) {
   EXPECT_TRUE(F().grab().toImage().save(dir + "/calc_tab1_us_units.png"));
   EXPECT_TRUE(messages_.messages.empty());
 
-  FormVigasEditUnits d(F());
+  FormVigasEditUnits d(F().Driver());
   d.show();
   QCoreApplication::processEvents();
   EXPECT_TRUE(d.grab().save(dir + "/units_dialog.png"));

@@ -45,7 +45,7 @@ class UnitsDialogTest : public CalcTest {
 
 TEST_F(UnitsDialogTest, WindowShowsTheSixKindsWithTheCurrentUnitsChecked) {
   Vigas::SeleccionarUnidad(4, 19);  // kN/m
-  FormVigasEditUnits d(F());
+  FormVigasEditUnits d(F().Driver());
   EXPECT_EQ(d.size(), QSize(622, 467));
   EXPECT_EQ(d.windowTitle(), "Units");
   EXPECT_EQ(d.Label1[1]->Caption(), "Lengths, distances and positions");
@@ -172,11 +172,11 @@ TEST_F(UnitsDialogTest, ApplyStartsFromWhatWasReadAtOpeningAndKeepsWhatTheUserTy
 TEST_F(UnitsDialogTest, LeavingWithoutApplyingChangesNothing) {
   ChooseCase(100);
   FillInputs({{"EI", "1"}, {"L", "2"}, {"W0", "5"}, {"X", "0.5"}});
-  ASSERT_TRUE(F().Calcular());
+  ASSERT_TRUE(F().Driver().Calcular());
   ChooseCase(201);
   FillInputs({{"EI", "1"}, {"L", "3"}, {"W0", "2/0"}, {"a", "1"}, {"X", "1"}});
   ChooseTab(1);
-  ASSERT_TRUE(F().Calcular());
+  ASSERT_TRUE(F().Driver().Calcular());
   double kept[Vigas::kNumSlots];
   std::memcpy(kept, Vigas::Datos, sizeof kept);
   Vigas::FlagError = 0;
