@@ -200,7 +200,7 @@ void FormMain::CreateTabPage(int i) {
   }
   ImgSLD[i] = new ImageControl(io);
   ImgSLD[i]->SetPicture(artwork::SliderThumbPicture());
-  // Slider and formula separator appear when a case places them.
+  // Slider, second formula picture and separator appear when a case places them.
   LinSLD[i]->SetVisible(false);
   ImgSLD[i]->SetVisible(false);
   connect(ImgSLD[i], &ImageControl::mouseDown, this, [this, i](int b) { ImgSLD_MouseDown(i, b); });
@@ -240,6 +240,7 @@ void FormMain::CreateTabPage(int i) {
   ImgFORX[i] = new ImageControl(PicFOR[i]);
   Line1[i] = new LineControl(PicFOR[i]);
   Line1[i]->SetBorderColor(QColor(128, 128, 128));
+  ImgFORX[i]->SetVisible(false);
   Line1[i]->SetVisible(false);
 }
 

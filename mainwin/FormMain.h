@@ -229,6 +229,7 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   void ApplyStartingLayout();
   void ReadStartupSettings();
   void LayoutPage(int i, double W, double H);
+  void PlaceFormulaPictures(int t);
   // Shows row ID_item of the current tab as the model sets it up: caption,
   // quantity picture, unit kind and slot key; an input row's box appears.
   void ConfigurarItemIO(int ID_item);

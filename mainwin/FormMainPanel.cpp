@@ -128,6 +128,14 @@ void FormMain::LoadImgFORMULAS(const QString& EXT) {
   HayFormula[t] = load(ImgFOR[t], folder + QStringLiteral("F") + code + EXT);
   HayFormulaX[t] = load(ImgFORX[t], folder + QStringLiteral("X") + code + QStringLiteral(".jpg"));
 
+  PlaceFormulaPictures(t);
+}
+
+// Both pictures stand one above the other (the second on top, the spare
+// height split in three) only when both were found and fit; otherwise the
+// first stands alone, centred, a third of the spare height above it. A
+// second picture without a first is left where it is.
+void FormMain::PlaceFormulaPictures(int t) {
   const double PW = PicFOR[t]->Width();
   const double PH = PicFOR[t]->Height();
   const double wF = ImgFOR[t]->Width(), hF = ImgFOR[t]->Height();

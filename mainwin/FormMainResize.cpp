@@ -31,25 +31,5 @@ void FormMain::LayoutPage(int i, double W, double H) {
                   PicFOR[i]->Width() + 6, PicFOR[i]->Height() + 2);
   LblMainTIT[i]->SetWidth(W - LblMainTIT[i]->Left());
 
-  // Formula pictures: one centred with a third of the spare height above it,
-  // or both stacked (second on top) with the spare height split in three.
-  const double PW = PicFOR[i]->Width();
-  const double PH = PicFOR[i]->Height();
-  const double wF = ImgFOR[i]->Width(), hF = ImgFOR[i]->Height();
-  const double wX = ImgFORX[i]->Width(), hX = ImgFORX[i]->Height();
-  if (HayFormulaX[i] && hF + hX + 10 < PH) {
-    ImgFORX[i]->SetVisible(true);
-    Line1[i]->SetVisible(true);
-    ImgFOR[i]->SetLeft((PW - wF) / 2);
-    ImgFORX[i]->SetLeft((PW - wX) / 2);
-    const double T = (PH - hX - hF - 10) / 3;
-    ImgFORX[i]->SetTop(T);
-    ImgFOR[i]->SetTop(ImgFORX[i]->Top() + hX + 10 + ImgFORX[i]->Top());
-    const double y = (ImgFORX[i]->Top() + hX + ImgFOR[i]->Top()) / 2;
-    Line1[i]->SetLine(10, y, PW - 10, y);
-  } else {
-    ImgFORX[i]->SetVisible(false);
-    Line1[i]->SetVisible(false);
-    ImgFOR[i]->Move((PW - wF) / 2, (PH - hF) / 3);
-  }
+  PlaceFormulaPictures(i);
 }
