@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "engine/Cases.h"
 #include "mainwin/CalcDriver.h"
 #include "mainwin/CaseModel.h"
 #include "mainwin/Controls.h"
@@ -41,7 +42,7 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   Q_OBJECT
 
  public:
-  static constexpr int kTabs = 5;
+  static constexpr int kTabs = Vigas::kSupportTypes;
   static constexpr int kRowsPerTab = 15;
   static constexpr int kRows = kTabs * kRowsPerTab;
   static constexpr int kQuantityPictures = 28;

@@ -40,8 +40,7 @@ void FormMain::LblGRA_Click(int Index) {
   std::copy(std::begin(Datos), std::end(Datos), kept);
   const int16_t keptFlag = FlagError;
 
-  const int t = TipoViga >= 1 && TipoViga <= kTabs ? TipoViga : 0;
-  CodigoCaso = QString::number(100 * TipoViga + CasoCarga[t]);
+  CodigoCaso = QString::number(CurrentCaseCode());
   TipoGrafica = 0;
   EditGrafAceptado = false;
   {

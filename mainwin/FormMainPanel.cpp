@@ -111,7 +111,7 @@ void FormMain::ActualizaSlider() {
 void FormMain::LoadImgFORMULAS(const QString& EXT) {
   const int t = Vigas::TipoViga;
   if (t < 1 || t > kTabs) return;
-  const QString code = QString::number(t * 100 + Vigas::CasoCarga[t]);
+  const QString code = QString::number(Vigas::CurrentCaseCode());
   const QString folder = ProgramFolder() + QStringLiteral("/img/");
 
   // A picture that is missing or cannot be read leaves its place empty:

@@ -20,13 +20,6 @@ int CountOf(FormMain& form, const QString& key) {
   return v > 1e6 ? 1000000 : static_cast<int>(v);
 }
 
-// Rows the engine has cases for on tab i: codes 100 i, 100 i + 1, ...
-int EngineCaseCount(int tab) {
-  int n = 0;
-  while (n < 100 && Vigas::CasoExiste(100 * tab + n)) ++n;
-  return n;
-}
-
 QString Key(const char* stem, int number) {
   return QString::fromLatin1(stem) + QString::number(number);
 }
@@ -38,8 +31,8 @@ void FormMain::PutDescripcionesenListas() {
   const int n = std::min(CountOf(*this, QStringLiteral("NTTV")), kTabs);
   for (int i = 1; i <= n; ++i) {
     List1[i]->Clear();
-    const int m = std::min(CountOf(*this, Key("NTC_V", i)), EngineCaseCount(i));
-    for (int j = 0; j < m; ++j) List1[i]->AddItem(GetL_win(Key("TC_V", 100 * i + j)));
+    const int m = std::min(CountOf(*this, Key("NTC_V", i)), Vigas::CasesOfType(i));
+    for (int j = 0; j < m; ++j) List1[i]->AddItem(GetL_win(Key("TC_V", Vigas::CaseCode(i, j))));
   }
 }
 
@@ -86,7 +79,7 @@ void FormMain::SetLanguage() {
 void FormMain::CrearListaDescripTiposGraficas() {
   // Start from empty tables, so nothing of an earlier window survives.
   for (auto& d : DescTipoGrafica) d.clear();
-  for (int k = 0; k <= 54; ++k) {
+  for (int k = 0; k <= Vigas::kCaseCount; ++k) {
     ListaCodCasos[k].clear();
     for (int j = 0; j <= 4; ++j) GraficasCaso[k][j] = 0;
   }
@@ -95,8 +88,8 @@ void FormMain::CrearListaDescripTiposGraficas() {
   for (int i = 1; i <= kTabs; ++i) {
     for (int j = 0; j < List1[i]->ListCount(); ++j) {
       ++k;
-      if (k > 54) continue;
-      ListaCodCasos[k] = QString::number(100 * i + j);
+      if (k > Vigas::kCaseCount) continue;
+      ListaCodCasos[k] = QString::number(Vigas::CaseCode(i, j));
       for (int slot = 1; slot <= 4; ++slot) GraficasCaso[k][slot] = static_cast<int16_t>(slot);
     }
   }
