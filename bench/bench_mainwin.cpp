@@ -26,7 +26,7 @@ struct Bench {
     app = std::make_unique<QApplication>(argc, argv);
     platform::SetSandboxed(true);
     platform::RedirectSettings(settings.path());
-    SetProgramFolder(QStringLiteral(TORV_SOURCE_DIR));
+    platform::SetResourceFolder(QStringLiteral(TORV_SOURCE_DIR));
     form = std::make_unique<FormMain>();
     form->show();
     QCoreApplication::processEvents();

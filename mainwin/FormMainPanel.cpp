@@ -112,7 +112,7 @@ void FormMain::LoadImgFORMULAS(const QString& EXT) {
   const int t = Vigas::TipoViga;
   if (t < 1 || t > kTabs) return;
   const QString code = QString::number(Vigas::CurrentCaseCode());
-  const QString folder = ProgramFolder() + QStringLiteral("/img/");
+  const QString folder = platform::ResourceFolder() + QStringLiteral("/img/");
 
   // A picture that is missing or cannot be read leaves its place empty:
   // the previous case's formulas must never stay on show.

@@ -7,11 +7,3 @@
 using platform::LanguageFilePath;
 using platform::LanguageTable;
 using platform::ParseLanguageText;
-
-// The folder the language files, formula pictures and formula files lie in.
-inline QString ProgramFolder() {
-  return platform::ResourceFolder();
-}
-inline void SetProgramFolder(const QString& folder) {
-  platform::SetResourceFolder(folder);
-}

@@ -104,7 +104,7 @@ class FormulaPanelTest : public CalcTest {};
 TEST_F(FormulaPanelTest, EveryCaseShowsItsFormulasWithRoomForTheBeamPicture) {
   FormMain& f = F();
   ASSERT_EQ(f.size(), QSize(1040, 734));
-  SetProgramFolder(kProgramFolder);  // the texts are loaded already
+  platform::SetResourceFolder(kProgramFolder);  // the texts are loaded already
   for (int code : mainwin_test::AllCodes()) {
     SCOPED_TRACE(code);
     ChooseCase(code);
@@ -119,7 +119,7 @@ TEST_F(FormulaPanelTest, EveryCaseShowsItsFormulasWithRoomForTheBeamPicture) {
 }
 
 TEST_F(FormulaPanelTest, ScreenshotsOfOneCasePerSupportType) {
-  SetProgramFolder(kProgramFolder);
+  platform::SetResourceFolder(kProgramFolder);
   for (int code : {103, 206, 303, 403, 500}) {
     ASSERT_TRUE(CalculateTypicalCase(code)) << code;
     EXPECT_TRUE(F().grab().save(mainwin_test::BuildFolder() +

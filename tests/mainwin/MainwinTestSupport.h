@@ -36,11 +36,11 @@ class MainwinTest : public ::testing::Test {
     ASSERT_TRUE(settings_.isValid());
     ASSERT_TRUE(folder_.isValid());
     platform::RedirectSettings(settings_.path());
-    SetProgramFolder(SourceRoot());
+    platform::SetResourceFolder(SourceRoot());
   }
   void TearDown() override {
     platform::RedirectSettings(QString());
-    SetProgramFolder(QString());
+    platform::SetResourceFolder(QString());
   }
 
   // A program folder of its own whose lang/ holds the given KSL lines,
@@ -48,9 +48,9 @@ class MainwinTest : public ::testing::Test {
   void UseOwnLanguageFile(const QStringList& lines, const QString& prefix = "KSL") {
     WriteBytes(folder_.path() + "/lang/ENG_WIN_" + prefix + ".lmo",
                lines.join("\r\n").toLatin1() + "\r\n");
-    SetProgramFolder(folder_.path());
+    platform::SetResourceFolder(folder_.path());
   }
-  void UseEmptyProgramFolder() { SetProgramFolder(folder_.path()); }
+  void UseEmptyResourceFolder() { platform::SetResourceFolder(folder_.path()); }
 
   void Store(const char* section, const char* key, const QString& value) {
     platform::SaveSetting("TORV", section, key, value);

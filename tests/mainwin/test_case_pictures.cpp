@@ -22,7 +22,7 @@ class CasePicturesTest : public CalcTest {
   // reads its pictures from the build's program folder.
   void SetUp() override {
     CalcTest::SetUp();
-    SetProgramFolder(BuiltProgramFolder());
+    platform::SetResourceFolder(BuiltProgramFolder());
   }
 };
 
@@ -53,7 +53,7 @@ TEST_F(CasePicturesTest, ScreenshotsOfOneCasePerSupportType) {
   QTemporaryDir program;
   ASSERT_TRUE(program.isValid());
   QDir().mkpath(program.path() + "/img");
-  SetProgramFolder(program.path());
+  platform::SetResourceFolder(program.path());
   const std::pair<int, std::map<QString, QString>> cases[] = {
       {104,
        {{"EI", "2e7"},

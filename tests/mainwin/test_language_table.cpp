@@ -10,7 +10,7 @@ class LanguageTableTest : public MainwinTest {
  protected:
   // Writes lang/ENG_WIN_TST.lmo with exactly these bytes.
   void WriteFile(const QByteArray& bytes) {
-    UseEmptyProgramFolder();
+    UseEmptyResourceFolder();
     WriteBytes(folder_.path() + "/lang/ENG_WIN_TST.lmo", bytes);
   }
   LanguageTable table{"TST"};
@@ -80,7 +80,7 @@ TEST_F(LanguageTableTest, LfOnlyFileIsOneEntryRunningToTheEnd) {
 }
 
 TEST_F(LanguageTableTest, MissingFileIsLookedForAgainAtEachLookup) {
-  UseEmptyProgramFolder();
+  UseEmptyResourceFolder();
   EXPECT_EQ(table.GetL_win("A"), "");
   EXPECT_FALSE(table.IdiomaCargado);
   WriteBytes(folder_.path() + "/lang/ENG_WIN_TST.lmo", "[A]=found\r\n");

@@ -49,7 +49,7 @@ TEST_F(PanelLayoutTest, ColumnsAreAThirdOfThePanelUpTo250Pixels) {
 }
 
 TEST_F(PanelLayoutTest, FormulaPicturesOfTheCaseShowOrLeaveThePanelEmpty) {
-  SetProgramFolder(folder_.path());  // texts are loaded already
+  platform::SetResourceFolder(folder_.path());  // texts are loaded already
   FormMain& f = F();
   ChooseCase(100);  // no pictures at all
   EXPECT_FALSE(f.HayFormula[1]);

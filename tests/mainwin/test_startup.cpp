@@ -240,7 +240,7 @@ TEST_F(StartupTest, TextsMenusAndTheBeamTypeMenuReadAsTheTabs) {
 }
 
 TEST_F(StartupTest, WithoutALanguageFileTheWindowOpensWithEmptyCaptions) {
-  UseEmptyProgramFolder();
+  UseEmptyResourceFolder();
   FormMain f;
   f.show();
   EXPECT_TRUE(f.isVisible());
