@@ -40,7 +40,7 @@ struct Bench {
         {"EI", "21000"}, {"L", "6"},   {"X", "2.5"},  {"W0", "12"},  {"P", "40"},
         {"a", "2"},      {"b", "1.5"}, {"#a", "1.5"}, {"#c", "1.5"}, {"M0", "3"}};
     for (int r = 0; r < form->Model().InputRows(t); ++r) {
-      TextBox* box = form->Text1[(t - 1) * 15 + r];
+      platform::TextBox* box = form->Text1[(t - 1) * 15 + r];
       for (auto [key, text] : values)
         if (box->Tag == QLatin1String(key)) box->SetText(QString::fromLatin1(text));
     }
@@ -72,7 +72,7 @@ void BM_SliderDragStep(benchmark::State& state) {
   b.Prepare(503);
   b.form->Driver().Calcular();
   const int t = 5;
-  ImageControl* thumb = b.form->ImgSLD[t];
+  platform::ImageControl* thumb = b.form->ImgSLD[t];
   const double track = b.form->LinSLD[t]->X2() - b.form->LinSLD[t]->X1();
   const QPointF start = thumb->mapToGlobal(QPointF(thumb->width() / 2.0, 5));
   auto send = [&](QEvent::Type type, double dx, Qt::MouseButtons buttons) {

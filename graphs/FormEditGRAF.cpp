@@ -29,11 +29,12 @@ void FormEditGRAF::CreateControls() {
   LblINSTR = new QLabel(this);
   for (QLabel* l : {LblTIT, LblINSTR}) l->setTextFormat(Qt::PlainText);
   for (int i = 0; i < 4; ++i) {
-    Option1[i] = new OptionButton(this);
+    Option1[i] = new platform::OptionButton(this);
     SetBackColor(Option1[i], kOptionBack);
     Option1[i]->installEventFilter(this);
     connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-    connect(Option1[i], &OptionButton::doubleClicked, this, [this, i] { Option1_DblClick(i); });
+    connect(Option1[i], &platform::OptionButton::doubleClicked, this,
+            [this, i] { Option1_DblClick(i); });
     Picture1[i] = new ClickablePicture(this, platform::RGBColor(226, 234, 255));
     connect(Picture1[i], &ClickablePicture::clicked, this, [this, i] { Picture1_Click(i); });
     connect(Picture1[i], &ClickablePicture::doubleClicked, this,
@@ -99,7 +100,7 @@ void FormEditGRAF::Form_Load() {
   // 7. Options, each with its description box beside it.
   for (int i = 0; i < 4; ++i) {
     Option1[i]->setText(QString());
-    Option1[i]->setGeometry(15, 58 + 28 * i, kOptionWidth, kOptionHeight);
+    Option1[i]->Move(15, 58 + 28 * i, kOptionWidth, kOptionHeight);
     Picture1[i]->setGeometry(15 + kOptionWidth, Option1[i]->y(), SW - kOptionWidth - 30,
                              kOptionHeight);
   }
@@ -118,11 +119,11 @@ void FormEditGRAF::Form_Load() {
     const int i = j - 1;
     const int g = GraficasCaso[k][j];
     if (g == 0) {
-      Option1[i]->hide();
+      Option1[i]->SetVisible(false);
       Picture1[i]->hide();
       continue;
     }
-    Option1[i]->show();
+    Option1[i]->SetVisible(true);
     Picture1[i]->show();
     QString description = g >= 1 && g <= 4 ? DescTipoGrafica[g] : QString();
     description.remove(QLatin1Char('@'));

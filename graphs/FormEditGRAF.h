@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "graphs/GraphWidgets.h"
+#include "platform/Controls.h"
 #include "platform/LanguageTable.h"
 
 class QLabel;
@@ -48,7 +49,7 @@ class FormEditGRAF : public QDialog {
   QLabel* LblINSTR = nullptr;
   graphs_ui::FrameShape* ShaG = nullptr;
   graphs_ui::FrameShape* Shabor = nullptr;
-  graphs_ui::OptionButton* Option1[4] = {};
+  platform::OptionButton* Option1[4] = {};
   graphs_ui::ClickablePicture* Picture1[4] = {};
   QWidget* PicBOTTOM = nullptr;
   graphs_ui::ImageBox* Imgbot[2] = {};

@@ -74,13 +74,6 @@ void ButtonCaption::mouseReleaseEvent(QMouseEvent* e) {
     emit clicked();
 }
 
-OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {}
-
-void OptionButton::mouseDoubleClickEvent(QMouseEvent* e) {
-  QRadioButton::mouseDoubleClickEvent(e);
-  if (e->button() == Qt::LeftButton) emit doubleClicked();
-}
-
 ClickablePicture::ClickablePicture(QWidget* parent, platform::ColorValue backColor)
     : platform::PictureBox(parent, backColor) {}
 

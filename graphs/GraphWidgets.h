@@ -1,12 +1,11 @@
 // Small controls the graph windows are built from: framed rectangles, the
-// picture of an image button with its caption over it, radio buttons and
-// picture boxes that report double clicks.
+// picture of an image button with its caption over it, and picture boxes
+// that report clicks and double clicks.
 #pragma once
 
 #include <QColor>
 #include <QLabel>
 #include <QPixmap>
-#include <QRadioButton>
 #include <QWidget>
 
 #include "platform/ButtonFace.h"
@@ -65,20 +64,6 @@ class ButtonCaption : public QLabel {
 
  private:
   bool pressed_ = false;
-};
-
-// A radio button that also reports double clicks.
-class OptionButton : public QRadioButton {
-  Q_OBJECT
- public:
-  explicit OptionButton(QWidget* parent);
-  QString Tag;
-
- signals:
-  void doubleClicked();
-
- protected:
-  void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
 
 // A picture box that reports clicks and double clicks.

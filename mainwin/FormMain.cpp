@@ -118,34 +118,36 @@ void FormMain::CreateMenus() {
 }
 
 void FormMain::CreateControls() {
-  PicMENU = new PictureBox(surface_);
+  PicMENU = new platform::Panel(surface_);
   PicMENU->SetBackColor(QColor(226, 234, 255));
   for (int i = 1; i <= kTabs; ++i) {
-    ImgMENU[i] = new ImageControl(PicMENU);
+    ImgMENU[i] = new platform::ImageControl(PicMENU);
     ImgMENU[i]->SetPicture(artwork::TabPicture(false));
   }
   for (int i = 1; i <= kTabs; ++i) {
-    LblMENU[i] = new Label(PicMENU);
+    LblMENU[i] = new platform::Label(PicMENU);
     LblMENU[i]->SetCentered(true);
-    connect(LblMENU[i], &Label::clicked, this, [this, i] { LblMENU_Click(i); });
-    connect(LblMENU[i], &Label::mouseDown, this, [this, i](int b) { LblMENU_MouseDown(i, b); });
-    connect(LblMENU[i], &Label::mouseUp, this, [this, i](int b) { LblMENU_MouseUp(i, b); });
+    connect(LblMENU[i], &platform::Label::clicked, this, [this, i] { LblMENU_Click(i); });
+    connect(LblMENU[i], &platform::Label::mouseDown, this,
+            [this, i](int b) { LblMENU_MouseDown(i, b); });
+    connect(LblMENU[i], &platform::Label::mouseUp, this,
+            [this, i](int b) { LblMENU_MouseUp(i, b); });
   }
 
   for (int i = 1; i <= kTabs; ++i) CreateTabPage(i);
 
   // Stores of pictures, never shown.
-  ImgMENU_ON = new ImageControl(surface_);
+  ImgMENU_ON = new platform::ImageControl(surface_);
   ImgMENU_ON->SetPicture(artwork::TabPicture(true));
-  ImgMENU_OFF = new ImageControl(surface_);
+  ImgMENU_OFF = new platform::ImageControl(surface_);
   ImgMENU_OFF->SetPicture(artwork::TabPicture(false));
   for (int k = 0; k < 2; ++k) {
-    ImgWARE[k] = new ImageControl(surface_);
+    ImgWARE[k] = new platform::ImageControl(surface_);
     ImgWARE[k]->SetPicture(artwork::ButtonPicture(k == 1));
   }
-  Frame1 = new PictureBox(surface_);
+  Frame1 = new platform::Panel(surface_);
   for (int k = 0; k < kQuantityPictures; ++k) {
-    ImgBOX[k] = new ImageControl(Frame1);
+    ImgBOX[k] = new platform::ImageControl(Frame1);
     ImgBOX[k]->SetPicture(artwork::QuantityPicture(k));
   }
   ImgMENU_ON->SetVisible(false);
@@ -159,86 +161,93 @@ void FormMain::CreateControls() {
 }
 
 void FormMain::CreateTabPage(int i) {
-  PicTASK[i] = new PictureBox(surface_);
-  PictureBox* page = PicTASK[i];
+  PicTASK[i] = new platform::Panel(surface_);
+  platform::Panel* page = PicTASK[i];
   // Frames first, so they stay behind what they frame.
-  ShaOPT[i] = new Shape(page);
-  ShaIO[i] = new Shape(page);
-  ShaFOR[i] = new Shape(page);
-  for (Shape* s : {ShaOPT[i], ShaIO[i], ShaFOR[i]}) s->SetBorderColor(QColor(128, 128, 128));
+  ShaOPT[i] = new platform::Shape(page);
+  ShaIO[i] = new platform::Shape(page);
+  ShaFOR[i] = new platform::Shape(page);
+  for (platform::Shape* s : {ShaOPT[i], ShaIO[i], ShaFOR[i]})
+    s->SetBorderColor(QColor(128, 128, 128));
 
-  List1[i] = new ListBox(page);
+  List1[i] = new platform::ListBox(page);
   connect(List1[i], &QListWidget::currentRowChanged, this, [this, i](int) { List1_Click(i); });
 
-  LblMainTIT[i] = new Label(page);
+  LblMainTIT[i] = new platform::Label(page);
   LblMainTIT[i]->SetForeColor(QColor(0, 0, 128));
 
-  PicIO[i] = new PictureBox(page);
-  PictureBox* io = PicIO[i];
+  PicIO[i] = new platform::Panel(page);
+  platform::Panel* io = PicIO[i];
   const int base = (i - 1) * kRowsPerTab;
   for (int r = 0; r < kRowsPerTab; ++r) {
-    ShaIOTX[base + r] = new Shape(io);
+    ShaIOTX[base + r] = new platform::Shape(io);
     ShaIOTX[base + r]->SetBorderColor(QColor(144, 160, 255));
     ShaIOTX[base + r]->SetVisible(false);  // shown with its row
   }
-  LineIO[i] = new LineControl(io);
+  LineIO[i] = new platform::LineControl(io);
   LineIO[i]->SetBorderColor(i == 1 ? QColor(128, 128, 128) : QColor(192, 192, 192));
-  LinSLD[i] = new LineControl(io);
+  LinSLD[i] = new platform::LineControl(io);
   LinSLD[i]->SetBorderColor(QColor(145, 162, 200));
   for (int r = 0; r < kRowsPerTab; ++r) {
     const int k = base + r;
-    Label1[k] = new Label(io);
+    Label1[k] = new platform::Label(io);
     Label1[k]->SetOpaqueBack(QColor(224, 228, 255));
-    connect(Label1[k], &Label::doubleClicked, this, [this, k] { Label1_DblClick(k); });
-    Img1[k] = new ImageControl(io);
-    Text1[k] = new TextBox(io);
-    connect(Text1[k], &TextBox::keyPress, this, [this, k](int* a) { Text1_KeyPress(k, *a); });
-    connect(Text1[k], &TextBox::keyDown, this,
+    connect(Label1[k], &platform::Label::doubleClicked, this, [this, k] { Label1_DblClick(k); });
+    Img1[k] = new platform::ImageControl(io);
+    Text1[k] = new platform::TextBox(io);
+    connect(Text1[k], &platform::TextBox::keyPress, this,
+            [this, k](int* a) { Text1_KeyPress(k, *a); });
+    connect(Text1[k], &platform::TextBox::keyDown, this,
             [this, k](int code, int shift) { Text1_KeyDown(k, code, shift); });
-    connect(Text1[k], &TextBox::gotFocus, this, [this, k] { Text1_GotFocus(k); });
+    connect(Text1[k], &platform::TextBox::gotFocus, this, [this, k] { Text1_GotFocus(k); });
     connect(Text1[k], &QLineEdit::textChanged, this, [this, k] { Text1_Change(k); });
   }
-  ImgSLD[i] = new ImageControl(io);
+  ImgSLD[i] = new platform::ImageControl(io);
   ImgSLD[i]->SetPicture(artwork::SliderThumbPicture());
   // Slider, second formula picture and separator appear when a case places them.
   LinSLD[i]->SetVisible(false);
   ImgSLD[i]->SetVisible(false);
-  connect(ImgSLD[i], &ImageControl::mouseDown, this, [this, i](int b) { ImgSLD_MouseDown(i, b); });
-  connect(ImgSLD[i], &ImageControl::mouseMove, this, [this, i] { ImgSLD_MouseMove(i); });
-  connect(ImgSLD[i], &ImageControl::mouseUp, this, [this, i](int b) { ImgSLD_MouseUp(i, b); });
+  connect(ImgSLD[i], &platform::ImageControl::mouseDown, this,
+          [this, i](int b) { ImgSLD_MouseDown(i, b); });
+  connect(ImgSLD[i], &platform::ImageControl::mouseMove, this, [this, i] { ImgSLD_MouseMove(i); });
+  connect(ImgSLD[i], &platform::ImageControl::mouseUp, this,
+          [this, i](int b) { ImgSLD_MouseUp(i, b); });
 
-  ImgCAL[i] = new ImageControl(io);
-  ImgDEL[i] = new ImageControl(io);
-  ImgGRA[i] = new ImageControl(io);
-  ImgINF[i] = new ImageControl(io);
+  ImgCAL[i] = new platform::ImageControl(io);
+  ImgDEL[i] = new platform::ImageControl(io);
+  ImgGRA[i] = new platform::ImageControl(io);
+  ImgINF[i] = new platform::ImageControl(io);
   // The Clear button is drawn narrower at first; its picture gives it its size.
   ImgCAL[i]->Move(0, 0, 120, 34);
   ImgDEL[i]->Move(0, 0, 114, 34);
   ImgGRA[i]->Move(0, 0, 120, 34);
   ImgINF[i]->Move(0, 0, 120, 34);
-  LblCAL[i] = new Label(io);
-  LblDEL[i] = new Label(io);
-  LblGRA[i] = new Label(io);
-  LblINF[i] = new Label(io);
-  for (Label* l : {LblCAL[i], LblDEL[i], LblGRA[i], LblINF[i]}) {
+  LblCAL[i] = new platform::Label(io);
+  LblDEL[i] = new platform::Label(io);
+  LblGRA[i] = new platform::Label(io);
+  LblINF[i] = new platform::Label(io);
+  for (platform::Label* l : {LblCAL[i], LblDEL[i], LblGRA[i], LblINF[i]}) {
     l->SetCentered(true);
     l->SetForeColor(QColor(0, 0, 128));
   }
-  connect(LblCAL[i], &Label::clicked, this, [this, i] { LblCAL_Click(i); });
-  connect(LblDEL[i], &Label::clicked, this, [this, i] { LblDEL_Click(i); });
-  connect(LblGRA[i], &Label::clicked, this, [this, i] { LblGRA_Click(i); });
-  connect(LblINF[i], &Label::clicked, this, [this, i] { LblINF_Click(i); });
-  connect(LblCAL[i], &Label::mouseDown, this, [this, i](int b) { LblCAL_MouseDown(i, b); });
-  connect(LblCAL[i], &Label::mouseUp, this, [this, i](int b) { LblCAL_MouseUp(i, b); });
-  connect(LblDEL[i], &Label::mouseDown, this, [this, i](int b) { LblDEL_MouseDown(i, b); });
-  connect(LblDEL[i], &Label::mouseUp, this, [this, i](int b) { LblDEL_MouseUp(i, b); });
-  connect(LblGRA[i], &Label::mouseDown, this, [this, i](int b) { LblGRA_MouseDown(i, b); });
-  connect(LblGRA[i], &Label::mouseUp, this, [this, i](int b) { LblGRA_MouseUp(i, b); });
+  connect(LblCAL[i], &platform::Label::clicked, this, [this, i] { LblCAL_Click(i); });
+  connect(LblDEL[i], &platform::Label::clicked, this, [this, i] { LblDEL_Click(i); });
+  connect(LblGRA[i], &platform::Label::clicked, this, [this, i] { LblGRA_Click(i); });
+  connect(LblINF[i], &platform::Label::clicked, this, [this, i] { LblINF_Click(i); });
+  connect(LblCAL[i], &platform::Label::mouseDown, this,
+          [this, i](int b) { LblCAL_MouseDown(i, b); });
+  connect(LblCAL[i], &platform::Label::mouseUp, this, [this, i](int b) { LblCAL_MouseUp(i, b); });
+  connect(LblDEL[i], &platform::Label::mouseDown, this,
+          [this, i](int b) { LblDEL_MouseDown(i, b); });
+  connect(LblDEL[i], &platform::Label::mouseUp, this, [this, i](int b) { LblDEL_MouseUp(i, b); });
+  connect(LblGRA[i], &platform::Label::mouseDown, this,
+          [this, i](int b) { LblGRA_MouseDown(i, b); });
+  connect(LblGRA[i], &platform::Label::mouseUp, this, [this, i](int b) { LblGRA_MouseUp(i, b); });
 
-  PicFOR[i] = new PictureBox(page);
-  ImgFOR[i] = new ImageControl(PicFOR[i]);
-  ImgFORX[i] = new ImageControl(PicFOR[i]);
-  Line1[i] = new LineControl(PicFOR[i]);
+  PicFOR[i] = new platform::Panel(page);
+  ImgFOR[i] = new platform::ImageControl(PicFOR[i]);
+  ImgFORX[i] = new platform::ImageControl(PicFOR[i]);
+  Line1[i] = new platform::LineControl(PicFOR[i]);
   Line1[i]->SetBorderColor(QColor(128, 128, 128));
   ImgFORX[i]->SetVisible(false);
   Line1[i]->SetVisible(false);

@@ -12,8 +12,8 @@
 #include "engine/Cases.h"
 #include "mainwin/CalcDriver.h"
 #include "mainwin/CaseModel.h"
-#include "mainwin/Controls.h"
 #include "mainwin/Idioma.h"
+#include "platform/Controls.h"
 
 class QAction;
 class QMenu;
@@ -135,45 +135,45 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   void Form_Unload();
 
   // ---- Controls -----------------------------------------------------------
-  PictureBox* PicMENU = nullptr;
-  ImageControl* ImgMENU[6] = {};
-  Label* LblMENU[6] = {};
+  platform::Panel* PicMENU = nullptr;
+  platform::ImageControl* ImgMENU[6] = {};
+  platform::Label* LblMENU[6] = {};
 
-  PictureBox* PicTASK[6] = {};
-  ListBox* List1[6] = {};
-  Label* LblMainTIT[6] = {};
-  Shape* ShaOPT[6] = {};
-  Shape* ShaIO[6] = {};
-  Shape* ShaFOR[6] = {};
+  platform::Panel* PicTASK[6] = {};
+  platform::ListBox* List1[6] = {};
+  platform::Label* LblMainTIT[6] = {};
+  platform::Shape* ShaOPT[6] = {};
+  platform::Shape* ShaIO[6] = {};
+  platform::Shape* ShaFOR[6] = {};
 
-  PictureBox* PicIO[6] = {};
-  TextBox* Text1[kRows] = {};
-  Label* Label1[kRows] = {};
-  ImageControl* Img1[kRows] = {};
-  Shape* ShaIOTX[kRows] = {};
-  LineControl* LineIO[6] = {};
-  LineControl* LinSLD[6] = {};
-  ImageControl* ImgSLD[6] = {};
-  ImageControl* ImgCAL[6] = {};
-  Label* LblCAL[6] = {};
-  ImageControl* ImgDEL[6] = {};
-  Label* LblDEL[6] = {};
-  ImageControl* ImgGRA[6] = {};
-  Label* LblGRA[6] = {};
-  ImageControl* ImgINF[6] = {};
-  Label* LblINF[6] = {};
+  platform::Panel* PicIO[6] = {};
+  platform::TextBox* Text1[kRows] = {};
+  platform::Label* Label1[kRows] = {};
+  platform::ImageControl* Img1[kRows] = {};
+  platform::Shape* ShaIOTX[kRows] = {};
+  platform::LineControl* LineIO[6] = {};
+  platform::LineControl* LinSLD[6] = {};
+  platform::ImageControl* ImgSLD[6] = {};
+  platform::ImageControl* ImgCAL[6] = {};
+  platform::Label* LblCAL[6] = {};
+  platform::ImageControl* ImgDEL[6] = {};
+  platform::Label* LblDEL[6] = {};
+  platform::ImageControl* ImgGRA[6] = {};
+  platform::Label* LblGRA[6] = {};
+  platform::ImageControl* ImgINF[6] = {};
+  platform::Label* LblINF[6] = {};
 
-  PictureBox* PicFOR[6] = {};
-  ImageControl* ImgFOR[6] = {};
-  ImageControl* ImgFORX[6] = {};
-  LineControl* Line1[6] = {};
+  platform::Panel* PicFOR[6] = {};
+  platform::ImageControl* ImgFOR[6] = {};
+  platform::ImageControl* ImgFORX[6] = {};
+  platform::LineControl* Line1[6] = {};
 
   // Hidden stores of pictures.
-  ImageControl* ImgMENU_ON = nullptr;
-  ImageControl* ImgMENU_OFF = nullptr;
-  ImageControl* ImgWARE[2] = {};
-  PictureBox* Frame1 = nullptr;
-  ImageControl* ImgBOX[kQuantityPictures] = {};
+  platform::ImageControl* ImgMENU_ON = nullptr;
+  platform::ImageControl* ImgMENU_OFF = nullptr;
+  platform::ImageControl* ImgWARE[2] = {};
+  platform::Panel* Frame1 = nullptr;
+  platform::ImageControl* ImgBOX[kQuantityPictures] = {};
 
   // Hidden surfaces: text measuring, and the picture report graphs are drawn on.
   std::unique_ptr<platform::MeasureTarget> Pictest;

@@ -19,12 +19,12 @@ void FormMain::Text1_KeyPress(int, int& KeyAscii) {
 
 void FormMain::Text1_KeyDown(int Index, int KeyCode, int) {
   if (KeyCode != 13 || Index + 1 >= kRows) return;
-  TextBox* next = Text1[Index + 1];
+  platform::TextBox* next = Text1[Index + 1];
   if (next->Visible() && next->isVisible() && next->isEnabled()) next->setFocus();
 }
 
 void FormMain::Text1_GotFocus(int Index) {
-  TextBox* box = Text1[Index];
+  platform::TextBox* box = Text1[Index];
   box->SelectAllShowingStart();
   // A click that gave the focus places the cursor after this; select again
   // once it is done, so typing replaces the text.
@@ -61,7 +61,7 @@ void FormMain::ImgSLD_MouseMove(int Index) {
   if (!Arrastrando || Index < 1 || Index > kTabs) return;
   const int t = Vigas::TipoViga;
   if (t < 1 || t > kTabs) return;
-  ImageControl* thumb = ImgSLD[Index];
+  platform::ImageControl* thumb = ImgSLD[Index];
   double left = static_cast<float>(thumb->CursorX() - DesfaseSLD);
   const double W = thumb->Width();
   const double X1 = LinSLD[Index]->X1();
@@ -81,7 +81,7 @@ void FormMain::ImgSLD_MouseMove(int Index) {
 
   const int r = model_.PositionRow(Index);
   if (r < 0) return;
-  TextBox* box = Text1[(Index - 1) * kRowsPerTab + r];
+  platform::TextBox* box = Text1[(Index - 1) * kRowsPerTab + r];
   if (Vigas::LeerNumero(box->Text().toStdString()) == v) return;
   // Not under the busy flag: the edit empties the results and moves the thumb
   // before the case is calculated again.
@@ -96,11 +96,11 @@ void FormMain::ImgSLD_MouseUp(int, int) {
 // ---- Pressed look of the buttons ---------------------------------------------
 
 namespace {
-void Press(ImageControl* img, Label* lbl, int x, int y) {
+void Press(platform::ImageControl* img, platform::Label* lbl, int x, int y) {
   img->Move(x + 1, y + 1);
   lbl->Move(x + 1, y + 7);
 }
-void Release(ImageControl* img, Label* lbl, int x, int y) {
+void Release(platform::ImageControl* img, platform::Label* lbl, int x, int y) {
   img->Move(x, y);
   lbl->Move(x, y + 6);
 }

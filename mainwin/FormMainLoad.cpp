@@ -107,7 +107,7 @@ void FormMain::Form_Load() {
     LblDEL[i]->SetForeColor(LblGRA[1]->ForeColor());
     LblINF[i]->SetForeColor(LblINF[1]->ForeColor());
 
-    for (Label* l : {LblGRA[i], LblCAL[i], LblDEL[i], LblINF[i]}) {
+    for (platform::Label* l : {LblGRA[i], LblCAL[i], LblDEL[i], LblINF[i]}) {
       l->SetFontBold(false);
       l->raise();
     }
@@ -158,7 +158,7 @@ void FormMain::ApplyStartingLayout() {
     LblMainTIT[i]->Move(6, 0, 900, 19);
     LblMainTIT[i]->SetFont(12, true);
     PicTASK[i]->Move(4, 40, 1024, 640);
-    for (Label* l : {LblCAL[i], LblDEL[i], LblGRA[i], LblINF[i]}) {
+    for (platform::Label* l : {LblCAL[i], LblDEL[i], LblGRA[i], LblINF[i]}) {
       l->Move(0, 6, 120, 26);
       l->SetFont(kButtonCaptionSize[i], false);
     }

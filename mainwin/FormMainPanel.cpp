@@ -116,7 +116,7 @@ void FormMain::LoadImgFORMULAS(const QString& EXT) {
 
   // A picture that is missing or cannot be read leaves its place empty:
   // the previous case's formulas must never stay on show.
-  auto load = [](ImageControl* img, const QString& path) {
+  auto load = [](platform::ImageControl* img, const QString& path) {
     QPixmap pic;
     if (QFileInfo(path).isFile() && pic.load(path) && !pic.isNull()) {
       img->SetPicture(pic);

@@ -51,7 +51,7 @@ void RewriteSeparators(FormMain& f, QChar from, QChar to) {
   BusyGuard busy(f.Ocupado);
   for (int t = 1; t <= FormMain::kTabs; ++t)
     for (int r = 0; r < FormMain::kRowsPerTab; ++r) {
-      TextBox* box = f.Text1[(t - 1) * FormMain::kRowsPerTab + r];
+      platform::TextBox* box = f.Text1[(t - 1) * FormMain::kRowsPerTab + r];
       box->SetText(AjustesUsuario::CambiarSeparador(box->Text(), from, to));
     }
 }

@@ -36,25 +36,26 @@ void FormVigasEditUnits::CreateControls() {
   setPalette(pal);
 
   for (int q = 1; q <= kKinds; ++q) {
-    Picture1[q] = new PictureBox(this);
-    Label1[q] = new Label(Picture1[q]);
+    Picture1[q] = new platform::Panel(this);
+    Label1[q] = new platform::Label(Picture1[q]);
   }
   for (int k = 0; k < kOptions; ++k) {
     // Each option moves into the group box of its kind when the options are
     // filled; the options of one box are exclusive.
-    Option1[k] = new OptionButton(this);
+    Option1[k] = new platform::OptionButton(this);
     Option1[k]->installEventFilter(this);
     connect(Option1[k], &QRadioButton::toggled, this, [this, k](bool on) {
       if (on) Option1_Click(k);
     });
   }
-  PicBOTTOM = new PictureBox(this);
+  PicBOTTOM = new platform::Panel(this);
   for (int i = 0; i < 3; ++i) {
-    Imgbot[i] = new ImageControl(PicBOTTOM);
-    Lblbot[i] = new Label(PicBOTTOM);
-    connect(Lblbot[i], &Label::clicked, this, [this, i] { Lblbot_Click(i); });
-    connect(Lblbot[i], &Label::mouseDown, this, [this, i](int b) { Lblbot_MouseDown(i, b); });
-    connect(Lblbot[i], &Label::mouseUp, this, [this, i](int b) { Lblbot_MouseUp(i, b); });
+    Imgbot[i] = new platform::ImageControl(PicBOTTOM);
+    Lblbot[i] = new platform::Label(PicBOTTOM);
+    connect(Lblbot[i], &platform::Label::clicked, this, [this, i] { Lblbot_Click(i); });
+    connect(Lblbot[i], &platform::Label::mouseDown, this,
+            [this, i](int b) { Lblbot_MouseDown(i, b); });
+    connect(Lblbot[i], &platform::Label::mouseUp, this, [this, i](int b) { Lblbot_MouseUp(i, b); });
   }
 }
 
@@ -103,7 +104,7 @@ void FormVigasEditUnits::Form_Load() {
     for (int k = 0; k < kOptions; ++k) {
       if (Vigas::UnidadNombre[q][k].empty() || n + 1 >= kOptions) continue;
       ++n;
-      OptionButton* o = Option1[n];
+      platform::OptionButton* o = Option1[n];
       o->setParent(Picture1[q]);
       o->setText(QString::fromStdString(Vigas::UnidadNombre[q][k]));
       o->Tag = QString::number(q);

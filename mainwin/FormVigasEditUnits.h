@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "mainwin/CalcDriver.h"
-#include "mainwin/Controls.h"
 #include "mainwin/Idioma.h"
+#include "platform/Controls.h"
 
 class FormVigasEditUnits : public QDialog {
   Q_OBJECT
@@ -45,12 +45,12 @@ class FormVigasEditUnits : public QDialog {
   void Option1_Click(int Index);
 
   // ---- Controls -------------------------------------------------------------
-  PictureBox* Picture1[kKinds + 1] = {};  // 1..6
-  Label* Label1[kKinds + 1] = {};         // 1..6
-  OptionButton* Option1[kOptions] = {};
-  PictureBox* PicBOTTOM = nullptr;
-  ImageControl* Imgbot[3] = {};
-  Label* Lblbot[3] = {};
+  platform::Panel* Picture1[kKinds + 1] = {};  // 1..6
+  platform::Label* Label1[kKinds + 1] = {};    // 1..6
+  platform::OptionButton* Option1[kOptions] = {};
+  platform::Panel* PicBOTTOM = nullptr;
+  platform::ImageControl* Imgbot[3] = {};
+  platform::Label* Lblbot[3] = {};
 
   // ---- State ----------------------------------------------------------------
   // Base-unit value of row r of tab t as read when the dialog opened;

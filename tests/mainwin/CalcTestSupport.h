@@ -93,7 +93,7 @@ class CalcTest : public MainwinTest {
   FormMain& F() { return *form_; }
   int Tab() const { return Vigas::TipoViga; }
   int Index(int row, int tab = 0) const { return ((tab ? tab : Tab()) - 1) * 15 + row; }
-  TextBox* Box(int row, int tab = 0) { return form_->Text1[Index(row, tab)]; }
+  platform::TextBox* Box(int row, int tab = 0) { return form_->Text1[Index(row, tab)]; }
   QString Text(int row, int tab = 0) { return Box(row, tab)->Text(); }
   bool Shown(int row, int tab = 0) { return Box(row, tab)->Visible(); }
 
@@ -105,7 +105,7 @@ class CalcTest : public MainwinTest {
   }
   // Types into a box the way a user replaces its text.
   void Enter(int row, const QString& text) {
-    TextBox* b = Box(row);
+    platform::TextBox* b = Box(row);
     b->selectAll();
     if (text.isEmpty())
       Key(b, Qt::Key_Backspace, QString(QChar(8)));
@@ -146,7 +146,7 @@ class CalcTest : public MainwinTest {
 
   // Drags the thumb of the current tab by dx screen pixels, in `steps` moves.
   void DragThumb(double dx, int steps = 1) {
-    ImageControl* thumb = form_->ImgSLD[Tab()];
+    platform::ImageControl* thumb = form_->ImgSLD[Tab()];
     const QPointF start = thumb->mapToGlobal(Centre(thumb));
     SendMouseAt(thumb, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
     for (int i = 1; i <= steps; ++i)

@@ -28,7 +28,7 @@ class BoxesSliderTest : public CalcTest {
            (F().LinSLD[t]->X2() - F().LinSLD[t]->X1());
   }
   // Where the text cursor is drawn, in the box's pixels.
-  static int CursorLeft(TextBox* b) {
+  static int CursorLeft(platform::TextBox* b) {
     return b->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
   }
   bool CaptionsFollowBoxes() {
@@ -40,7 +40,7 @@ class BoxesSliderTest : public CalcTest {
 
 TEST_F(BoxesSliderTest, KeysThatMakeNoNumberAreRefused) {
   ChooseCase(100);
-  TextBox* b = Box(0);
+  platform::TextBox* b = Box(0);
   TypeText(b, "1a2 e,E+-/%x");
   Key(b, Qt::Key_Return, "\r");
   EXPECT_EQ(b->Text(), "12e,E+-/%");
@@ -55,7 +55,7 @@ TEST_F(BoxesSliderTest, KeysThatMakeNoNumberAreRefused) {
 // control character as text.
 TEST_F(BoxesSliderTest, EditingShortcutsWorkInTheBoxes) {
   ChooseCase(100);
-  TextBox* b = Box(0);
+  platform::TextBox* b = Box(0);
   auto ctrl = [b](Qt::Key key, char letter) {
     Key(b, key, QString(QChar(letter - 'A' + 1)), Qt::ControlModifier);
   };
@@ -94,7 +94,7 @@ TEST_F(BoxesSliderTest, BoxesShowTheStartOfTheirTextAndTheWholeValueInTheTooltip
   SetUpBeam(109, {{"EI", "1e6"}, {"L", "6"}, {"P", "1"}, {"a", "5.95"}, {"X", "0.3"}});
   const int row = RowOf("ThetaA");
   ASSERT_GE(row, 0);
-  TextBox* b = Box(row);
+  platform::TextBox* b = Box(row);
   const QString value = b->Text();
   ASSERT_TRUE(value.startsWith("-")) << value.toStdString();
   F().resize(980, 600);  // the narrowest window: the boxes are narrowest too
@@ -108,7 +108,7 @@ TEST_F(BoxesSliderTest, BoxesShowTheStartOfTheirTextAndTheWholeValueInTheTooltip
   EXPECT_LT(CursorLeft(b), 4);  // the start is in view, not scrolled away
 
   // A value that fits has no tooltip.
-  TextBox* x = Box(RowOf("X"));
+  platform::TextBox* x = Box(RowOf("X"));
   EXPECT_TRUE(x->TextFits());
   EXPECT_TRUE(x->toolTip().isEmpty());
 
@@ -191,7 +191,7 @@ TEST_F(BoxesSliderTest, DraggingTheThumbRecalculatesWithoutMessages) {
   const int t = 1;
   const double track = F().LinSLD[t]->X2() - F().LinSLD[t]->X1();
   QStringList moments;
-  ImageControl* thumb = F().ImgSLD[t];
+  platform::ImageControl* thumb = F().ImgSLD[t];
   const QPointF start = thumb->mapToGlobal(mainwin_test::Centre(thumb));
   mainwin_test::SendMouseAt(thumb, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
   EXPECT_TRUE(F().Arrastrando);
@@ -266,8 +266,8 @@ TEST_F(BoxesSliderTest, ButtonsLookPressedWhileHeldExceptReportAndDisabledOnes) 
   SetUpBeam(100, {{"EI", "1"}, {"L", "4"}, {"W0", "1"}, {"X", "1"}});
   FormMain& f = F();
   struct Button {
-    ImageControl* img;
-    Label* lbl;
+    platform::ImageControl* img;
+    platform::Label* lbl;
     int x, y;
   };
   for (Button b : {Button{f.ImgCAL[1], f.LblCAL[1], f.XposCAL[1], f.YposCAL[1]},

@@ -36,7 +36,7 @@ TEST_F(CasePicturesTest, EveryCaseShowsItsBeamPictureAtPanelSize) {
     ChooseCase(code);
     const int t = Tab();
     EXPECT_TRUE(F().HayFormulaX[t]) << code;
-    ImageControl* picture = F().ImgFORX[t];
+    platform::ImageControl* picture = F().ImgFORX[t];
     EXPECT_EQ(picture->Width(), 460) << code;
     EXPECT_EQ(picture->Height(), 217) << code;
     EXPECT_LE(picture->Width(), F().PicFOR[t]->Width()) << code;

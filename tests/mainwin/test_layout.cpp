@@ -22,7 +22,7 @@ class LayoutTest : public MainwinTest {
     f.resize(W, H + menu);
     QCoreApplication::processEvents();
   }
-  static void ExpectPlace(const Placement* c, double left, double top, double width,
+  static void ExpectPlace(const platform::Placement* c, double left, double top, double width,
                           double height) {
     EXPECT_DOUBLE_EQ(c->Left(), left);
     EXPECT_DOUBLE_EQ(c->Top(), top);

@@ -233,7 +233,7 @@ TEST_F(ShellMenuTest, InputKeepsWorkingWhileACheckWaitsForTheServer) {
   ASSERT_TRUE(qt_test::WaitFor([&] { return server_.requests.size() == 1; }));
 
   // The user types meanwhile: the keys reach the box through the event loop.
-  TextBox* box = Box(0);
+  platform::TextBox* box = Box(0);
   box->setFocus();
   box->selectAll();
   for (const char* c : {"2", ".", "5"}) {

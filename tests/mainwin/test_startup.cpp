@@ -89,7 +89,7 @@ TEST_F(StartupTest, FirstRunShowsTheDefaultsAndAnUntouchedWindow) {
   EXPECT_EQ(f.ScaleWidth(), 1040);
   const double captionSizes[6] = {0, 12, 11, 11, 10, 12};
   for (int i = 1; i <= 5; ++i)
-    for (Label* l : {f.LblCAL[i], f.LblDEL[i], f.LblGRA[i], f.LblINF[i]})
+    for (platform::Label* l : {f.LblCAL[i], f.LblDEL[i], f.LblGRA[i], f.LblINF[i]})
       EXPECT_EQ(l->FontSize(), captionSizes[i]);
   for (int r = 0; r < FormMain::kRows; ++r) {
     EXPECT_FALSE(f.Text1[r]->Visible());

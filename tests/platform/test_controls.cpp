@@ -1,17 +1,16 @@
-// The window's control widgets: fractional geometry, own visibility, picture
+// The windows' control widgets: fractional geometry, own visibility, picture
 // sizes, lines, and the key hooks of the value boxes.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "MainwinTestSupport.h"
-#include "mainwin/Controls.h"
+#include "platform/Controls.h"
 
-using mainwin_test::MainwinTest;
-
+namespace platform {
 namespace {
 
-using ControlsTest = MainwinTest;
-
-TEST_F(ControlsTest, GeometryKeepsHalvesAndRoundsEdgesOnScreen) {
+TEST(Controls, GeometryKeepsHalvesAndRoundsEdgesOnScreen) {
   QWidget parent;
   Label l(&parent);
   l.Move(10.5, 3, 20.5, 18);
@@ -21,7 +20,7 @@ TEST_F(ControlsTest, GeometryKeepsHalvesAndRoundsEdgesOnScreen) {
   EXPECT_EQ(l.geometry(), QRect(11, 3, 20, 18));
 
   // Visibility is the control's own, even inside a hidden container.
-  PictureBox page(&parent);
+  Panel page(&parent);
   page.SetVisible(false);
   TextBox box(&page);
   box.SetVisible(true);
@@ -32,7 +31,7 @@ TEST_F(ControlsTest, GeometryKeepsHalvesAndRoundsEdgesOnScreen) {
   EXPECT_TRUE(box.isReadOnly());
 }
 
-TEST_F(ControlsTest, ImagesTakeTheirPicturesSizeAndLinesTheirEnds) {
+TEST(Controls, ImagesTakeTheirPicturesSizeAndLinesTheirEnds) {
   QWidget parent;
   ImageControl img(&parent);
   img.Move(5, 6, 33, 16);
@@ -50,7 +49,7 @@ TEST_F(ControlsTest, ImagesTakeTheirPicturesSizeAndLinesTheirEnds) {
   EXPECT_EQ(line.geometry(), QRect(10, 210, 440, 1));
 }
 
-TEST_F(ControlsTest, KeyHookMayDiscardATypedCharacter) {
+TEST(Controls, KeyHookMayDiscardATypedCharacter) {
   TextBox box(nullptr);
   QObject::connect(&box, &TextBox::keyPress, [](int* code) {
     if (*code == 'x' || *code == 13) *code = 0;
@@ -67,3 +66,4 @@ TEST_F(ControlsTest, KeyHookMayDiscardATypedCharacter) {
 }
 
 }  // namespace
+}  // namespace platform

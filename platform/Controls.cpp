@@ -1,4 +1,4 @@
-#include "mainwin/Controls.h"
+#include "platform/Controls.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,6 +9,8 @@
 #include <cmath>
 
 #include "platform/Fonts.h"
+
+namespace platform {
 
 namespace {
 int Px(double v) {
@@ -77,22 +79,22 @@ void Placement::ApplyGeometry() {
 }
 
 QFont ScaledFont(double points, bool bold, const QString& face) {
-  return platform::WidgetFont(face, points, bold);
+  return WidgetFont(face, points, bold);
 }
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent), Placement(this) {
+Panel::Panel(QWidget* parent) : QWidget(parent), Placement(this) {
   setAutoFillBackground(true);
   SetBackColor(QColor(255, 255, 255));
 }
 
-void PictureBox::SetBackColor(const QColor& c) {
+void Panel::SetBackColor(const QColor& c) {
   back_ = c;
   QPalette p = palette();
   p.setColor(QPalette::Window, c);
   setPalette(p);
 }
 
-void PictureBox::SetFontSize(double points, bool bold) {
+void Panel::SetFontSize(double points, bool bold) {
   fontSize_ = points;
   setFont(ScaledFont(points, bold));
 }
@@ -400,3 +402,10 @@ void OptionButton::SetBackColor(const QColor& c) {
   p.setColor(QPalette::Button, c);
   setPalette(p);
 }
+
+void OptionButton::mouseDoubleClickEvent(QMouseEvent* e) {
+  QRadioButton::mouseDoubleClickEvent(e);
+  if (e->button() == Qt::LeftButton) emit doubleClicked();
+}
+
+}  // namespace platform

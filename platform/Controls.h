@@ -1,4 +1,4 @@
-// Small widgets that behave like the window's controls: each keeps its own
+// Small widgets that behave like a window's controls: each keeps its own
 // position and size in (possibly fractional) pixels, its visibility, enabled
 // state and tag, so the program can read back exactly what it set even while
 // the control sits on a hidden page.
@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QString>
 #include <QWidget>
+
+namespace platform {
 
 // Position, size, visibility and tag of one control. Geometry is applied to
 // the widget rounded to whole pixels (edges rounded, so sizes stay consistent).
@@ -50,11 +52,12 @@ class Placement {
 // Font of design size n points at the screen's pixel scale, face Arial.
 QFont ScaledFont(double points, bool bold = false, const QString& face = QStringLiteral("Arial"));
 
-// Widget with a back colour (a picture box or a panel).
-class PictureBox : public QWidget, public Placement {
+// Widget with a back colour that holds other controls: a page, a panel, a
+// group box, a button strip.
+class Panel : public QWidget, public Placement {
   Q_OBJECT
  public:
-  explicit PictureBox(QWidget* parent);
+  explicit Panel(QWidget* parent);
   QColor BackColor() const { return back_; }
   void SetBackColor(const QColor& c);
   double FontSize() const { return fontSize_; }
@@ -237,7 +240,8 @@ class LineControl : public QWidget, public Placement {
   QColor color_{0, 0, 0};
 };
 
-// Option button; exclusive with the other options of its group.
+// Option button; exclusive with the other options of its group. Reports
+// double clicks.
 class OptionButton : public QRadioButton, public Placement {
   Q_OBJECT
  public:
@@ -249,7 +253,15 @@ class OptionButton : public QRadioButton, public Placement {
   void SetFontBold(bool bold);
   void SetBackColor(const QColor& c);
 
+ signals:
+  void doubleClicked();
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+
  private:
   double fontSize_ = 8;
   bool bold_ = false;
 };
+
+}  // namespace platform
