@@ -7,6 +7,7 @@
 #include "engine/Vigas.h"
 #include "graphs/Graficas.h"
 #include "graphs/Mini_HTFC_rut.h"
+#include "platform/ButtonFace.h"
 #include "platform/Fonts.h"
 
 namespace {
@@ -63,7 +64,7 @@ void FormEditGRAF::Form_Load() {
   // 1. Size and fonts.
   setFixedSize(743, 404);
   for (int i = 0; i < 2; ++i) {
-    Imgbot[i]->SetPicture(graphs_ui::ButtonFacePicture());
+    Imgbot[i]->SetPicture(platform::ButtonFacePicture());
     Lblbot[i]->setFont(platform::WidgetFont(QStringLiteral("Arial"), 10));
   }
   LblTIT->setFont(platform::WidgetFont(QStringLiteral("Arial"), 11, true));
@@ -201,13 +202,11 @@ void FormEditGRAF::Lblbot_Click(int Index) {
 }
 
 void FormEditGRAF::Lblbot_MouseDown(int Index, int) {
-  Imgbot[Index]->move(BotX[Index] + 1, BotY[Index] + 1);
-  Lblbot[Index]->move(BotX[Index] + 1, BotY[Index] + 8);
+  platform::ShowButtonPressed(Imgbot[Index], Lblbot[Index], BotX[Index], BotY[Index], 7, true);
 }
 
 void FormEditGRAF::Lblbot_MouseUp(int Index, int) {
-  Imgbot[Index]->move(BotX[Index], BotY[Index]);
-  Lblbot[Index]->move(BotX[Index], BotY[Index] + 7);
+  platform::ShowButtonPressed(Imgbot[Index], Lblbot[Index], BotX[Index], BotY[Index], 7, false);
 }
 
 void FormEditGRAF::Form_KeyPress(int KeyAscii) {

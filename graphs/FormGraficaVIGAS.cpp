@@ -12,6 +12,7 @@
 #include "graphs/FormEditGRAF.h"
 #include "graphs/Graficas.h"
 #include "graphs/GraphHooks.h"
+#include "platform/ButtonFace.h"
 #include "platform/Clipboard.h"
 #include "platform/Fonts.h"
 #include "platform/ImageFiles.h"
@@ -130,7 +131,7 @@ void FormGraficaVIGAS::Form_Load() {
   g.SetFontSize(platform::DesignFontSize(10));
   PicBot->resize(kPicBotWidth, PicBot->height());
   for (int i = 0; i < 5; ++i) {
-    Imgbot[i]->SetPicture(graphs_ui::ButtonFacePicture());
+    Imgbot[i]->SetPicture(platform::ButtonFacePicture());
     Lblbot[i]->setFont(platform::WidgetFont(QStringLiteral("Arial"), 10));
   }
 
@@ -213,13 +214,11 @@ void FormGraficaVIGAS::Lblbot_Click(int Index) {
 }
 
 void FormGraficaVIGAS::Lblbot_MouseDown(int Index, int) {
-  Imgbot[Index]->move(BotX[Index] + 1, BotY[Index] + 1);
-  Lblbot[Index]->move(BotX[Index] + 1, BotY[Index] + 8);
+  platform::ShowButtonPressed(Imgbot[Index], Lblbot[Index], BotX[Index], BotY[Index], 7, true);
 }
 
 void FormGraficaVIGAS::Lblbot_MouseUp(int Index, int) {
-  Imgbot[Index]->move(BotX[Index], BotY[Index]);
-  Lblbot[Index]->move(BotX[Index], BotY[Index] + 7);
+  platform::ShowButtonPressed(Imgbot[Index], Lblbot[Index], BotX[Index], BotY[Index], 7, false);
 }
 
 void FormGraficaVIGAS::Form_KeyPress(int KeyAscii) {

@@ -3,13 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/ButtonFace.h"
-
 namespace graphs_ui {
-
-QPixmap ButtonFacePicture() {
-  return platform::ButtonFacePicture();
-}
 
 void SetBackColor(QWidget* widget, const QColor& color) {
   QPalette pal = widget->palette();

@@ -16,9 +16,6 @@ namespace graphs_ui {
 constexpr int kButtonWidth = platform::kButtonFaceWidth,
               kButtonHeight = platform::kButtonFaceHeight;
 
-// The face of an image button: a rounded light-blue plate, no text.
-QPixmap ButtonFacePicture();
-
 // A filled rectangle with a border, drawn behind other controls.
 class FrameShape : public QWidget {
  public:

@@ -4,8 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "platform/ButtonFace.h"
-
 namespace artwork {
 
 namespace {
@@ -42,10 +40,6 @@ QPixmap TabPicture(bool selected) {
   p.setPen(QPen(selected ? QColor(96, 120, 184) : QColor(150, 150, 160), 1));
   p.drawPath(path);
   return pix;
-}
-
-QPixmap ButtonPicture(bool enabled) {
-  return platform::ButtonFacePicture(enabled);
 }
 
 QPixmap SliderThumbPicture() {

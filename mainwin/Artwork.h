@@ -4,13 +4,9 @@
 #include <QPixmap>
 #include <QString>
 
-#include "platform/ButtonFace.h"
-
 namespace artwork {
 
 constexpr int kTabWidth = 166, kTabHeight = 31;
-constexpr int kButtonWidth = platform::kButtonFaceWidth,
-              kButtonHeight = platform::kButtonFaceHeight;
 constexpr int kThumbWidth = 15, kThumbHeight = 14;
 constexpr int kQuantityHeight = 24;
 constexpr int kNumQuantities = 28;
@@ -18,10 +14,6 @@ constexpr int kNumQuantities = 28;
 // A tab with rounded upper corners: light blue when selected, white to light
 // grey when not.
 QPixmap TabPicture(bool selected);
-
-// A rounded button face without text: light blue when enabled, white to light
-// grey when disabled.
-QPixmap ButtonPicture(bool enabled);
 
 // The slider thumb: a small blue marker pointing up at the track.
 QPixmap SliderThumbPicture();

@@ -12,6 +12,7 @@
 
 #include "engine/Vigas.h"
 #include "mainwin/Artwork.h"
+#include "platform/ButtonFace.h"
 #include "platform/DrawTarget.h"
 #include "shell/AppInfo.h"
 
@@ -143,7 +144,7 @@ void FormMain::CreateControls() {
   ImgMENU_OFF->SetPicture(artwork::TabPicture(false));
   for (int k = 0; k < 2; ++k) {
     ImgWARE[k] = new platform::ImageControl(surface_);
-    ImgWARE[k]->SetPicture(artwork::ButtonPicture(k == 1));
+    ImgWARE[k]->SetPicture(platform::ButtonFacePicture(k == 1));
   }
   Frame1 = new platform::Panel(surface_);
   for (int k = 0; k < kQuantityPictures; ++k) {

@@ -4,6 +4,7 @@
 
 #include "engine/Vigas.h"
 #include "mainwin/FormMain.h"
+#include "platform/ButtonFace.h"
 
 namespace {
 const QColor kTabCurrent(64, 64, 128);
@@ -23,15 +24,15 @@ void FormMain::LblMENU_Click(int Index) {
 
 void FormMain::LblMENU_MouseDown(int Index, int) {
   if (Index < 1 || Index > kTabs) return;
-  ImgMENU[Index]->Move(XposMENU[Index] + 1, YposMENU[Index] + 1);
-  LblMENU[Index]->Move(XposMENU[Index] + 1, YposMENU[Index] + 5);
+  platform::ShowButtonPressed(ImgMENU[Index], LblMENU[Index], XposMENU[Index], YposMENU[Index], 4,
+                              true);
   if (Index != Vigas::TipoViga) LblMENU[Index]->SetForeColor(kTabPressed);
 }
 
 void FormMain::LblMENU_MouseUp(int Index, int) {
   if (Index < 1 || Index > kTabs) return;
-  ImgMENU[Index]->Move(XposMENU[Index], YposMENU[Index]);
-  LblMENU[Index]->Move(XposMENU[Index], YposMENU[Index] + 4);
+  platform::ShowButtonPressed(ImgMENU[Index], LblMENU[Index], XposMENU[Index], YposMENU[Index], 4,
+                              false);
   LblMENU[Index]->SetForeColor(Index == Vigas::TipoViga ? kTabCurrent : kTabOther);
 }
 

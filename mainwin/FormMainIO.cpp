@@ -6,6 +6,7 @@
 #include "engine/Vigas.h"
 #include "mainwin/FormMain.h"
 #include "mainwin/FormVigasEditUnits.h"
+#include "platform/ButtonFace.h"
 #include "platform/Modal.h"
 
 // Filters typed characters only: shortcuts never arrive here (TextBox).
@@ -96,39 +97,31 @@ void FormMain::ImgSLD_MouseUp(int, int) {
 // ---- Pressed look of the buttons ---------------------------------------------
 
 namespace {
-void Press(platform::ImageControl* img, platform::Label* lbl, int x, int y) {
-  img->Move(x + 1, y + 1);
-  lbl->Move(x + 1, y + 7);
-}
-void Release(platform::ImageControl* img, platform::Label* lbl, int x, int y) {
-  img->Move(x, y);
-  lbl->Move(x, y + 6);
+// Button Index (1..5) of one kind: its picture, its caption and where they rest.
+void ShowPressed(platform::ImageControl* const (&img)[6], platform::Label* const (&lbl)[6],
+                 const int32_t (&x)[6], const int32_t (&y)[6], int Index, bool pressed) {
+  if (Index >= 1 && Index <= FormMain::kTabs)
+    platform::ShowButtonPressed(img[Index], lbl[Index], x[Index], y[Index], 6, pressed);
 }
 }  // namespace
 
 void FormMain::LblCAL_MouseDown(int Index, int) {
-  if (Index >= 1 && Index <= kTabs)
-    Press(ImgCAL[Index], LblCAL[Index], XposCAL[Index], YposCAL[Index]);
+  ShowPressed(ImgCAL, LblCAL, XposCAL, YposCAL, Index, true);
 }
 void FormMain::LblCAL_MouseUp(int Index, int) {
-  if (Index >= 1 && Index <= kTabs)
-    Release(ImgCAL[Index], LblCAL[Index], XposCAL[Index], YposCAL[Index]);
+  ShowPressed(ImgCAL, LblCAL, XposCAL, YposCAL, Index, false);
 }
 void FormMain::LblDEL_MouseDown(int Index, int) {
-  if (Index >= 1 && Index <= kTabs)
-    Press(ImgDEL[Index], LblDEL[Index], XposDEL[Index], YposDEL[Index]);
+  ShowPressed(ImgDEL, LblDEL, XposDEL, YposDEL, Index, true);
 }
 void FormMain::LblDEL_MouseUp(int Index, int) {
-  if (Index >= 1 && Index <= kTabs)
-    Release(ImgDEL[Index], LblDEL[Index], XposDEL[Index], YposDEL[Index]);
+  ShowPressed(ImgDEL, LblDEL, XposDEL, YposDEL, Index, false);
 }
 void FormMain::LblGRA_MouseDown(int Index, int) {
-  if (Index >= 1 && Index <= kTabs)
-    Press(ImgGRA[Index], LblGRA[Index], XposGRA[Index], YposGRA[Index]);
+  ShowPressed(ImgGRA, LblGRA, XposGRA, YposGRA, Index, true);
 }
 void FormMain::LblGRA_MouseUp(int Index, int) {
-  if (Index >= 1 && Index <= kTabs)
-    Release(ImgGRA[Index], LblGRA[Index], XposGRA[Index], YposGRA[Index]);
+  ShowPressed(ImgGRA, LblGRA, XposGRA, YposGRA, Index, false);
 }
 
 // ---- Units dialog ------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "engine/Vigas.h"
 #include "mainwin/Artwork.h"
 #include "mainwin/MainState.h"
+#include "platform/ButtonFace.h"
 #include "platform/Settings.h"
 
 namespace {
@@ -73,7 +74,7 @@ void FormVigasEditUnits::Form_Load() {
   PicBOTTOM->Move(0, kClientHeight - 54, kClientWidth, 54);
   PicBOTTOM->SetBackColor(QColor(240, 244, 255));
   for (int i = 0; i < 3; ++i) {
-    Imgbot[i]->SetPicture(artwork::ButtonPicture(true));
+    Imgbot[i]->SetPicture(platform::ButtonFacePicture(true));
     Lblbot[i]->SetHeight(26);
     Lblbot[i]->SetFont(10, false);
     Lblbot[i]->SetForeColor(QColor(0, 0, 128));
@@ -183,14 +184,12 @@ void FormVigasEditUnits::Form_KeyPress(int KeyAscii) {
 
 void FormVigasEditUnits::Lblbot_MouseDown(int Index, int) {
   if (Index < 0 || Index > 2) return;
-  Imgbot[Index]->Move(BotX[Index] + 1, BotY[Index] + 1);
-  Lblbot[Index]->Move(BotX[Index] + 1, BotY[Index] + 8);
+  platform::ShowButtonPressed(Imgbot[Index], Lblbot[Index], BotX[Index], BotY[Index], 7, true);
 }
 
 void FormVigasEditUnits::Lblbot_MouseUp(int Index, int) {
   if (Index < 0 || Index > 2) return;
-  Imgbot[Index]->Move(BotX[Index], BotY[Index]);
-  Lblbot[Index]->Move(BotX[Index], BotY[Index] + 7);
+  platform::ShowButtonPressed(Imgbot[Index], Lblbot[Index], BotX[Index], BotY[Index], 7, false);
 }
 
 void FormVigasEditUnits::Option1_Click(int) {

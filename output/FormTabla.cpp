@@ -14,6 +14,7 @@
 #include "output/OutputState.h"
 #include "output/TableDrawing.h"
 #include "output/Wheel.h"
+#include "platform/ButtonFace.h"
 #include "platform/Clipboard.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
@@ -154,7 +155,7 @@ void FormTabla::Form_Load() {
   resize(798, 578);
   const QFont buttonFont = platform::WidgetFont(QStringLiteral("Arial"), 10);
   for (int i = 2; i <= 4; ++i) {
-    Imgbot[i]->SetPicture(graphs_ui::ButtonFacePicture());
+    Imgbot[i]->SetPicture(platform::ButtonFacePicture());
     Lblbot[i]->setFont(buttonFont);
   }
   PicBot->resize(kPicBotWidth, PicBot->height());
@@ -289,13 +290,11 @@ void FormTabla::Lblbot_Click(int Index) {
 }
 
 void FormTabla::Lblbot_MouseDown(int Index, int) {
-  Imgbot[Index]->move(BotX[Index] + 1, BotY[Index] + 1);
-  Lblbot[Index]->move(BotX[Index] + 1, BotY[Index] + 8);
+  platform::ShowButtonPressed(Imgbot[Index], Lblbot[Index], BotX[Index], BotY[Index], 7, true);
 }
 
 void FormTabla::Lblbot_MouseUp(int Index, int) {
-  Imgbot[Index]->move(BotX[Index], BotY[Index]);
-  Lblbot[Index]->move(BotX[Index], BotY[Index] + 7);
+  platform::ShowButtonPressed(Imgbot[Index], Lblbot[Index], BotX[Index], BotY[Index], 7, false);
 }
 
 void FormTabla::Form_KeyPress(int KeyAscii) {

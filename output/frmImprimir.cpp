@@ -14,6 +14,7 @@
 
 #include "graphs/GraphHooks.h"
 #include "graphs/GraphState.h"
+#include "platform/ButtonFace.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Printers.h"
@@ -57,8 +58,8 @@ class CopiesValidator : public QValidator {
 };
 
 QPixmap FacePicture() {
-  return graphs_ui::ButtonFacePicture().scaled(kFaceWidth, kFaceHeight, Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation);
+  return platform::ButtonFacePicture().scaled(kFaceWidth, kFaceHeight, Qt::IgnoreAspectRatio,
+                                              Qt::SmoothTransformation);
 }
 }  // namespace
 
@@ -282,13 +283,11 @@ void frmImprimir::Label3_Click(int Index) {
 }
 
 void frmImprimir::Label3_MouseDown(int Index, int) {
-  Image1[Index]->move(BotX[Index] + 1, BotY[Index] + 1);
-  Label3[Index]->move(BotX[Index] + 1, BotY[Index] + 7);
+  platform::ShowButtonPressed(Image1[Index], Label3[Index], BotX[Index], BotY[Index], 6, true);
 }
 
 void frmImprimir::Label3_MouseUp(int Index, int) {
-  Image1[Index]->move(BotX[Index], BotY[Index]);
-  Label3[Index]->move(BotX[Index], BotY[Index] + 6);
+  platform::ShowButtonPressed(Image1[Index], Label3[Index], BotX[Index], BotY[Index], 6, false);
 }
 
 void frmImprimir::Aceptar() {

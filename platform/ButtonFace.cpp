@@ -2,6 +2,9 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QWidget>
+
+#include "platform/Controls.h"
 
 namespace platform {
 
@@ -29,6 +32,22 @@ QPixmap ButtonFacePicture(bool enabled) {
   p.setPen(QPen(enabled ? QColor(90, 116, 180) : QColor(168, 168, 176), 1));
   p.drawRoundedRect(face, 8, 8);
   return pix;
+}
+
+namespace {
+void MoveTo(QWidget* w, int x, int y) {
+  if (auto* placed = dynamic_cast<Placement*>(w))
+    placed->Move(x, y);
+  else
+    w->move(x, y);
+}
+}  // namespace
+
+void ShowButtonPressed(QWidget* face, QWidget* caption, int x, int y, int captionDrop,
+                       bool pressed) {
+  const int d = pressed ? 1 : 0;
+  MoveTo(face, x + d, y + d);
+  MoveTo(caption, x + d, y + captionDrop + d);
 }
 
 }  // namespace platform

@@ -1,7 +1,10 @@
-// The face of the program's image buttons: a picture the caption label lies on.
+// The program's image buttons: a face picture with a caption label laid
+// over it, the caption taking the mouse.
 #pragma once
 
 #include <QPixmap>
+
+class QWidget;
 
 namespace platform {
 
@@ -10,5 +13,12 @@ constexpr int kButtonFaceWidth = 120, kButtonFaceHeight = 34;
 // A rounded face without text: light blue when enabled, white to light grey
 // when disabled.
 QPixmap ButtonFacePicture(bool enabled = true);
+
+// The pressed look: pressed, face and caption stand one pixel right and
+// down from where they rest; released, they are back. The face rests at
+// (x, y), the caption captionDrop pixels lower. Controls that keep their own
+// place (platform::Placement) keep it.
+void ShowButtonPressed(QWidget* face, QWidget* caption, int x, int y, int captionDrop,
+                       bool pressed);
 
 }  // namespace platform

@@ -184,13 +184,11 @@ void FormNuevaVersion::Text1_Click() {
 }
 
 void FormNuevaVersion::Label3_MouseDown(int Index, int) {
-  Image1[Index]->move(BotX[Index] + 1, BotY[Index] + 1);
-  Label3[Index]->move(BotX[Index] + 1, BotY[Index] + 7);
+  platform::ShowButtonPressed(Image1[Index], Label3[Index], BotX[Index], BotY[Index], 6, true);
 }
 
 void FormNuevaVersion::Label3_MouseUp(int Index, int) {
-  Image1[Index]->move(BotX[Index], BotY[Index]);
-  Label3[Index]->move(BotX[Index], BotY[Index] + 6);
+  platform::ShowButtonPressed(Image1[Index], Label3[Index], BotX[Index], BotY[Index], 6, false);
 }
 
 void FormNuevaVersion::Form_KeyDown(int KeyCode, int Shift) {
