@@ -54,20 +54,12 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   // The main window while it exists (other windows read its controls).
   static FormMain* Instance();
 
-  // Language table of the main window (prefix "KSL").
-  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
+  // Text of the main window's language table (prefix "KSL").
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
     return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
   }
-  const LanguageTable& Idioma() const { return idioma_; }
 
-  // Start-up, texts and layout.
-  void Form_Load();
   void Form_Resize();
-  void PutDescripcionesenListas();
-  void SetMAINTitulos();
-  void SetLanguage();
-  void CrearListaDescripTiposGraficas();
 
   // The drawing area in pixels (the window inside its menu bar).
   double ScaleWidth() const;
@@ -113,8 +105,6 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   mainwin::CalcDriver& Driver() { return driver_; }
 
   void PosicionaIOControls();
-  void LoadImgFORMULAS(const QString& EXT);
-  void ActualizaSlider();
   // Overhang length typed in the current tab, in the user's length unit: 0
   // without an overhang row, SinValor when unreadable or negative.
   double GetXtraLONG_R();
@@ -132,7 +122,6 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   void mnu_help_upd_set_30_Click();
   void mnu_Ayuda_Acerca_Click();
   void Form_Activate();
-  void Form_Unload();
 
   // ---- Controls -----------------------------------------------------------
   platform::Panel* PicMENU = nullptr;
@@ -209,7 +198,6 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   bool Ocupado = false;
   // True while a slider thumb is dragged.
   bool Arrastrando = false;
-  int32_t DesfaseSLD = 0;
   bool HayFormula[6] = {};
   bool HayFormulaX[6] = {};
   int32_t XposMENU[6] = {}, YposMENU[6] = {};
@@ -224,13 +212,23 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Start-up and texts.
+  void Form_Load();
+  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
+  void PutDescripcionesenListas();
+  void SetMAINTitulos();
+  void SetLanguage();
+  void CrearListaDescripTiposGraficas();
+  void Form_Unload();
   void CreateControls();
   void CreateTabPage(int i);
   void CreateMenus();
   void ApplyStartingLayout();
   void ReadStartupSettings();
   void LayoutPage(int i, double W, double H);
+  void LoadImgFORMULAS(const QString& EXT);
   void PlaceFormulaPictures(int t);
+  void ActualizaSlider();
   // Shows row ID_item of the current tab as the model sets it up: caption,
   // quantity picture, unit kind and slot key; an input row's box appears.
   void ConfigurarItemIO(int ID_item);
@@ -247,6 +245,8 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
 
   LanguageTable idioma_{QStringLiteral("KSL")};
   mainwin::CaseModel model_;
+  // Cursor x minus the thumb's left, taken when a drag starts.
+  int32_t DesfaseSLD = 0;
   mainwin::CalcDriver driver_{model_, *this, [this](const QString& key) { return GetL_win(key); }};
   QWidget* surface_ = nullptr;
 };
