@@ -74,8 +74,7 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   void mnu_NDIG_Click(int Index);
   void mnu_TIPO_CAL_Click(int Index);
 
-  // Tabs, case lists, rows and buttons: filled in with case selection and
-  // the calculation.
+  // Tabs, case lists, rows, buttons and the slider.
   void LblMENU_Click(int Index);
   void LblMENU_MouseDown(int Index, int Button);
   void LblMENU_MouseUp(int Index, int Button);
