@@ -68,7 +68,7 @@ QString FormulaFilePath(int caseCode) {
 QString FormulaTextForReport(const QString& fileText) {
   QString s = fileText;
   s.replace("\r\n", "&LF");
-  s.replace('\n', "&LF");  // files made with LF line ends
+  s.replace('\n', "&LF");                   // files made with LF line ends
   s.replace('\n', "&LF");                   // files made with LF line ends
   s.replace(QChar(0x2022), QChar(0x00B7));  // bytes 149 and 183 of Windows-1252
   if (!s.endsWith("&LF")) s += "&LF";
