@@ -21,6 +21,7 @@
 #include <map>
 #include <vector>
 
+#include "engine/Cases.h"
 #include "mainwin/CaseRows.h"
 #include "platform/LanguageTable.h"
 
@@ -158,16 +159,15 @@ void InsertCatalogue(QTextDocument& doc, QTextCursor& c, std::vector<Together>& 
   QTextCharFormat headingText;
   headingText.setFontPointSize(13);
   headingText.setFontWeight(QFont::Bold);
-  for (int t = 1; t <= 5; ++t) {
+  for (int t = 1; t <= Vigas::kSupportTypes; ++t) {
     if (t > 1) c.insertBlock();
     c.setBlockFormat(heading);
     c.setCharFormat(headingText);
     c.insertText(QStringLiteral("6.%1 %2").arg(t).arg(Caption("KSL", "TV" + QString::number(t))));
-    const int count = Caption("KSL", "NTC_V" + QString::number(t)).toInt();
-    for (int k = 0; k < count; ++k) {
+    for (int k = 0; k < Vigas::CasesOfType(t); ++k) {
       c.insertBlock(QTextBlockFormat(), QTextCharFormat());
       const int first = c.position();
-      c.insertHtml(CaseEntry(doc, t * 100 + k));
+      c.insertHtml(CaseEntry(doc, Vigas::CaseCode(t, k)));
       keep.push_back({first, c.position()});
     }
   }

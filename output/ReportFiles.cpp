@@ -45,8 +45,7 @@ bool CrearGraficoAsJPG(int ID_Graf, const QString& Nomb_BMP, const QString& Nomb
   using namespace Vigas;
   TipoGrafica = static_cast<int16_t>(ID_Graf);
   TituloCaso1 = caseTitle;
-  const int t = TipoViga >= 1 && TipoViga <= 5 ? TipoViga : 0;
-  CodigoCaso = QString::number(100 * TipoViga + CasoCarga[t]);
+  CodigoCaso = QString::number(CurrentCaseCode());
   PrepararGrafica();
 
   PicG.SetBackColor(platform::RGBColor(255, 255, 255));
@@ -68,7 +67,7 @@ QString FormulaFilePath(int caseCode) {
 QString FormulaTextForReport(const QString& fileText) {
   QString s = fileText;
   s.replace("\r\n", "&LF");
-  s.replace('\n', "&LF");  // files made with LF line ends
+  s.replace('\n', "&LF");                   // files made with LF line ends
   s.replace('\n', "&LF");                   // files made with LF line ends
   s.replace(QChar(0x2022), QChar(0x00B7));  // bytes 149 and 183 of Windows-1252
   if (!s.endsWith("&LF")) s += "&LF";

@@ -179,8 +179,7 @@ ReportData ReportDataFromEngine(const QString& caseTitle) {
   for (int r = 0; r < 7; ++r)
     for (int c = 0; c < 3; ++c) d.Signo[r][c] = QString::fromStdString(Vigas::SimboloSigno[r][c]);
   d.TituloCaso = caseTitle;
-  const int t = Vigas::TipoViga;
-  d.CodigoCaso = t >= 1 && t <= 5 ? 100 * t + Vigas::CasoCarga[t] : 0;
+  d.CodigoCaso = Vigas::CurrentCaseCode();
   return d;
 }
 
