@@ -9,7 +9,7 @@
 #include "mainwin/Artwork.h"
 #include "mainwin/FormMain.h"
 #include "mainwin/MainState.h"
-#include "platform/Settings.h"
+#include "shell/AjustesUsuario.h"
 
 using Vigas::Datos;
 using Vigas::SinValor;
@@ -182,8 +182,7 @@ void FormVigasEditUnits::Aplicar() {
     std::snprintf(pair, sizeof pair, "%02d", k);
     s += pair;
   }
-  platform::SaveSetting(kAppName, QStringLiteral("UNID"), QStringLiteral("IDOPT"),
-                        QString::fromStdString(s));
+  AjustesUsuario::GuardarEleccionUnidades(QString::fromStdString(s));
   if (Vigas::TipoViga == 0) return;
 
   const int16_t current = Vigas::TipoViga;
