@@ -2,12 +2,14 @@
 #include <QDateTime>
 #include <memory>
 
+#include "app/WindowLinks.h"
 #include "mainwin/FormMain.h"
 #include "output/ReportFiles.h"
 #include "shell/VigasMain.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  QApplication application(argc, argv);
+  app::ConnectWindows();
   std::unique_ptr<FormMain> form;
   // The splash window brings the main window up when it closes.
   const bool started = Vigas::Main([&form] {
@@ -19,5 +21,5 @@ int main(int argc, char* argv[]) {
   if (!started) return 1;
   // The work folder does not grow forever: reports a day old are not looked at again.
   report::RemoveOldReportFiles(QDateTime::currentDateTime());
-  return app.exec();
+  return application.exec();
 }

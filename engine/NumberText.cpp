@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 #include "engine/DataVector.h"
@@ -43,6 +44,17 @@ struct Decimal15 {
   std::string digits;  // without trailing zeros, at least one digit
   int exponent;        // value = 0.d1d2d3... * 10^(exponent + 1), i.e. d1 is at 10^exponent
 };
+
+// The e with 10^e <= a < 10^(e + 1) for a finite a > 0, read from the exact
+// decimal digits of a: a quotient of logarithms falls just short at some
+// exact powers of ten (1000, 1e6), and below the normal range the powers of
+// ten themselves are too coarse to check against.
+int DecimalExponent(double a) {
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 40);
+  *res.ptr = '\0';
+  return std::atoi(std::strchr(buf, 'e') + 1);
+}
 
 Decimal15 ToDecimal15(double a) {
   char buf[64];
@@ -101,7 +113,7 @@ std::string ShortestText(double x) {
   return out;
 }
 
-bool LeadingValue(const std::string& text, double& value, size_t* used) {
+bool LeadingValue(const std::string& text, double& value, size_t* used, Exponent exponent) {
   value = 0;
   if (used) *used = 0;
   size_t i = 0;
@@ -127,7 +139,8 @@ bool LeadingValue(const std::string& text, double& value, size_t* used) {
   }
   if (mantissaDigits == 0) return true;  // no number at the start: reads as 0
   size_t end = i;
-  if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+  if (exponent == Exponent::Read && i < text.size() &&
+      (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
     std::string expo = "e";
     size_t j = i + 1;
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) expo += text[j++];
@@ -155,6 +168,16 @@ bool LeadingValue(const std::string& text, double& value, size_t* used) {
   if (res.ec != std::errc()) return true;
   value = v;
   return std::isfinite(v);
+}
+
+double LeadingValueIgnoring(const std::string& text, const char* blanks, Exponent exponent) {
+  std::string compact;
+  compact.reserve(text.size());
+  for (char c : text)
+    if (!std::strchr(blanks, c) || c == '\0') compact += c;
+  double v = 0;
+  if (!LeadingValue(compact, v, nullptr, exponent)) return 0;
+  return v;
 }
 
 namespace {
@@ -226,47 +249,61 @@ double Redondear(double x, double Posicion) {
 }
 
 std::string FormatoNumero(double x, double NumDig) {
-  const double N = NumDig == 0 ? NumDigitos : NumDig;
-  const int s = x > 0 ? 1 : (x < 0 ? -1 : 0);
-  const double a = std::fabs(x);
-  if (a == 0) return "0";
-  if (!std::isfinite(a)) return ShortestText(x);
-  double e = std::floor(std::log(a) / std::log(10.0));
-
-  if (a >= 0.01 && a < 100000) {
-    const double r = Redondear(a, e - N);
-    std::string text = RemoveChar(Trim(Mini_HTFC_rut::NumeroAHTFC(s * r)), '&');
-    return ReplaceAll(text, ".", SepDecimal);
-  }
-
-  const double r = Redondear(a, e - N);
-  double m = r / std::pow(10.0, e);
-  if (FlagError != 0 || !std::isfinite(m) || m == 0) {
-    // Near the ends of the double range the rounding's scale factor overflows:
-    // round the mantissa itself instead, scaling in two steps so 10^e never
-    // leaves the double range.
-    const double half = std::trunc(e / 2);
-    const double mantissa = a / std::pow(10.0, half) / std::pow(10.0, e - half);
-    m = Redondear(mantissa, -N);
-  }
-  std::string t = Trim(Mini_HTFC_rut::NumeroAHTFC(m));
-  if (t == "10") {
-    t = "1";
-    e = e + 1;
-  }
-  if (N >= 2 && t.find("&.") == std::string::npos) t += "&.";
-  while (static_cast<double>(t.size()) < N + 1) t += "0";
-  t += "&E" + ShortestText(e);
-  if (s < 0) t = "-" + t;
-  t = RemoveChar(t, '&');
+  // The mark-up number written plain: no codes, no zeros padding the mantissa
+  // of a power of ten, and the user's separator.
+  std::string t = RemoveChar(RoundedMarkup(x, NumDig == 0 ? NumDigitos : NumDig), '&');
   for (int i = 0; i < 12; ++i) t = ReplaceAll(t, "0E", "E");
   t = ReplaceAll(t, ".E", "E");
   return ReplaceAll(t, ".", SepDecimal);
 }
 
+std::string RoundedMarkup(double x, double digits) {
+  // The program asks for 4 to 12 digits; anything else is kept within what a
+  // double holds.
+  if (!(digits >= 1)) digits = 1;
+  if (digits > 15) digits = 15;
+  const int s = x > 0 ? 1 : (x < 0 ? -1 : 0);
+  const double a = std::fabs(x);
+  if (a == 0) return "0";
+  if (!std::isfinite(a)) return Mini_HTFC_rut::NumeroAHTFC(x);
+  int e = DecimalExponent(a);
+
+  if (a >= 0.01 && a < 100000) {
+    const double r = Redondear(a, e - digits);
+    return Trim(Mini_HTFC_rut::NumeroAHTFC(r * s));
+  }
+
+  const double r = Redondear(a, e - digits);
+  double m = r / std::pow(10.0, e);
+  if (FlagError != 0 || !std::isfinite(m) || m == 0) {
+    // Near the ends of the double range the scale factors overflow: round the
+    // mantissa itself, scaling in two steps that stay in range.
+    const int half = e / 2;
+    m = Redondear(a / std::pow(10.0, half) / std::pow(10.0, e - half), -digits);
+  }
+  std::string t = Trim(Mini_HTFC_rut::NumeroAHTFC(m));
+  // A mantissa rounded up to ten carries into the exponent: "1.00E6", not
+  // "10.0E5".
+  if (t == "10") {
+    t = "1";
+    ++e;
+  }
+  if (t.find("&.") == std::string::npos && digits >= 2) t += "&.";
+  // Zeros only after a point: without one they would change the value.
+  if (t.find("&.") != std::string::npos)
+    while (static_cast<double>(t.size()) < digits + 1) t += "0";
+  t += "&E" + std::to_string(e);
+  if (s < 0) t = "-" + t;
+  return t;
+}
+
 }  // namespace Vigas
 
 namespace Mini_HTFC_rut {
+
+std::string FormatoNumeroHTFC(double x, double NumDig) {
+  return Vigas::RoundedMarkup(x, NumDig == 0 ? Vigas::NumDigitos : NumDig);
+}
 
 std::string NumeroAHTFC(double x) {
   if (!std::isfinite(x)) return Vigas::ShortestText(x);

@@ -108,7 +108,7 @@ void FormEditGRAF::Form_Load() {
 
   // 8. The case in the lists.
   int k = 0;
-  for (int n = 1; n <= 54; ++n) {
+  for (int n = 1; n <= Vigas::kCaseCount; ++n) {
     if (ListaCodCasos[n] == CodigoCaso) {
       k = n;
       break;

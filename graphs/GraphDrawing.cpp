@@ -206,7 +206,7 @@ void DibujarCurva(platform::DrawTarget& Destino) {
   using namespace Vigas;
   platform::BusyCursor busy;
   FlagError = 0;
-  const int codigo = 100 * TipoViga + CasoCarga[TipoViga >= 0 && TipoViga <= 5 ? TipoViga : 0];
+  const int codigo = CurrentCaseCode();
 
   const int k = FactorMuestras >= 1 ? FactorMuestras : 1;
   const double tol = std::fabs(DibYmax - DibYmin) / 100;

@@ -1,8 +1,8 @@
 #include "graphs/GraphState.h"
 
 QString DescTipoGrafica[5];
-QString ListaCodCasos[55];
-int16_t GraficasCaso[55][5] = {};
+QString ListaCodCasos[Vigas::kCaseCount + 1];
+int16_t GraficasCaso[Vigas::kCaseCount + 1][5] = {};
 
 platform::ColorValue ColorTextoGraf = 0;
 platform::ColorValue ColorEjesGraf = 0;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "engine/Cases.h"
 #include "platform/DrawTarget.h"
 
 // ---- Filled by the main window at start-up ----------------------------------
@@ -16,9 +17,9 @@
 // formula mark-up with one "@" before the part used as the graph's subtitle.
 extern QString DescTipoGrafica[5];
 // Case code of list entry k (1..54) in list order: "100" .. "503".
-extern QString ListaCodCasos[55];
+extern QString ListaCodCasos[Vigas::kCaseCount + 1];
 // Graph type offered in option slot j (1..4) of list entry k; 0 = none.
-extern int16_t GraficasCaso[55][5];
+extern int16_t GraficasCaso[Vigas::kCaseCount + 1][5];
 
 // Colours of the graphs: titles and labels, axes, grid, curve.
 extern platform::ColorValue ColorTextoGraf;

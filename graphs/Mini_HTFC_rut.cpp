@@ -32,34 +32,10 @@ int CharLen(const QString& text, int i) {
 
 using platform::TrimSpaces;
 
-std::string TrimSpaces(const std::string& s) {
-  const size_t first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return std::string();
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 // The leading number of a text, blanks skipped anywhere; 0 when there is none
 // or when it lies beyond the double range.
 double LeadingNumber(const QString& text) {
-  std::string compact;
-  for (QChar c : text) {
-    if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r') continue;
-    if (c.unicode() >= 0x80) break;  // cannot continue a number
-    compact += static_cast<char>(c.unicode());
-  }
-  double v = 0;
-  if (!Vigas::LeadingValue(compact, v) || !std::isfinite(v)) return 0;
-  return v;
-}
-
-// The e with 10^e <= a < 10^(e + 1) for a finite a > 0. A quotient of
-// logarithms falls just short at some exact powers of ten (1000, 1e6), so the
-// guess is checked against the powers themselves.
-int DecimalExponent(double a) {
-  int e = static_cast<int>(std::floor(std::log10(a)));
-  if (std::pow(10.0, e) > a) --e;
-  if (std::pow(10.0, e + 1) <= a) ++e;
-  return e;
+  return Vigas::LeadingValueIgnoring(text.toStdString(), " \t\n\r");
 }
 
 // Whole number, halves to even, within [lo, hi].
@@ -339,47 +315,6 @@ int32_t LeerColor(const QString& Texto) {
   for (const NombreColor& c : kColores)
     if (upper == QLatin1String(c.nombre)) return c.valor;
   return 0;
-}
-
-std::string FormatoNumeroHTFC(double x, double NumDig) {
-  double nd = NumDig == 0 ? Vigas::NumDigitos : NumDig;
-  // The program asks for 4 to 12 digits; anything else is kept within what a
-  // double holds.
-  if (!(nd >= 1)) nd = 1;
-  if (nd > 15) nd = 15;
-  const int s = x > 0 ? 1 : (x < 0 ? -1 : 0);
-  const double a = std::fabs(x);
-  if (a == 0) return "0";
-  if (!std::isfinite(a)) return NumeroAHTFC(x);
-  int e = DecimalExponent(a);
-
-  if (a >= 0.01 && a < 100000) {
-    const double r = Vigas::Redondear(a, e - nd);
-    return TrimSpaces(NumeroAHTFC(r * s));
-  }
-
-  const double r = Vigas::Redondear(a, e - nd);
-  double m = r / std::pow(10.0, e);
-  if (Vigas::FlagError != 0 || !std::isfinite(m) || m == 0) {
-    // Near the ends of the double range the scale factors overflow: round the
-    // mantissa itself, scaling in two steps that stay in range.
-    const int half = e / 2;
-    m = Vigas::Redondear(a / std::pow(10.0, half) / std::pow(10.0, e - half), -nd);
-  }
-  std::string t = TrimSpaces(NumeroAHTFC(m));
-  // A mantissa rounded up to ten carries into the exponent: "1.00E6", not
-  // "10.0E5".
-  if (t == "10") {
-    t = "1";
-    ++e;
-  }
-  if (t.find("&.") == std::string::npos && nd >= 2) t += "&.";
-  // Zeros only after a point: without one they would change the value.
-  if (t.find("&.") != std::string::npos)
-    while (static_cast<double>(t.size()) < nd + 1) t += "0";
-  t += "&E" + std::to_string(e);
-  if (s < 0) t = "-" + t;
-  return t;
 }
 
 }  // namespace Mini_HTFC_rut

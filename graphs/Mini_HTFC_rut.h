@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/NumberText.h"  // NumeroAHTFC belongs to this module too
+#include "engine/NumberText.h"  // NumeroAHTFC and FormatoNumeroHTFC belong to this module too
 
 namespace platform {
 class DrawTarget;
@@ -60,10 +60,5 @@ bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino);
 // Spanish ("orange", "NARANJA"); anything else is black. The value is
 // red + 256 * green + 65536 * blue, components clamped to 0..255.
 int32_t LeerColor(const QString& Texto);
-
-// A number as mark-up rounded to NumDig significant digits (0: the user's
-// NumDigitos): plain for 0.01 <= |x| < 100000 ("0&.0125", "-1234"),
-// otherwise mantissa and power of ten ("1&.235&E5", "-4&.20&E-3").
-std::string FormatoNumeroHTFC(double x, double NumDig = 0);
 
 }  // namespace Mini_HTFC_rut

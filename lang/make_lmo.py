@@ -2,11 +2,14 @@
 """Writes the language files of the main window (KSL) and of the units
 dialog (EUN): Windows-1252 text, CR LF line ends, one [KEY]=text per line.
 
-Run from anywhere: python3 lang/make_lmo.py
+Run from anywhere: python3 lang/make_lmo.py [folder]
 """
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+# The folder written to: this one, or the one given on the command line.
+OUT = sys.argv[1] if len(sys.argv) > 1 else HERE
 
 # Tab captions are joined with a case text by " - " into the page title, and
 # the graphs split that title at its first "-": no "-" in a tab caption.
@@ -216,7 +219,7 @@ def eun_lines():
 
 def write(name, lines):
     data = ("\r\n".join(lines) + "\r\n").encode("cp1252")
-    with open(os.path.join(HERE, name), "wb") as f:
+    with open(os.path.join(OUT, name), "wb") as f:
         f.write(data)
 
 

@@ -2,7 +2,7 @@
 """Writes the language files of the graph window (GFV) and of the graph-type
 chooser (EGF), in the same form as the main window's files.
 
-Run from anywhere: python3 lang/make_lmo_graphs.py
+Run from anywhere: python3 lang/make_lmo_graphs.py [folder]
 """
 import os
 import sys

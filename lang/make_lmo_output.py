@@ -2,7 +2,7 @@
 """Writes the language files of the results table window (TAV) and of the
 print dialog (PRD), in the same form as the main window's files.
 
-Run from anywhere: python3 lang/make_lmo_output.py
+Run from anywhere: python3 lang/make_lmo_output.py [folder]
 """
 import os
 import sys

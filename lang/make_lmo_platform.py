@@ -2,7 +2,7 @@
 """Writes the language file of the platform's own messages (TMP: the user's
 private work folder), in the same form as the main window's files.
 
-Run from anywhere: python3 lang/make_lmo_platform.py
+Run from anywhere: python3 lang/make_lmo_platform.py [folder]
 """
 import os
 import sys

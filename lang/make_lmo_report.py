@@ -2,7 +2,7 @@
 """Writes the language files of the report's own messages (INF) and of the
 report viewer (PLV), in the same form as the main window's files.
 
-Run from anywhere: python3 lang/make_lmo_report.py
+Run from anywhere: python3 lang/make_lmo_report.py [folder]
 """
 import os
 import sys

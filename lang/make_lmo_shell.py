@@ -2,7 +2,7 @@
 """Writes the language file of the new-version window (A2R), in the same
 form as the main window's files.
 
-Run from anywhere: python3 lang/make_lmo_shell.py
+Run from anywhere: python3 lang/make_lmo_shell.py [folder]
 """
 import os
 import sys

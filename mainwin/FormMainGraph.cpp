@@ -1,6 +1,5 @@
 // The Graph command: recalculate the tab's case, let the user choose a graph
-// type, then show the graph window. Also tells the graphs where the case
-// titles and the measuring picture are.
+// type, then show the graph window.
 #include <algorithm>
 #include <iterator>
 
@@ -9,24 +8,7 @@
 #include "graphs/FormGraficaVIGAS.h"
 #include "mainwin/FormMain.h"
 #include "mainwin/MainState.h"
-#include "output/OutputWindows.h"
 #include "platform/Modal.h"
-
-namespace {
-[[maybe_unused]] const bool kGraphLinks = [] {
-  SetCaseTitleSource([](int tab) -> QString {
-    FormMain* f = FormMain::Instance();
-    if (!f || tab < 1 || tab > FormMain::kTabs || !f->LblMainTIT[tab]) return QString();
-    return f->LblMainTIT[tab]->Caption();
-  });
-  SetMeasuringPictureSource([]() -> platform::DrawTarget* {
-    FormMain* f = FormMain::Instance();
-    return f ? f->Pictest.get() : nullptr;
-  });
-  output::RegisterWindows();
-  return true;
-}();
-}  // namespace
 
 void FormMain::LblGRA_Click(int Index) {
   using namespace Vigas;

@@ -10,7 +10,6 @@
 #include "mainwin/MainState.h"
 #include "platform/DrawTarget.h"
 #include "platform/Fonts.h"
-#include "platform/Settings.h"
 #include "shell/AjustesUsuario.h"
 
 namespace {
@@ -43,10 +42,7 @@ void FormMain::Form_Load() {
   // 9. Case tables.
   for (int i = 0; i <= kTabs; ++i) Vigas::CasoCarga[i] = -1;
   PutDescripcionesenListas();
-  Vigas::IniciarUnidades(platform::GetSetting(kAppName, QStringLiteral("UNID"),
-                                              QStringLiteral("IDOPT"),
-                                              QString::fromLatin1(Vigas::kDefaultUnitChoice))
-                             .toStdString());
+  Vigas::IniciarUnidades(AjustesUsuario::EleccionUnidades().toStdString());
   Vigas::IniciarSimbolosSigno();
   Vigas::IniciarVariables();
 
@@ -171,8 +167,6 @@ void FormMain::ApplyStartingLayout() {
 }
 
 void FormMain::ReadStartupSettings() {
-  using platform::GetSetting;
-
   // Update period: exactly one of the three items carries the check mark,
   // read the same way as the update check reads it.
   const int period = AjustesUsuario::PeriodoActualizacion();
@@ -180,28 +174,17 @@ void FormMain::ReadStartupSettings() {
   mnu_help_upd_set_7->setChecked(period == 7);
   mnu_help_upd_set_30->setChecked(period == 30);
 
-  // Decimal separator: a stored value other than "." or "," is damaged and
-  // would make every number unreadable, so the point stands in for it.
-  QString sep =
-      GetSetting(kAppName, QStringLiteral("DOT"), QStringLiteral("SEPARATOR"), QStringLiteral("."));
-  if (sep != QLatin1String(",") && sep != QLatin1String(".")) sep = QStringLiteral(".");
+  const QString sep = AjustesUsuario::SeparadorDecimal();
   Vigas::SepDecimal = sep.toStdString();
   mnu_Config_SepaDec_COM->setChecked(sep == QLatin1String(","));
   mnu_Config_SepaDec_PTO->setChecked(sep == QLatin1String("."));
 
-  // Significant digits: only a whole number 4..12 is taken; anything else
-  // (text, 0, a huge number) falls back to 4 rather than break the formatter.
-  const QString digits =
-      GetSetting(kAppName, QStringLiteral("NDIG"), QStringLiteral("SIGDIG"), QStringLiteral("4"));
-  double n = 0;
-  if (!Vigas::LeadingValue(digits.toStdString(), n) || !(n >= 4 && n <= 12) || n != std::floor(n))
-    n = 4;
-  Vigas::NumDigitos = n;
-  mnu_NDIG_Click(static_cast<int>(n));
+  const int digits = AjustesUsuario::DigitosSignificativos();
+  Vigas::NumDigitos = digits;
+  mnu_NDIG_Click(digits);
 
-  UltimaCarpeta = GetSetting(kAppName, QStringLiteral("PATH"), QStringLiteral("GRAF"), QString());
-  UltimaCarpetaTabla =
-      GetSetting(kAppName, QStringLiteral("PATH"), QStringLiteral("TABLA"), QString());
+  UltimaCarpeta = AjustesUsuario::CarpetaGraficas();
+  UltimaCarpetaTabla = AjustesUsuario::CarpetaTablas();
 }
 
 void FormMain::mnu_NDIG_Click(int Index) {

@@ -8,7 +8,7 @@
 #include "mainwin/Artwork.h"
 #include "mainwin/MainState.h"
 #include "platform/ButtonFace.h"
-#include "platform/Settings.h"
+#include "shell/AjustesUsuario.h"
 
 namespace {
 const QColor kGroupBack(240, 240, 240);
@@ -155,8 +155,7 @@ void FormVigasEditUnits::Aplicar() {
     std::snprintf(pair, sizeof pair, "%02d", k);
     s += pair;
   }
-  platform::SaveSetting(kAppName, QStringLiteral("UNID"), QStringLiteral("IDOPT"),
-                        QString::fromStdString(s));
+  AjustesUsuario::GuardarEleccionUnidades(QString::fromStdString(s));
   driver_.RewriteTabs(DatosTipo);
 }
 

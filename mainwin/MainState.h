@@ -9,6 +9,3 @@
 #include "graphs/GraphState.h"
 #include "output/OutputState.h"
 #include "platform/DrawTarget.h"
-
-// Application name under which the settings are stored.
-inline const QString kAppName = QStringLiteral("TORV");

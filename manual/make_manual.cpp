@@ -21,6 +21,7 @@
 #include <map>
 #include <vector>
 
+#include "engine/Cases.h"
 #include "mainwin/CaseRows.h"
 #include "platform/LanguageTable.h"
 
@@ -35,7 +36,7 @@ void Fail(const QString& what) {
 }
 
 // The text of a language key, without the "&" of menu access keys.
-QString Caption(const QString& prefix, const QString& key) {
+QString LanguageText(const QString& prefix, const QString& key) {
   static std::map<QString, platform::LanguageTable> tables;
   auto it = tables.find(prefix);
   if (it == tables.end()) it = tables.emplace(prefix, platform::LanguageTable(prefix)).first;
@@ -50,7 +51,7 @@ QString ExpandCaptions(QString text) {
   int last = 0;
   for (auto it = key.globalMatch(text); it.hasNext();) {
     const auto m = it.next();
-    out += text.mid(last, m.capturedStart() - last) + Caption(m.captured(1), m.captured(2));
+    out += text.mid(last, m.capturedStart() - last) + LanguageText(m.captured(1), m.captured(2));
     last = m.capturedEnd();
   }
   return out + text.mid(last);
@@ -127,7 +128,7 @@ QString CaseEntry(QTextDocument& doc, int code) {
 
   QString html = QStringLiteral("<p style=\"margin-top:8px\"><b>Case %1:</b> %2</p>")
                      .arg(code)
-                     .arg(Caption("KSL", "TC_V" + QString::number(code)).toHtmlEscaped());
+                     .arg(LanguageText("KSL", "TC_V" + QString::number(code)).toHtmlEscaped());
   html += "<p>" + BeamPicture(doc, code) + "</p>";
   html += "<p>You type: " + inputs.join(", ") + ".";
   if (!derived.isEmpty()) html += " The case works out: " + derived.join(", ") + ".";
@@ -158,16 +159,16 @@ void InsertCatalogue(QTextDocument& doc, QTextCursor& c, std::vector<Together>& 
   QTextCharFormat headingText;
   headingText.setFontPointSize(13);
   headingText.setFontWeight(QFont::Bold);
-  for (int t = 1; t <= 5; ++t) {
+  for (int t = 1; t <= Vigas::kSupportTypes; ++t) {
     if (t > 1) c.insertBlock();
     c.setBlockFormat(heading);
     c.setCharFormat(headingText);
-    c.insertText(QStringLiteral("6.%1 %2").arg(t).arg(Caption("KSL", "TV" + QString::number(t))));
-    const int count = Caption("KSL", "NTC_V" + QString::number(t)).toInt();
-    for (int k = 0; k < count; ++k) {
+    c.insertText(
+        QStringLiteral("6.%1 %2").arg(t).arg(LanguageText("KSL", "TV" + QString::number(t))));
+    for (int k = 0; k < Vigas::CasesOfType(t); ++k) {
       c.insertBlock(QTextBlockFormat(), QTextCharFormat());
       const int first = c.position();
-      c.insertHtml(CaseEntry(doc, t * 100 + k));
+      c.insertHtml(CaseEntry(doc, Vigas::CaseCode(t, k)));
       keep.push_back({first, c.position()});
     }
   }

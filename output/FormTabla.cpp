@@ -260,11 +260,11 @@ void FormTabla::MouseWheel(int32_t, int32_t Rotation, int32_t, int32_t) {
 }
 
 void FormTabla::PonerCabecera(platform::DrawTarget& OB) {
-  ::PonerCabecera(OB, TextoTabla);
+  DrawTableHeader(OB, TextoTabla);
 }
 
 void FormTabla::PonerTabla(platform::DrawTarget& OB) {
-  ::PonerTabla(OB, TextoTabla);
+  DrawTableRows(OB, TextoTabla);
 }
 
 void FormTabla::Timer2_Timer() {

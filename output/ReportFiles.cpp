@@ -45,8 +45,7 @@ bool CrearGraficoAsJPG(int ID_Graf, const QString& Nomb_BMP, const QString& Nomb
   using namespace Vigas;
   TipoGrafica = static_cast<int16_t>(ID_Graf);
   TituloCaso1 = caseTitle;
-  const int t = TipoViga >= 1 && TipoViga <= 5 ? TipoViga : 0;
-  CodigoCaso = QString::number(100 * TipoViga + CasoCarga[t]);
+  CodigoCaso = QString::number(CurrentCaseCode());
   PrepararGrafica();
 
   PicG.SetBackColor(platform::RGBColor(255, 255, 255));

@@ -12,7 +12,8 @@ namespace S = Vigas::Slot;
 
 namespace {
 
-bool HasValue(const ReportData& d, int slot) {
+// A slot holding anything but the no-value marker.
+bool SlotFilled(const ReportData& d, int slot) {
   return std::fabs(d.Datos[slot]) != Vigas::SinValor;
 }
 
@@ -101,13 +102,13 @@ QString ValueText(const ReportData& d, int unit, int signRow, double si) {
 QString PointLines(const ReportData& d, const QString& symbol, const int (&pts)[4], int unit,
                    int signRow) {
   QString out;
-  if (HasValue(d, pts[0]))
+  if (SlotFilled(d, pts[0]))
     out += "&SP=4:" + symbol + "_A = " + ValueText(d, unit, signRow, d.Datos[pts[0]]) + "    ";
-  if (HasValue(d, pts[1]))
+  if (SlotFilled(d, pts[1]))
     out += symbol + "_B = " + ValueText(d, unit, signRow, d.Datos[pts[1]]) + ".&LF";
-  if (HasValue(d, pts[2]))
+  if (SlotFilled(d, pts[2]))
     out += "&SP=4:" + symbol + "_C = " + ValueText(d, unit, signRow, d.Datos[pts[2]]) + "    ";
-  if (HasValue(d, pts[3]))
+  if (SlotFilled(d, pts[3]))
     out += symbol + "_D = " + ValueText(d, unit, signRow, d.Datos[pts[3]]) + ".&LF";
   return out;
 }
@@ -119,23 +120,23 @@ void QuantityBlock(const ReportData& d, const Quantity& q, const TextLookup& tex
   const QString sym = QString::fromUtf8(q.symbol);
   block.clear();
   atX.clear();
-  bool any = HasValue(d, q.atX) || HasValue(d, q.min) || HasValue(d, q.max);
-  for (int s : q.at) any = any || HasValue(d, s);
+  bool any = SlotFilled(d, q.atX) || SlotFilled(d, q.min) || SlotFilled(d, q.max);
+  for (int s : q.at) any = any || SlotFilled(d, s);
   if (any) {
     block = "    " + text(q.heading) + ":&LF";
-    if (HasValue(d, q.min) && HasValue(d, q.max)) {
+    if (SlotFilled(d, q.min) && SlotFilled(d, q.max)) {
       double mn = d.Datos[q.min];
       double mx = d.Datos[q.max];
       // The value of larger magnitude; a tie keeps the maximum.
       if (std::fabs(mx) < std::fabs(mn)) Vigas::Intercambiar(mn, mx);
       block += "&SP=4:" + sym + "_M_A_X = " + ValueText(d, q.unit, q.signRow, mx);
-      if (HasValue(d, q.xOfMax))
+      if (SlotFilled(d, q.xOfMax))
         block += "  " + text("atx") + "  &+Ix = &-I" + Length(d, d.Datos[q.xOfMax]);
       block += ".&LF";
     }
     block += PointLines(d, sym, q.at, q.unit, q.signRow) + "&LF";
   }
-  if (HasValue(d, q.atX) && HasValue(d, S::x)) {
+  if (SlotFilled(d, q.atX) && SlotFilled(d, S::x)) {
     // The slope's title is shorter: two blanks keep the column.
     const QString gap = q.unit == 0 ? "  " : " ";
     atX = "&SP=4:" + text(q.column) + gap + "&SP=30:" + sym + " = " +
@@ -146,7 +147,7 @@ void QuantityBlock(const ReportData& d, const Quantity& q, const TextLookup& tex
 QString Reactions(const ReportData& d, const TextLookup& text) {
   const int r[4] = {S::Ra, S::Rb, S::Rc, S::Rd};
   bool any = false;
-  for (int s : r) any = any || HasValue(d, s);
+  for (int s : r) any = any || SlotFilled(d, s);
   if (!any) return QString();
   return "    " + text("ReactionsF") + ":&LF" + PointLines(d, "&+IR&-I", r, 3, 6) + "&LF";
 }
@@ -179,8 +180,7 @@ ReportData ReportDataFromEngine(const QString& caseTitle) {
   for (int r = 0; r < 7; ++r)
     for (int c = 0; c < 3; ++c) d.Signo[r][c] = QString::fromStdString(Vigas::SimboloSigno[r][c]);
   d.TituloCaso = caseTitle;
-  const int t = Vigas::TipoViga;
-  d.CodigoCaso = t >= 1 && t <= 5 ? 100 * t + Vigas::CasoCarga[t] : 0;
+  d.CodigoCaso = Vigas::CurrentCaseCode();
   return d;
 }
 
@@ -212,23 +212,23 @@ QString ReportDataLines(const ReportData& d, const TextLookup& text) {
   out += DataLine(text("Length"), "L", D[S::L] * f[1], Unit(d, 1)) + ".&LF";
   const char* distances[4] = {"a", "b", "c", "d"};
   for (int i = 0; i < 4; ++i)
-    if (HasValue(d, S::a + i))
+    if (SlotFilled(d, S::a + i))
       out += DataLine(text("Distance"), distances[i], D[S::a + i] * f[1], Unit(d, 1)) + "&LF";
   const char* loads[3] = {"w_0", "w_1", "w_2"};
   for (int i = 0; i < 3; ++i)
-    if (HasValue(d, S::w0 + i)) {
+    if (SlotFilled(d, S::w0 + i)) {
       const double v = D[S::w0 + i] * f[4];
       out += DataLine(text("DistriLoad"), loads[i], v, Unit(d, 4)) + Sign(d, 5, v) + "&LF";
     }
   const char* points[3] = {"P", "P_1", "P_2"};
   for (int i = 0; i < 3; ++i)
-    if (HasValue(d, S::P + i)) {
+    if (SlotFilled(d, S::P + i)) {
       const double v = D[S::P + i] * f[3];
       out += DataLine(text("ConcenLoad"), points[i], v, Unit(d, 3)) + Sign(d, 5, v) + "&LF";
     }
   // A couple is written as entered; its sense shows only in the suffix.
   auto couple = [&](const char* symbol, int slot, int mark, const QString& ending) {
-    if (!HasValue(d, slot) || !HasValue(d, mark)) return;
+    if (!SlotFilled(d, slot) || !SlotFilled(d, mark)) return;
     const double v = D[slot] * f[5];
     out += DataLine(text("CoupleMome"), symbol, v, Unit(d, 5)) + Sign(d, 4, D[mark] * v) + ending;
   };
@@ -239,8 +239,8 @@ QString ReportDataLines(const ReportData& d, const TextLookup& text) {
   couple("M_2", S::M2, S::sM2, "&LF");
   out += DataLine(text("Position"), "x", D[S::x] * f[1], Unit(d, 1)) + "&LF";
 
-  const double lo = HasValue(d, S::xL) ? -std::fabs(D[S::xL]) : 0;
-  const double hi = HasValue(d, S::xR) ? D[S::L] + std::fabs(D[S::xR]) : D[S::L];
+  const double lo = SlotFilled(d, S::xL) ? -std::fabs(D[S::xL]) : 0;
+  const double hi = SlotFilled(d, S::xR) ? D[S::L] + std::fabs(D[S::xR]) : D[S::L];
   out += "&SP=25:" + Length(d, lo) + "  &<=  &+Ix&-I  &<=  " + Length(d, hi) + "&LF";
   return out;
 }
@@ -255,7 +255,7 @@ QString ReportSolution(const ReportData& d, const TextLookup& text) {
   }
   solution += Reactions(d, text);
   const bool anyAtX = !(atX[0] + atX[1] + atX[2] + atX[3]).isEmpty();
-  if (HasValue(d, S::x) && anyAtX) {
+  if (SlotFilled(d, S::x) && anyAtX) {
     solution += text("atxWeObtain") + ":&LF";
     solution.replace("%X%", "&+Ix = &-I" + Length(d, d.Datos[S::x]));
     for (const QString& line : atX) solution += line;

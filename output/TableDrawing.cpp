@@ -86,7 +86,7 @@ QString CampoTabla(const QString& texto, int n) {
   return (texto + QString(n, u' ')).left(n);
 }
 
-void PonerCabecera(platform::DrawTarget& OB, QString& TextoTabla) {
+void DrawTableHeader(platform::DrawTarget& OB, QString& TextoTabla) {
   TextoTabla.clear();
   OB.SetDrawWidth(OB.IsPrinter() ? 1440.0 * 0.1 / 25.4 : 1.0);
   const Measures m = Measure(OB);
@@ -107,7 +107,7 @@ void PonerCabecera(platform::DrawTarget& OB, QString& TextoTabla) {
   OB.Line(kMargin, 4.9 * m.hT, right, 4.9 * m.hT);
 }
 
-void PonerTabla(platform::DrawTarget& OB, QString& TextoTabla) {
+void DrawTableRows(platform::DrawTarget& OB, QString& TextoTabla) {
   const Measures m = Measure(OB);
   const double offset = OB.IsPrinter() ? kPrinterRowsTop - m.hT : -m.hT;
   for (int i = 1; i <= kPuntosGrafica; ++i) {

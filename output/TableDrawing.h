@@ -26,8 +26,8 @@ QString CampoTabla(const QString& texto, int n);
 
 // Draws the three title lines, the column titles and their two rules, and
 // starts the text copy: TextoTabla is replaced.
-void PonerCabecera(platform::DrawTarget& OB, QString& TextoTabla);
+void DrawTableHeader(platform::DrawTarget& OB, QString& TextoTabla);
 // Draws the 64 rows of PuntosX/PuntosY and the closing rule below the header,
 // and continues the text copy. Rows that would pass the bottom of the target
 // are left out, and with them the closing rule.
-void PonerTabla(platform::DrawTarget& OB, QString& TextoTabla);
+void DrawTableRows(platform::DrawTarget& OB, QString& TextoTabla);

@@ -12,6 +12,7 @@
 #include <QValidator>
 #include <cmath>
 
+#include "engine/NumberText.h"
 #include "graphs/GraphHooks.h"
 #include "graphs/GraphState.h"
 #include "platform/ButtonFace.h"
@@ -71,20 +72,8 @@ int32_t CopiesInBox(const QString& text) {
   return digits.toInt();
 }
 
-double LeadingValue(const QString& text) {
-  QString s = text;
-  s.remove(u' ');
-  s.remove(u'\t');
-  int i = 0;
-  if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) ++i;
-  while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) ++i;
-  if (i < s.size() && s[i] == u'.') {
-    ++i;
-    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) ++i;
-  }
-  bool ok = false;
-  const double v = s.left(i).toDouble(&ok);
-  return ok && std::isfinite(v) ? v : 0;
+double BoxLeadingValue(const QString& text) {
+  return Vigas::LeadingValueIgnoring(text.toStdString(), " \t", Vigas::Exponent::Ignore);
 }
 
 // ---- CopiesSpinner -------------------------------------------------------------
@@ -224,7 +213,7 @@ void frmImprimir::Form_Load() {
 
   // 6.
   SetCopiesText(QStringLiteral(" 1"));
-  VScroll1->SetValue(LeadingValue(Text1->text()));
+  VScroll1->SetValue(BoxLeadingValue(Text1->text()));
 
   // 7.
   {
@@ -316,7 +305,7 @@ void frmImprimir::Text1_Change() {
     SetCopiesText(QStringLiteral("1"));  // changes the text again
     return;
   }
-  VScroll1->SetValue(LeadingValue(Text1->text()));
+  VScroll1->SetValue(BoxLeadingValue(Text1->text()));
 }
 
 void frmImprimir::VScroll1_Change() {
@@ -324,13 +313,13 @@ void frmImprimir::VScroll1_Change() {
 }
 
 void frmImprimir::Text1_LostFocus() {
-  VScroll1->SetValue(LeadingValue(Text1->text()));
+  VScroll1->SetValue(BoxLeadingValue(Text1->text()));
   SetCopiesText(QString::number(VScroll1->Value()));
 }
 
 bool frmImprimir::Text1_KeyDown(int KeyCode) {
   if (KeyCode == Qt::Key_Down || KeyCode == Qt::Key_Up) {
-    const double v = LeadingValue(Text1->text()) + (KeyCode == Qt::Key_Up ? 1 : -1);
+    const double v = BoxLeadingValue(Text1->text()) + (KeyCode == Qt::Key_Up ? 1 : -1);
     SetCopiesText(QStringLiteral(" ") + QString::number(v));
     Text1_LostFocus();
     return true;

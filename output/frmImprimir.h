@@ -99,8 +99,9 @@ class frmImprimir : public QDialog {
   platform::LanguageTable idioma_{QStringLiteral("PRD")};
 };
 
-// The value of the number a text starts with, blanks skipped ("" gives 0).
-double LeadingValue(const QString& text);
+// The value of the number a text starts with, blanks skipped anywhere and no
+// exponent read ("" gives 0).
+double BoxLeadingValue(const QString& text);
 // The copies the box asks for: one to four digits with blanks around them;
 // anything else gives 0.
 int32_t CopiesInBox(const QString& text);

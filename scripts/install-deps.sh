@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
   poppler-utils
+  python3
   locales-all
 )
 

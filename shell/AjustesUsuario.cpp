@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/NumberText.h"
+#include "engine/Units.h"
 #include "platform/Settings.h"
 #include "platform/TextFile.h"
 #include "shell/AppInfo.h"
@@ -10,24 +11,47 @@
 namespace AjustesUsuario {
 
 namespace {
-const QString kUpdateSection = QStringLiteral("CheckUPDATE");
-}  // namespace
+// One stored setting: section, key and the value read when none is stored.
+struct Setting {
+  const char* section;
+  const char* key;
+  const char* byDefault;
+};
 
-void GuardarPeriodo(const QString& days) {
-  platform::SaveSetting(shell::kProgramName, kUpdateSection, QStringLiteral("PERIOD"), days);
+constexpr Setting kPeriod{"CheckUPDATE", "PERIOD", "7"};
+constexpr Setting kLastCheck{"CheckUPDATE", "LAST_OLCON", "0"};
+constexpr Setting kSeparator{"DOT", "SEPARATOR", "."};
+constexpr Setting kDigits{"NDIG", "SIGDIG", "4"};
+constexpr Setting kGraphFolder{"PATH", "GRAF", ""};
+constexpr Setting kTableFolder{"PATH", "TABLA", ""};
+constexpr Setting kUnits{"UNID", "IDOPT", nullptr};  // the engine's default choice
+
+QString Read(const Setting& s) {
+  const QString byDefault = s.byDefault ? QString::fromLatin1(s.byDefault)
+                                        : QString::fromLatin1(Vigas::kDefaultUnitChoice);
+  return platform::GetSetting(shell::kProgramName, QString::fromLatin1(s.section),
+                              QString::fromLatin1(s.key), byDefault);
 }
 
+void Write(const Setting& s, const QString& value) {
+  platform::SaveSetting(shell::kProgramName, QString::fromLatin1(s.section),
+                        QString::fromLatin1(s.key), value);
+}
+}  // namespace
+
 int PeriodoActualizacion() {
-  const QString stored = platform::TrimSpaces(platform::GetSetting(
-      shell::kProgramName, kUpdateSection, QStringLiteral("PERIOD"), QStringLiteral("7")));
+  const QString stored = platform::TrimSpaces(Read(kPeriod));
   if (stored == QLatin1String("1")) return 1;
   if (stored == QLatin1String("30")) return 30;
   return 7;
 }
 
+void GuardarPeriodo(const QString& days) {
+  Write(kPeriod, days);
+}
+
 double UltimaConexion(double now) {
-  const QString stored = platform::TrimSpaces(platform::GetSetting(
-      shell::kProgramName, kUpdateSection, QStringLiteral("LAST_OLCON"), QStringLiteral("0")));
+  const QString stored = platform::TrimSpaces(Read(kLastCheck));
   // The whole text must be the number (QString reads it in the C locale).
   bool ok = false;
   const double serial = stored.toDouble(&ok);
@@ -36,19 +60,47 @@ double UltimaConexion(double now) {
 }
 
 void GuardarUltimaConexion(const QString& serialText) {
-  platform::SaveSetting(shell::kProgramName, kUpdateSection, QStringLiteral("LAST_OLCON"),
-                        serialText);
+  Write(kLastCheck, serialText);
+}
+
+QString SeparadorDecimal() {
+  const QString sep = Read(kSeparator);
+  if (sep != QLatin1String(",") && sep != QLatin1String(".")) return QStringLiteral(".");
+  return sep;
+}
+
+int DigitosSignificativos() {
+  double n = 0;
+  if (!Vigas::LeadingValue(Read(kDigits).toStdString(), n) || !(n >= 4 && n <= 12) ||
+      n != std::floor(n))
+    return 4;
+  return static_cast<int>(n);
+}
+
+QString CarpetaGraficas() {
+  return Read(kGraphFolder);
+}
+
+QString CarpetaTablas() {
+  return Read(kTableFolder);
+}
+
+QString EleccionUnidades() {
+  return Read(kUnits);
+}
+
+void GuardarEleccionUnidades(const QString& choice) {
+  Write(kUnits, choice);
 }
 
 void GuardarAjustesSalida(const QString& UltimaCarpeta, const QString& UltimaCarpetaTabla,
                           const QString& SepDecimal, double NumDigitos) {
-  const QString app = shell::kProgramName;
-  platform::SaveSetting(app, QStringLiteral("PATH"), QStringLiteral("GRAF"), UltimaCarpeta);
-  platform::SaveSetting(app, QStringLiteral("PATH"), QStringLiteral("TABLA"), UltimaCarpetaTabla);
-  platform::SaveSetting(app, QStringLiteral("DOT"), QStringLiteral("SEPARATOR"), SepDecimal);
+  Write(kGraphFolder, UltimaCarpeta);
+  Write(kTableFolder, UltimaCarpetaTabla);
+  Write(kSeparator, SepDecimal);
   QString digits = QString::fromStdString(Vigas::ShortestText(NumDigitos));
   if (digits.startsWith(QLatin1Char('.'))) digits.prepend(QLatin1Char('0'));
-  platform::SaveSetting(app, QStringLiteral("NDIG"), QStringLiteral("SIGDIG"), digits);
+  Write(kDigits, digits);
 }
 
 QString CambiarSeparador(const QString& text, QChar from, QChar to) {

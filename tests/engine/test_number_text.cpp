@@ -3,6 +3,10 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 #include "engine/Vigas.h"
 
@@ -244,4 +248,32 @@ TEST(NumberText, IndependentOfADecimalCommaLocale) {
   EXPECT_EQ(ShortestText(3.28083989501312), "3.28083989501312");
   EXPECT_EQ(Mini_HTFC_rut::NumeroAHTFC(0.25), "0&.25");
   std::setlocale(LC_ALL, "C");
+}
+
+// Both formatters round through one core. The table holds what each wrote
+// before they shared it: powers of ten and their neighbours over the whole
+// double range, the ends of the plain form, and a spread of values, at the
+// digit counts the program uses.
+TEST(FormatoNumero, WritesWhatBothFormattersAlwaysWrote) {
+  const std::string file = std::string(__FILE__);
+  std::ifstream in(file.substr(0, file.find_last_of('/') + 1) + "formatted_numbers.txt");
+  ASSERT_TRUE(in) << "formatted_numbers.txt beside this file";
+  NumDigitos = 4;
+  int rows = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string xText, plain, markup;
+    double digits = 0;
+    ASSERT_TRUE(fields >> xText >> digits >> plain >> markup) << line;
+    const double x = std::strtod(xText.c_str(), nullptr);
+    SepDecimal = ".";
+    EXPECT_EQ(FormatoNumero(x, digits), plain) << line;
+    EXPECT_EQ(Mini_HTFC_rut::FormatoNumeroHTFC(x, digits), markup) << line;
+    SepDecimal = ",";
+    EXPECT_EQ(FormatoNumero(x, digits), ReplaceAll(plain, ".", ",")) << line;
+    ++rows;
+  }
+  SepDecimal = ".";
+  EXPECT_GT(rows, 2000);
 }

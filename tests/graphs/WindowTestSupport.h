@@ -44,11 +44,10 @@ class WindowTest : public GraphTest {
     platform::SetResourceFolder(SourceRoot());
     platform::LanguageTable ksl("KSL");
     for (int i = 1; i <= 4; ++i) DescTipoGrafica[i] = ksl.GetL_win(QString("H_TG%1").arg(i));
-    const int counts[6] = {0, 21, 11, 9, 9, 4};
     int k = 0;
-    for (int t = 1; t <= 5; ++t)
-      for (int r = 0; r < counts[t]; ++r) {
-        ListaCodCasos[++k] = QString::number(100 * t + r);
+    for (int t = 1; t <= Vigas::kSupportTypes; ++t)
+      for (int r = 0; r < Vigas::CasesOfType(t); ++r) {
+        ListaCodCasos[++k] = QString::number(Vigas::CaseCode(t, r));
         for (int j = 1; j <= 4; ++j) GraficasCaso[k][j] = static_cast<int16_t>(j);
       }
     CodigoCaso = "100";

@@ -93,6 +93,10 @@ TEST(FormatoNumeroHTFC, OddDigitCountsAndExtremeValuesGiveSoundText) {
   EXPECT_EQ(FormatoNumeroHTFC(-DBL_MAX, 4), "-1&.798&E308");
   EXPECT_EQ(FormatoNumeroHTFC(DBL_MIN, 4), "2&.225&E-308");
   EXPECT_EQ(FormatoNumeroHTFC(std::numeric_limits<double>::denorm_min(), 4), "4&.941&E-324");
+  // Below the normal range the powers of ten are too coarse to find the
+  // exponent by: these came out as "0&.988&E-323" and "1&.000&E-320".
+  EXPECT_EQ(FormatoNumeroHTFC(2 * std::numeric_limits<double>::denorm_min(), 4), "9&.881&E-324");
+  EXPECT_EQ(FormatoNumeroHTFC(9.9998886718268301e-321, 5), "9&.9999&E-321");
   EXPECT_FALSE(FormatoNumeroHTFC(std::numeric_limits<double>::infinity(), 4).empty());
   EXPECT_FALSE(FormatoNumeroHTFC(std::nan(""), 4).empty());
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "graphs/Mini_HTFC_rut.h"
-#include "tests/graphs/RecordingTarget.h"
+#include "graphs/RecordingTarget.h"
 
 using namespace Mini_HTFC_rut;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "graphs/Mini_HTFC_rut.h"
+#include "graphs/RecordingTarget.h"
 #include "platform/TextFile.h"
-#include "tests/graphs/RecordingTarget.h"
 
 using namespace Mini_HTFC_rut;
 

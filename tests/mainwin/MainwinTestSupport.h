@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/WindowLinks.h"
 #include "mainwin/Idioma.h"
 #include "platform/Settings.h"
 #include "support/QtTestSupport.h"
@@ -37,6 +38,7 @@ class MainwinTest : public ::testing::Test {
     ASSERT_TRUE(folder_.isValid());
     platform::RedirectSettings(settings_.path());
     platform::SetResourceFolder(SourceRoot());
+    app::ConnectWindows();  // as the program does where it starts
   }
   void TearDown() override {
     platform::RedirectSettings(QString());

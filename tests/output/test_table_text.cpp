@@ -28,8 +28,8 @@ class TableTextTest : public OutputTest {
     SetArial(cab, platform::DesignFontSize(10));
     SetArial(tab, platform::DesignFontSize(10));
     QString text;
-    PonerCabecera(cab, text);
-    PonerTabla(tab, text);
+    DrawTableHeader(cab, text);
+    DrawTableRows(tab, text);
     return text;
   }
   double RowHeightPixels() {
@@ -94,8 +94,8 @@ TEST_F(TableTextTest, PrinterPageStartsRowsBelowHeaderAndCutsWhatPassesThePage) 
     platform::PrinterTarget printer(&page);
     SetArial(printer, 9.75);
     QString text;
-    PonerCabecera(printer, text);
-    PonerTabla(printer, text);
+    DrawTableHeader(printer, text);
+    DrawTableRows(printer, text);
     EXPECT_EQ(Lines(text).size(), 71);
     EXPECT_EQ(printer.DrawWidth(), 6);
     printer.EndDoc();
@@ -115,8 +115,8 @@ TEST_F(TableTextTest, PrinterPageStartsRowsBelowHeaderAndCutsWhatPassesThePage) 
   platform::PrinterTarget big(&small);
   SetArial(big, 40);
   QString text;
-  PonerCabecera(big, text);
-  PonerTabla(big, text);
+  DrawTableHeader(big, text);
+  DrawTableRows(big, text);
   const double hT = big.TextHeight("VX");
   const int rows = static_cast<int>((big.ScaleHeight() - 1440 * 21.5 / 25.4) / hT);
   ASSERT_LT(rows, 64);

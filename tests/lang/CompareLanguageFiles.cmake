@@ -1,0 +1,22 @@
+# Runs the GENERATORS into OUT and compares what they wrote with the committed
+# FILES, byte for byte; a committed file no generator writes fails too.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+foreach(generator IN LISTS GENERATORS)
+  execute_process(COMMAND ${PYTHON} ${generator} ${OUT} RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "${generator} failed")
+  endif()
+endforeach()
+set(differ)
+foreach(committed IN LISTS FILES)
+  get_filename_component(name ${committed} NAME)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${committed} ${OUT}/${name}
+                  RESULT_VARIABLE different)
+  if(different)
+    list(APPEND differ ${name})
+  endif()
+endforeach()
+if(differ)
+  message(FATAL_ERROR "Not what lang/make_lmo*.py write: ${differ}")
+endif()
