@@ -43,7 +43,9 @@ class ShellTest : public ::testing::Test {
     Actualizacion::VersionNueva.clear();
     // Port 9 on this machine: nothing listens, the connection is refused.
     Actualizacion::SetUpdateEndpoint(QStringLiteral("http://127.0.0.1:9/update.php"));
-    platform::SetDownloadTimeout(3000);
+    // Only a guard against a hang: a download from this machine never meets
+    // it, however busy the machine.
+    platform::SetDownloadTimeout(60000);
     Vigas::SplashMostrado = false;
     Vigas::SetMainWindowShower([this] { ++mainWindowShown_; });
   }
