@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 namespace qt_test {
@@ -45,6 +47,19 @@ inline void ProcessEvents() {
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Runs the event loop until the condition holds, for what this machine does
+// not control: a socket, a process. The limit only stops a hung test; it must
+// never be what a test measures. A window's timer is held and fired instead.
+inline bool WaitFor(const std::function<bool()>& done, int ms = 60000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > ms) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return true;
 }
 
 // Timers held still: while this object lives none of them fires on its own,
