@@ -40,7 +40,7 @@ cmake --build "$dir" --target fuzz_targets -j"${TORV_JOBS:-$(nproc)}"
 # and the inputs of a short run: a few seconds each.
 declare -A max_len=(
   [fuzz_number_text]=64 [fuzz_markup]=1024 [fuzz_language_file]=8192 [fuzz_version_file]=1024
-  [fuzz_report_file]=1024 [fuzz_formula_file]=4096 [fuzz_bmp_header]=4096
+  [fuzz_report_file]=512 [fuzz_formula_file]=4096 [fuzz_bmp_header]=4096
 )
 declare -A short_runs=(
   [fuzz_number_text]=20000 [fuzz_markup]=5000 [fuzz_language_file]=10000
