@@ -96,6 +96,36 @@ void BM_ViewerOpensLongReport(benchmark::State& state) {
 }
 BENCHMARK(BM_ViewerOpensLongReport)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A report read and its first page drawn, as the viewer does it.
+void DrawFirstPage(benchmark::State& state, const QByteArray& bytes) {
+  for (auto _ : state) {
+    report::ReportFile r;
+    if (!report::ParseReportFile(bytes, r)) state.SkipWithError("not a report");
+    const report::ReportDocument document(r);
+    report::ReportPictures pictures({});
+    report::ReportPagesView view;
+    view.SetDocument(&document, &pictures);
+    benchmark::DoNotOptimize(view.PageImage(0).height());
+  }
+}
+
+void BM_ReportOfACase(benchmark::State& state) {
+  QByteArray results;
+  for (int i = 0; i < 60; ++i) results += "&SP=4:x = 1&.0&SP=30:y = -2&.5&E-3&LF";
+  DrawFirstPage(state, report::ReportFileBytes(".",
+                                               "&+BSimply supported&-B&LF&SP=4:EI = 2&.5&E+7&LF"
+                                               "&+Ibeta&-I &SUB(1) &SUP(2)&LF#UDL(Loads)&LF",
+                                               "#IMG('graph1.jpg' DXmm=90:DYmm=90:)&LF",
+                                               QString::fromLatin1(results), "R2"));
+}
+BENCHMARK(BM_ReportOfACase)->Unit(benchmark::kMillisecond);
+
+// One long line of layout codes is read in one pass, not again for every code.
+void BM_LongLineOfCodes(benchmark::State& state) {
+  DrawFirstPage(state, "#ENU(" + QByteArray("&SP=1:").repeated(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_LongLineOfCodes)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

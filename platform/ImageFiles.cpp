@@ -203,7 +203,11 @@ bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int
 
   QImageReader reader(ArchivoBMP, "bmp");
   QImage image;
-  if (!reader.read(&image)) {
+  // The picture read must be the one the header describes: readers differ on
+  // odd headers (a core header's 16-bit height above 32767), and a JPEG of
+  // another size would pass for the graph.
+  if (!reader.read(&image) || image.width() != info.width ||
+      image.height() != std::llabs(static_cast<int64_t>(info.height))) {
     ConversionError("Cannot load file");
     return false;
   }

@@ -5,6 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make pkg-config
+  clang libclang-rt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-image-formats-plugins libqt6svg6
   libjpeg62-turbo-dev libgif-dev

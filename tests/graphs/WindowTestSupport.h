@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -27,11 +26,11 @@ namespace graph_test {
 using qt_test::BuildFolder;
 using qt_test::Click;
 using qt_test::DoubleClick;
+using qt_test::HeldTimers;
 using qt_test::Key;
-using qt_test::RunEvents;
+using qt_test::ProcessEvents;
 using qt_test::SendMouse;
 using qt_test::SourceRoot;
-using qt_test::WaitFor;
 
 using qt_test::ModalScripts;
 

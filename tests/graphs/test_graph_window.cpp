@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QMenu>
 #include <QPrinter>
-#include <QTimer>
 
 #include "../platform/PdfPages.h"
 #include "WindowTestSupport.h"
@@ -25,12 +24,16 @@ class GraphWindow : public WindowTest {
   void Open(int type) {
     Prepare(type);
     window_ = std::make_unique<FormGraficaVIGAS>();
+    timers_ = std::make_unique<HeldTimers>(window_.get());
     PuntosX[kPuntosGrafica] = 0;
     window_->show();
-    // The curve follows the first resize after its pause.
-    ASSERT_TRUE(WaitFor([] { return PuntosX[kPuntosGrafica] != 0; }));
+    EXPECT_EQ(PuntosX[kPuntosGrafica], 0);
+    // The curve follows the first resize once its pause is over.
+    ASSERT_TRUE(timers_->Fire(W().Timer1));
+    ASSERT_NE(PuntosX[kPuntosGrafica], 0);
   }
   void TearDown() override {
+    timers_.reset();
     window_.reset();
     SetPrintDialog(nullptr);
     SetDataTableWindow(nullptr);
@@ -45,13 +48,15 @@ class GraphWindow : public WindowTest {
   }
 
   std::unique_ptr<FormGraficaVIGAS> window_;
+  std::unique_ptr<HeldTimers> timers_;
 };
 
 TEST_F(GraphWindow, OpensWithItsTextsLayoutAndTheCurveDrawnOnce) {
   CountingEvaluator evaluations;
   Open(1);
-  RunEvents(50);
+  ProcessEvents();
   EXPECT_EQ(evaluations.count, 257);  // one drawing with the curve
+  EXPECT_FALSE(W().Timer1->isActive());
   ExpectPointsOfTheScreenGraph();
   EXPECT_EQ(W().windowTitle(), "Graph");
   EXPECT_EQ(W().Lblbot[4]->toolTip(), "Close this window");
@@ -70,26 +75,25 @@ TEST_F(GraphWindow, OpensWithItsTextsLayoutAndTheCurveDrawnOnce) {
 
 TEST_F(GraphWindow, ABurstOfResizesDrawsTheCurveOnceAfterTheLast) {
   Open(3);
-  // A longer pause than the window's own, so a slow machine cannot end the
-  // burst early; the rule is the same.
-  W().Timer1->setInterval(400);
   CountingEvaluator evaluations;
   for (int i = 1; i <= 6; ++i) {
     W().resize(820 + 15 * i, 620 + 10 * i);
-    RunEvents(10);
+    ProcessEvents();
+    EXPECT_TRUE(W().Timer1->isActive()) << i;  // the pause, started again
   }
   EXPECT_EQ(evaluations.count, 0);
   // Each resize drew titles, grid and axes and cleared the points.
   EXPECT_EQ(PuntosX[64], 0);
-  ASSERT_TRUE(WaitFor([&] { return evaluations.count >= 257; }));
-  RunEvents(50);
+  ASSERT_TRUE(timers_->Fire(W().Timer1));
+  ProcessEvents();
   EXPECT_EQ(evaluations.count, 257);
+  EXPECT_FALSE(W().Timer1->isActive());
   ExpectPointsOfTheScreenGraph();
   EXPECT_EQ(W().PicG->width(), W().ScaleWidth() - 143);
 
   // Too small snaps back to the minimum.
   W().resize(500, 400);
-  RunEvents(20);
+  ProcessEvents();
   EXPECT_EQ(W().size(), QSize(800, 600));
 }
 
@@ -142,7 +146,10 @@ TEST_F(GraphWindow, PrintsCopiesOnTheCurrentPrinterAndRedrawsTheScreenGraph) {
 TEST_F(GraphWindow, PrintButtonTooltipNamesTheCurrentPrinter) {
   Open(1);
   EXPECT_EQ(W().Lblbot[2]->toolTip(), "Print the graph");
-  EXPECT_TRUE(WaitFor([&] { return W().Lblbot[2]->toolTip() == "Office"; }));
+  EXPECT_EQ(W().Timer2->interval(), 500);
+  ASSERT_TRUE(timers_->Fire(W().Timer2));
+  EXPECT_EQ(W().Lblbot[2]->toolTip(), "Office");
+  EXPECT_TRUE(W().Timer2->isActive());  // it keeps looking
   pdf_->SetCurrentPrinter("Plotter");
   W().Timer2_Timer();
   EXPECT_EQ(W().Lblbot[2]->toolTip(), "Plotter");

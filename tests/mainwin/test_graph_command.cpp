@@ -1,7 +1,6 @@
 // The Graph command from the main window: recalculation, the chooser, the
 // graph window, and the calculation's data put back when the graph closes.
 #include <QDialog>
-#include <QElapsedTimer>
 #include <algorithm>
 #include <deque>
 #include <functional>
@@ -19,14 +18,6 @@ using Vigas::Datos;
 namespace Slot = Vigas::Slot;
 
 namespace {
-
-void RunEvents(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  do {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  } while (clock.elapsed() < ms);
-}
 
 class GraphCommandTest : public CalcTest {
  protected:
@@ -72,14 +63,14 @@ TEST_F(GraphCommandTest, GraphOfTheCaseThenTheCalculationsDataAreBack) {
   double midMoment = 0;
   PuntosX[kPuntosGrafica] = 0;
   scripts.push_back([&](QDialog& d) {
-    // The curve follows the first resize after its pause.
-    QElapsedTimer clock;
-    clock.start();
-    while (PuntosX[kPuntosGrafica] == 0 && clock.elapsed() < 5000) RunEvents(5);
+    // The curve follows the first resize once its pause is over.
+    auto& w = static_cast<FormGraficaVIGAS&>(d);
+    qt_test::HeldTimers timers(&w);
+    ASSERT_TRUE(timers.Fire(w.Timer1));
     midMoment = PuntosY[33];
     EXPECT_EQ(PuntosX[64], 4);
     EXPECT_EQ(Datos[Slot::x], 4);  // the last sample, while the graph is open
-    static_cast<FormGraficaVIGAS&>(d).Lblbot_Click(4);
+    w.Lblbot_Click(4);
   });
   Click(F().LblGRA[1]);
   EXPECT_EQ(shown, (std::vector<QString>{"FormEditGRAF", "FormGraficaVIGAS"}));

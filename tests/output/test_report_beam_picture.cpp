@@ -84,7 +84,7 @@ TEST_F(ReportCommandTest, ViewerShowsTheBeamPictureTheBuildDrew) {
       .copy(0, 0, viewer.Pages()->PageImage(0).width(), 900)
       .save(qt_test::BuildFolder() + "/report_beam_picture.png");
   viewer.show();
-  qt_test::RunEvents(50);
+  qt_test::ProcessEvents();
   viewer.grab().save(qt_test::BuildFolder() + "/report_viewer_beam.png");
   EXPECT_TRUE(messages.messages.empty());
 }

@@ -1,6 +1,5 @@
 // The report viewer: reading report files, the separator handed over, and a
 // real report shown with its pictures.
-#include <QElapsedTimer>
 #include <QImage>
 #include <QScrollBar>
 #include <iterator>
@@ -52,12 +51,12 @@ TEST_F(ReportCommandTest, ViewerShowsARealReportWithItsGraphs) {
   pages->PageImage(0).save(qt_test::BuildFolder() + "/report_viewer_page.png");
 
   viewer.show();
-  qt_test::RunEvents(50);
+  qt_test::ProcessEvents();
   viewer.grab().save(qt_test::BuildFolder() + "/report_viewer_top.png");
   QScrollBar* bar = pages->verticalScrollBar();
   EXPECT_GT(bar->maximum(), 0);
   bar->setValue(bar->maximum() / 3);
-  qt_test::RunEvents(50);
+  qt_test::ProcessEvents();
   viewer.grab().save(qt_test::BuildFolder() + "/report_viewer_graphs.png");
   EXPECT_TRUE(messages.messages.empty());
 }
@@ -138,11 +137,8 @@ TEST(ReportViewerFile, DamagedFilesAreDrawnWithoutHarm) {
   for (int i = 0; i < 400; ++i) wide += "#IMG('a' DXmm=500:DYmm=1:)";
   ExpectDrawable(wide);
   ExpectDrawable("#ENU(" + QByteArray(200000, 'W'));
-  // A long line of codes is read in one pass, not again for every code.
-  QElapsedTimer clock;
-  clock.start();
+  // A long line of codes (how fast: bench_output).
   ExpectDrawable("#ENU(" + QByteArray("&SP=1:").repeated(50000));
-  EXPECT_LT(clock.elapsed(), 5000);
   // Random bytes and random splices of report codes.
   std::mt19937 rng(12345);
   const char* pieces[] = {

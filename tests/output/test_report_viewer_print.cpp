@@ -231,11 +231,11 @@ TEST_F(ViewerPrintTest, MenuScreenshotAndEscCloses) {
   EXPECT_EQ(viewer->mnu_archivo->title(), "&File");
   EXPECT_EQ(viewer->mnu_archivo_cerrar->shortcut(), QKeySequence(Qt::Key_Escape));
   viewer->show();
-  qt_test::RunEvents(50);
+  qt_test::ProcessEvents();
   viewer->Pages()->verticalScrollBar()->setValue(900);
   // The menu open over the report, as the user sees it.
   viewer->mnu_archivo->popup(viewer->mapToGlobal(QPoint(0, viewer->menuBar()->height())));
-  qt_test::RunEvents(50);
+  qt_test::ProcessEvents();
   QImage shot = viewer->grab().toImage();
   {
     QPainter p(&shot);

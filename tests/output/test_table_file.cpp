@@ -125,7 +125,7 @@ TEST_F(TableFileTest, ANegativeDeflectionSavesAsNumbersAStandardParserReads) {
 
   qt_test::WriteBytes(qt_test::BuildFolder() + "/table_deflection.txt", bytes);
   w.show();
-  qt_test::RunEvents(20);
+  qt_test::ProcessEvents();
   w.grab().save(qt_test::BuildFolder() + "/table_window_deflection.png");
 
   // The clipboard gets the same text.

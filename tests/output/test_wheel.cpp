@@ -36,7 +36,7 @@ using WheelTest = OutputTest;
 TEST_F(WheelTest, EachEventMovesOneStepWithinTheRange) {
   FormTabla w;
   w.show();
-  qt_test::RunEvents(20);
+  qt_test::ProcessEvents();
   ASSERT_TRUE(w.VScroll1->isVisible());
   WheelCounter reached;
   w.installEventFilter(&reached);
@@ -59,7 +59,7 @@ TEST_F(WheelTest, EachEventMovesOneStepWithinTheRange) {
 
   // Table fits: no scrolling, but the events still reach the window.
   w.resize(w.width(), 1300);
-  qt_test::RunEvents(20);
+  qt_test::ProcessEvents();
   ASSERT_TRUE(w.VScroll1->isHidden());
   const int y = w.PicTab->y();
   Turn(w.PicTab, -120);

@@ -432,3 +432,38 @@ TEST(BmpHeaders, PixelsSaidToStartOutsideTheFileAreNoBmp) {
 }
 
 }  // namespace
+
+// An old core header with 16 bits for each size: 1 x 40000 at 1 bit. Readers
+// disagree on heights above 32767 (signed or not); the picture must either be
+// converted whole or refused, never come out as another picture.
+TEST(BmpToJpeg, ACoreHeaderTallerThan32767RowsIsNeverCutShort) {
+  QTemporaryDir dir;
+  RecordingMessageSink sink;
+  const int rows = 40000, stride = 4;
+  QByteArray bmp("BM");
+  auto le = [&bmp](uint32_t v, int bytes) {
+    for (int k = 0; k < bytes; ++k) bmp += char((v >> (8 * k)) & 0xFF);
+  };
+  const uint32_t offset = 14 + 12 + 2 * 3;
+  le(offset + stride * rows, 4);
+  le(0, 4);
+  le(offset, 4);
+  le(12, 4);
+  le(1, 2);
+  le(rows, 2);
+  le(1, 2);
+  le(1, 2);
+  bmp += QByteArray("\0\0\0\xff\xff\xff", 6);  // black, white
+  bmp += QByteArray(stride * rows, '\x80');
+  WriteFile(dir.filePath("tall.bmp"), bmp);
+  const QString jpg = dir.filePath("tall.jpg");
+  if (GuardarBMPcomoJPG(dir.filePath("tall.bmp"), jpg, 95)) {
+    const QImage out(jpg);
+    EXPECT_EQ(out.size(), QSize(1, rows));
+    EXPECT_TRUE(sink.messages.empty());
+  } else {
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].prompt, "Cannot load file");
+    EXPECT_FALSE(QFile::exists(jpg));
+  }
+}

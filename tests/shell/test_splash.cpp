@@ -1,6 +1,7 @@
 // The splash window at start-up and as the About window.
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 
 #include "ShellTestSupport.h"
@@ -29,21 +30,29 @@ TEST_F(SplashTest, StartUpShowsTheSplashThatClosesItselfIntoTheMainWindow) {
   EXPECT_FALSE(platform::CarpetaTemp().endsWith('/'));
   platform::SetCarpetaTemp(temp_.path());
 
-  FormSplash* splash = OpenSplash();
+  QPointer<FormSplash> splash = OpenSplash();
   ASSERT_NE(splash, nullptr);
+  qt_test::HeldTimers timers(splash);
   EXPECT_EQ(splash->size(), QSize(541, 377));
   EXPECT_FALSE(splash->LblWEB->isVisible());
   EXPECT_FALSE(splash->LlblMAIL->isVisible());
   EXPECT_TRUE(splash->Timer1->isActive());
+  EXPECT_EQ(splash->Timer1->interval(), 1500);
   Save(splash, "splash_startup.png");
 
-  qt_test::RunEvents(1000);
+  // Until its time is up the splash stays and the main window waits.
+  qt_test::ProcessEvents();
+  EXPECT_EQ(OpenSplash(), splash);
   EXPECT_EQ(mainWindowShown_, 0);
   EXPECT_FALSE(Vigas::SplashMostrado);
-  ASSERT_TRUE(qt_test::WaitFor([] { return OpenSplash() == nullptr; }, 3000));
-  qt_test::RunEvents(50);  // the window deletes itself
+
+  ASSERT_TRUE(timers.Fire(splash->Timer1));
+  EXPECT_EQ(OpenSplash(), nullptr);
   EXPECT_EQ(mainWindowShown_, 1);
   EXPECT_TRUE(Vigas::SplashMostrado);
+  qt_test::ProcessEvents();
+  EXPECT_TRUE(splash.isNull());  // the window deletes itself
+  EXPECT_EQ(mainWindowShown_, 1);
 }
 
 TEST_F(SplashTest, AKeyOrAClickClosesTheSplashAtOnceAndShowsTheMainWindowOnce) {
@@ -57,7 +66,7 @@ TEST_F(SplashTest, AKeyOrAClickClosesTheSplashAtOnceAndShowsTheMainWindowOnce) {
     if (way == 2) qt_test::Click(&splash);
     EXPECT_FALSE(splash.isVisible()) << way;
     EXPECT_FALSE(splash.Timer1->isActive()) << way;
-    if (way == 0) qt_test::RunEvents(1700);  // no tick after closing
+    qt_test::ProcessEvents();
     EXPECT_EQ(mainWindowShown_, 1) << way;
     EXPECT_TRUE(Vigas::SplashMostrado);
   }
@@ -84,7 +93,8 @@ TEST_F(SplashTest, AboutWindowShowsLinksAndStaysUntilAClickOutsideThem) {
     EXPECT_TRUE(w.LblWEB->isVisible());
     EXPECT_EQ(w.LblWEB->toolTip(), w.LblWEB->text());
     Save(&w, "splash_about.png");
-    qt_test::RunEvents(1700);  // no timer in the About window
+    qt_test::ProcessEvents();
+    EXPECT_FALSE(w.Timer1->isActive());  // nothing closes the About window by itself
     EXPECT_TRUE(w.isVisible());
 
     qt_test::Click(w.LblWEB);

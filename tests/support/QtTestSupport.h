@@ -1,5 +1,6 @@
 // Shared by the widget tests: where the source tree and the build folder are,
-// running the event loop, and mouse and key input sent as a user would.
+// running the event loop, timers the test fires, and mouse and key input sent
+// as a user would.
 #pragma once
 
 #include <QByteArray>
@@ -10,9 +11,13 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
+#include <QTimerEvent>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 namespace qt_test {
 
@@ -48,17 +53,18 @@ inline QByteArray ReadBytes(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Lets the event loop run (timers included) for a while.
-inline void RunEvents(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  do {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  } while (clock.elapsed() < ms);
+// Delivers every event already posted (layouts, paints, deleteLater)
+// without waiting for anything still to come: a test never waits on the clock.
+inline void ProcessEvents() {
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Runs the event loop until the condition holds or the time is up.
-inline bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
+// Runs the event loop until the condition holds, for what this machine does
+// not control: a socket, a process. The limit only stops a hung test; it must
+// never be what a test measures. A window's timer is held and fired instead.
+inline bool WaitFor(const std::function<bool()>& done, int ms = 60000) {
   QElapsedTimer clock;
   clock.start();
   while (!done()) {
@@ -67,6 +73,50 @@ inline bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
   }
   return true;
 }
+
+// Timers held still: while this object lives none of them fires on its own,
+// however long the test takes; the test fires one with Fire(), as when its
+// interval has passed. Hold a window's timers before the event loop first
+// runs after they start.
+class HeldTimers : public QObject {
+ public:
+  // Every timer the object owns (a window's timers), or the one timer.
+  explicit HeldTimers(QObject* owner) {
+    if (auto* timer = qobject_cast<QTimer*>(owner)) Hold(timer);
+    for (QTimer* timer : owner->findChildren<QTimer*>()) Hold(timer);
+  }
+  ~HeldTimers() override {
+    for (const QPointer<QTimer>& timer : timers_)
+      if (timer) timer->removeEventFilter(this);
+  }
+  HeldTimers(const HeldTimers&) = delete;
+  HeldTimers& operator=(const HeldTimers&) = delete;
+
+  // One tick of a running timer (a single-shot one stops); false when the
+  // timer is not running, so nothing would have fired.
+  bool Fire(QTimer* timer) {
+    if (!timer->isActive()) return false;
+    firing_ = true;
+    QTimerEvent tick(timer->timerId());
+    QCoreApplication::sendEvent(timer, &tick);
+    firing_ = false;
+    return true;
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    return event->type() == QEvent::Timer && !firing_;
+  }
+
+ private:
+  void Hold(QTimer* timer) {
+    timer->installEventFilter(this);
+    timers_.emplace_back(timer);
+  }
+
+  std::vector<QPointer<QTimer>> timers_;
+  bool firing_ = false;
+};
 
 inline QPointF Centre(const QWidget* w) {
   return QPointF(w->width() / 2.0, w->height() / 2.0);

@@ -1,0 +1,3 @@
+#DEC(.#DEC)
+
+#ENU(&+BSimply supported - Uniform load&-B&LFFor the beam and loading shown below, with the data given:&LF    - Plot the deflection, slope, bending moment and shear force along the beam and tabulate their values.&LF    - Find the support reactions and the maximum values of these four quantities.&LF    - Find the deflection, slope, bending moment and shear force at the position &+Ix = &-I 1 m.&LF&SP=5:#IMG('h100.jpg'DXmm=81:DYmm=38.25:#IMG)&LF&+BData:&-B&LF&SP=2:Flexural rigidity:&SP=25:&+IE·I = &-I 2&.00&E7 N·m^2.&LF&SP=2:Length:&SP=25:&+IL = &-I 4 m.&LF&SP=2:Distributed load:&SP=25:&+Iw_0 = &-I 1500 N/m (&ads)&LF&SP=2:Position:&SP=25:&+Ix = &-I 1 m&LF&SP=25:0 m  &<=  &+Ix&-I  &<=  4 m&LF&LF#ENU)
