@@ -67,8 +67,7 @@ class ShellMenuTest : public CalcTest {
   // Chooses "Check for updates now" and lets the check run to its end.
   void CheckNow() {
     F().mnu_help_update_now->trigger();
-    ASSERT_TRUE(
-        qt_test::WaitFor([] { return Actualizacion::RunningDownload() == nullptr; }, 60000));
+    ASSERT_TRUE(qt_test::WaitFor([] { return Actualizacion::RunningDownload() == nullptr; }));
     QCoreApplication::processEvents();
   }
 
@@ -259,7 +258,7 @@ TEST_F(ShellMenuTest, ActivationChecksUntilAnUpdateIsKnownAndGivesUpAfterAFailur
   platform::SaveSetting("TORV", "CheckUPDATE", "LAST_OLCON", "0");
   server_.Reply("TORV_VER=1.12.0;TORV_URL=http://dl/;");
   F().Form_Activate();
-  ASSERT_TRUE(qt_test::WaitFor([] { return Actualizacion::RunningDownload() == nullptr; }, 60000));
+  ASSERT_TRUE(qt_test::WaitFor([] { return Actualizacion::RunningDownload() == nullptr; }));
   EXPECT_TRUE(Actualizacion::HayActualizacion);
   EXPECT_EQ(server_.requests.size(), 1);
   platform::SaveSetting("TORV", "CheckUPDATE", "LAST_OLCON", "0");
@@ -280,8 +279,7 @@ TEST_F(ShellMenuTest, ActivationChecksUntilAnUpdateIsKnownAndGivesUpAfterAFailur
   server_.Reply("", 503);
   for (int i = 0; i < 5; ++i) {
     F().Form_Activate();
-    ASSERT_TRUE(
-        qt_test::WaitFor([] { return Actualizacion::RunningDownload() == nullptr; }, 60000));
+    ASSERT_TRUE(qt_test::WaitFor([] { return Actualizacion::RunningDownload() == nullptr; }));
   }
   EXPECT_EQ(server_.requests.size(), 3);
   EXPECT_TRUE(messages_.messages.empty());

@@ -37,7 +37,7 @@ inline Actualizacion::CheckResult RunCheckToEnd(bool forced) {
     ended = true;
     result = r;
   });
-  EXPECT_TRUE(qt_test::WaitFor([&] { return ended; }, 60000));
+  EXPECT_TRUE(qt_test::WaitFor([&] { return ended; }));
   return result;
 }
 
