@@ -31,9 +31,13 @@ if ! command -v clang++ >/dev/null; then
   exit 0
 fi
 
-dir=build-fuzz
-cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTORV_FUZZ=ON -DTORV_TESTS=OFF -DTORV_BENCH=OFF >/dev/null
+# A build folder that already holds the fuzz targets (the sanitizer tests'
+# build-asan, made with clang) is used as it is; otherwise build-fuzz is made.
+dir=${TORV_FUZZ_DIR:-build-fuzz}
+if ! grep -qs '^TORV_FUZZ:BOOL=ON' "$dir/CMakeCache.txt"; then
+  cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTORV_FUZZ=ON -DTORV_TESTS=OFF -DTORV_BENCH=OFF >/dev/null
+fi
 cmake --build "$dir" --target fuzz_targets -j"${TORV_JOBS:-$(nproc)}"
 
 # Longest input per target (a real file of its kind, or a good part of it)
