@@ -13,6 +13,7 @@
 #include "graphs/Mini_HTFC_rut.h"
 #include "platform/DrawTarget.h"
 #include "platform/ImageFiles.h"
+#include "support/UniformLoadCase.h"
 
 namespace {
 
@@ -21,13 +22,7 @@ void SetUpGraph(int type) {
   IniciarVariables();
   IniciarUnidades(kDefaultUnitChoice);
   Mini_HTFC_rut::IniciarSimbolosHTFC();
-  for (double& d : Datos) d = SinValor;
-  TipoViga = 1;
-  CasoCarga[1] = 0;
-  Datos[Slot::EI] = 2e7;
-  Datos[Slot::L] = 4;
-  Datos[Slot::w0] = 1500;
-  Datos[Slot::x] = 1;
+  uniform_load::LoadInputs(1);
   CalcularCaso(100, true);
   Datos[Slot::Ymin] = -1.5625e-3;
   Datos[Slot::Ymax] = 0;

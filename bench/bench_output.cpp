@@ -19,6 +19,7 @@
 #include "output/ReportViewer.h"
 #include "platform/LanguageTable.h"
 #include "platform/Messages.h"
+#include "support/UniformLoadCase.h"
 
 namespace {
 
@@ -31,12 +32,7 @@ report::ReportSections OneReport() {
   Vigas::IniciarUnidades(Vigas::kDefaultUnitChoice);
   Vigas::IniciarSimbolosSigno();
   Vigas::NumDigitos = 4;
-  for (double& v : Vigas::Datos) v = Vigas::SinValor;
-  Vigas::TipoViga = 1;
-  Vigas::CasoCarga[1] = 0;
-  Vigas::Datos[S::EI] = 2e7;
-  Vigas::Datos[S::L] = 4;
-  Vigas::Datos[S::w0] = 1500;
+  uniform_load::LoadInputs(1);
   report::ReportTables t;
   for (int i = 1; i <= 64; ++i) {
     Vigas::Datos[S::x] = 4.0 * (i - 1) / 63;

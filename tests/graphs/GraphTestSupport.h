@@ -14,6 +14,7 @@
 #include "graphs/Mini_HTFC_rut.h"
 #include "platform/DrawTarget.h"
 #include "platform/Messages.h"
+#include "support/UniformLoadCase.h"
 
 namespace graph_test {
 
@@ -115,7 +116,7 @@ inline const platform::ColorValue kCurva = platform::RGBColor(200, 0, 0);
 // extremes of every quantity, units m, m, N, N/m, N·m, N·m².
 class GraphTest : public ::testing::Test {
  protected:
-  static constexpr double kEI = 2e7, kL = 4, kW = 1500;
+  static constexpr double kEI = uniform_load::kEI, kL = uniform_load::kL, kW = uniform_load::kW;
 
   void SetUp() override {
     Mini_HTFC_rut::IniciarSimbolosHTFC();
@@ -142,14 +143,8 @@ class GraphTest : public ::testing::Test {
 
   void SetUpUniformLoad() {
     using namespace Vigas;
-    std::fill(std::begin(Datos), std::end(Datos), SinValor);
-    TipoViga = 1;
     for (auto& c : CasoCarga) c = -1;
-    CasoCarga[1] = 0;
-    Datos[Slot::EI] = kEI;
-    Datos[Slot::L] = kL;
-    Datos[Slot::w0] = kW;
-    Datos[Slot::x] = 1;
+    uniform_load::LoadInputs(1);
     CalcularCaso(100, true);
     Datos[Slot::Ymin] = -5 * kW * kL * kL * kL * kL / (384 * kEI);
     Datos[Slot::Ymax] = 0;

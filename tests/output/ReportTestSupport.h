@@ -26,6 +26,7 @@
 #include "platform/Settings.h"
 #include "platform/TempFolder.h"
 #include "support/QtTestSupport.h"
+#include "support/UniformLoadCase.h"
 
 namespace report_test {
 
@@ -98,14 +99,7 @@ class ReportCommandTest : public ReportFilesTest {
     picture_.SetFontSize(platform::DesignFontSize(14));
     MeasuringPicture().SetFontName("Arial");
     MeasuringPicture().SetFontSize(picture_.FontSize());
-    // Case 100: EI 2e7 N·m², L 4 m, x 1 m, uniform load 1500 N/m.
-    Vigas::TipoViga = 1;
-    Vigas::CasoCarga[1] = 0;
-    for (double& v : Vigas::Datos) v = Vigas::SinValor;
-    Vigas::Datos[S::EI] = 2e7;
-    Vigas::Datos[S::L] = 4;
-    Vigas::Datos[S::x] = 1;
-    Vigas::Datos[S::w0] = 1500;
+    uniform_load::LoadInputs(1);
     Calculate(100);
     ASSERT_EQ(Vigas::FlagError, 0);
     context.picture = &picture_;

@@ -14,6 +14,7 @@
 #include "output/FormTabla.h"
 #include "output/OutputState.h"
 #include "platform/DrawTarget.h"
+#include "support/UniformLoadCase.h"
 
 using output_test::OneAnswerDialog;
 using output_test::OutputTest;
@@ -30,13 +31,7 @@ class TableFileTest : public OutputTest {
     OutputTest::SetUp();
     Vigas::IniciarVariables();
     Vigas::IniciarUnidades(Vigas::kDefaultUnitChoice);
-    for (double& v : Vigas::Datos) v = Vigas::SinValor;
-    Vigas::TipoViga = 1;
-    Vigas::CasoCarga[1] = 0;
-    Vigas::Datos[S::EI] = 2e7;
-    Vigas::Datos[S::L] = 4;
-    Vigas::Datos[S::w0] = 1500;
-    Vigas::Datos[S::x] = 1;
+    uniform_load::LoadInputs(1);
     Vigas::CalcularCaso(100, true);
     Vigas::Datos[S::Ymin] = -2.5e-4;
     Vigas::Datos[S::Ymax] = 0;
