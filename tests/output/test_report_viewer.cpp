@@ -1,6 +1,10 @@
 // The report viewer: reading report files, the separator handed over, and a
 // real report shown with its pictures.
+#include <sys/stat.h>
+
+#include <QApplication>
 #include <QImage>
+#include <QMenu>
 #include <QScrollBar>
 #include <iterator>
 #include <random>
@@ -75,6 +79,61 @@ TEST_F(ReportFilesTest, ViewerSaysWhyItShowsNothing) {
   EXPECT_FALSE(viewer.mnu_archivo_pdf->isEnabled());
 }
 
+// A pipe named as a picture would block the viewer in opening it, and one
+// word of 20 MB would keep it drawing for minutes: the pipe shows as a
+// missing picture, the word is cut at the paper's edge. A hang is ended by
+// the test's time limit.
+TEST_F(ReportFilesTest, ViewerShowsAPipeAsAMissingPictureAndCutsAHugeWord) {
+  ASSERT_EQ(mkfifo(QFile::encodeName(temp_.path() + "/pipe.jpg").constData(), 0600), 0);
+  const QString path = temp_.path() + "/restemp100001.rex";
+  ASSERT_TRUE(qt_test::WriteBytes(
+      path, "#ENU(#IMG('pipe.jpg'DXmm=40:DYmm=30:#IMG)&LF" + QByteArray(20 << 20, 'W') + "#ENU)"));
+  FormPlomview viewer;
+  ASSERT_TRUE(viewer.OpenReport(path));
+  const QImage page = viewer.Pages()->PageImage(0);
+  page.save(qt_test::BuildFolder() + "/report_viewer_pipe_word.png");
+  auto count = [&page](QRect box, auto where) {
+    int n = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+      for (int x = box.left(); x <= box.right(); ++x) n += where(page.pixelColor(x, y));
+    return n;
+  };
+  // The grey frame of a missing picture: 40 x 30 mm (151 x 113 pixels), 10 mm in.
+  EXPECT_GT(count(QRect(36, 36, 155, 4), [](QColor c) { return c == QColor(160, 160, 160); }), 140);
+  // Under it the word runs to the paper's edge.
+  EXPECT_GT(count(QRect(page.width() - 20, 155, 20, 30), [](QColor c) { return c.value() < 128; }),
+            20);
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+// Without its language file the viewer shows no window and no blank box: it
+// names the file and why, and the program ends with status 1.
+TEST_F(ReportFilesTest, ViewerWithoutItsLanguageFileSaysWhichAndShowsNothing) {
+  const QString report = temp_.path() + "/restemp100002.rex";
+  ASSERT_TRUE(qt_test::WriteBytes(report, ReportFileBytes(".", "Title", "", "", "")));
+  const QString program = temp_.path() + "/program";
+  ASSERT_TRUE(QDir().mkpath(program + "/lang"));
+  platform::SetResourceFolder(program);
+  EXPECT_EQ(StartPlomview({"plomview", report}), nullptr);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].prompt,
+            "TORV report viewer cannot start: its language files cannot be read in the folder\r\n" +
+                program +
+                "/lang\r\n\r\nENG_WIN_PLV.lmo is missing.\r\n\r\nPlease install the "
+                "program again.");
+  EXPECT_EQ(messages.messages[0].icon, platform::MsgIcon::Critical);
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible());
+
+  // With it, the report is shown.
+  ASSERT_TRUE(QFile::copy(qt_test::SourceRoot() + "/lang/ENG_WIN_PLV.lmo",
+                          program + "/lang/ENG_WIN_PLV.lmo"));
+  const auto window = StartPlomview({"plomview", report});
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->mnu_archivo->title(), "&File");
+  EXPECT_EQ(messages.messages.size(), 1u);
+}
+
 // Report files as a damaged disk or another program might leave them: the
 // viewer must read and draw each without crashing, hanging or growing a page
 // it cannot allocate.
@@ -95,7 +154,7 @@ void ExpectDrawable(const QByteArray& bytes) {
   const std::vector<PageStart> pages = Paginate(document, frame);
   ASSERT_FALSE(pages.empty());
   // Never more pages than lines, and the last page drawn like the first.
-  EXPECT_LE(pages.size(), static_cast<size_t>(document.Lines().size()));
+  EXPECT_LE(pages.size(), static_cast<size_t>(document.LineCount()));
   DrawPage(document, pages, 0, frame, paper, pictures);
   DrawPage(document, pages, static_cast<int>(pages.size()) - 1, frame, paper, pictures);
 }
