@@ -226,10 +226,8 @@ TEST_F(ViewerPrintTest, SavesTheWholeReportAsPdfAndKeepsTheOldFileWhenItCannot) 
     viewer->mnu_archivo_pdf_Click();
   }
   ASSERT_EQ(messages.messages.size(), 3u);  // the second asked about replacing
-  EXPECT_EQ(
-      messages.messages[0].prompt.toStdString(),
-      ("The report could not be saved as PDF:\r\n" + nowhere + "\r\nNo such file or directory")
-          .toStdString());
+  EXPECT_EQ(messages.messages[0].prompt, "The report could not be saved as PDF:\r\n" + nowhere +
+                                             "\r\nNo such file or directory");
   EXPECT_EQ(messages.messages[0].buttons, platform::MsgButtons::Ok);
   EXPECT_EQ(messages.messages[2].prompt,
             "The report could not be saved as PDF:\r\n" + folder + "\r\nIs a directory");
