@@ -191,6 +191,17 @@ TEST_F(ShellMenuTest, ManualAndWebPageOpenOrSayWhy) {
   EXPECT_EQ(messages_.messages[0].title, "TORV");
   EXPECT_EQ(messages_.messages[1].prompt, "Sorry, cannot connect.\r\n" + kWebPage);
   EXPECT_EQ(messages_.messages[1].icon, platform::MsgIcon::Exclamation);
+
+  // The manual is there, but nothing opens PDF files.
+  platform::SetResourceFolder(qt_test::BuiltProgramFolder());
+  const QString built = qt_test::BuiltProgramFolder() + "/Manual_TORV.pdf";
+  ASSERT_TRUE(QFileInfo(built).isFile());
+  F().mnu_Ayuda_Manual->trigger();
+  ASSERT_EQ(messages_.messages.size(), 3u);
+  EXPECT_EQ(messages_.messages[2].prompt,
+            "No program for PDF files was found to show the manual. Open it with a PDF reader "
+            "of your choice; it is the file\r\n" +
+                built);
 }
 
 TEST_F(ShellMenuTest, WithoutAddressesTheHelpMenuOffersNoWebPageAndNeverAsksOnline) {
