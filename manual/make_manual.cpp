@@ -234,6 +234,8 @@ void KeepTogether(QTextDocument& doc, std::vector<Together> keep) {
 bool Print(QTextDocument& doc, QPdfWriter& writer) {
   QPainter p;
   if (!p.begin(&writer)) return false;
+  // Pictures go in as they are: JPEG would blur the text of the formulas.
+  p.setRenderHint(QPainter::LosslessImageRendering);
   const double scale = writer.resolution() / 96.0;
   const int pages = doc.pageCount();
   for (int page = 0; page < pages; ++page) {
