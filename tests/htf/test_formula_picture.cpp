@@ -64,8 +64,6 @@ TEST_F(FormulaPictureTest, ABracketClosedAfterAPowerDoesNotTouchTheSlash) {
   auto draw = [](const QString& markup) {
     platform::SmoothPictureTarget t(90, 30, platform::RGBColor(255, 255, 255));
     Mini_HTFC_rut::SetFormulaFont(t);
-    t.SetCurrentX(5 * 15);
-    t.SetCurrentY(5 * 15);
     Mini_HTFC_rut::ImprimirHTFC(markup, t);
     return t.Image();
   };

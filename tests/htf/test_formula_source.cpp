@@ -31,19 +31,19 @@ TEST(FormulaExpressions, ReadAsTheyAreShown) {
 
 TEST(FormulaExpressions, WhatCouldBeReadTwoWaysIsRefused) {
   for (const char* text : {
-           "a/2 b",    // (a/2)·b or a/(2b)?
-           "a/b/x",    // the same
-           "a/b*x",    //
-           "M0 x/EI",  // E·I shows as a product: x/(E·I) or (x/E)·I?
-           "EI^2",     // E·I² or (E·I)²?
-           "x 2",      // a number after a factor needs "*"
-           "x^10",     // one-digit powers only
-           "x^2^3",    //
-           "w0x",      // no such name: a blank is missing
-           "(a + b",   //
-           "a + ",     //
-           "a $ b",    //
-           "theta",    // the slope is a result, not a name to use
+           "a/2 b",   // (a/2)·b or a/(2b)?
+           "a/b/x",   // the same
+           "a/b*x",   //
+           "x/EI",    // E·I shows as a product: x/(E·I) or (x/E)·I?
+           "EI^2",    // E·I² or (E·I)²?
+           "x 2",     // a number after a factor needs "*"
+           "x^10",    // one-digit powers only
+           "x^2^3",   //
+           "w0x",     // no such name: a blank is missing
+           "(a + b",  //
+           "a + ",    //
+           "a $ b",   //
+           "theta",   // the slope is a result, not a name to use
        })
     EXPECT_THROW(ParseExpression(text), SourceError) << text;
 }
