@@ -59,11 +59,13 @@ TEST_F(FormulaPictureTest, WhatCannotFitIsRefusedWithTheReason) {
 }
 
 // "(x - a)^4)/(24" as case 303 shows it: the bracket that closes after the
-// power stands clear of the "/", a column of background between them.
+// power stands clear of the "/", a column of background between them,
+// wherever between two pixels the formula starts.
 TEST_F(FormulaPictureTest, ABracketClosedAfterAPowerDoesNotTouchTheSlash) {
-  auto draw = [](const QString& markup) {
+  auto draw = [](const QString& markup, double x) {
     platform::SmoothPictureTarget t(90, 30, platform::RGBColor(255, 255, 255));
     Mini_HTFC_rut::SetFormulaFont(t);
+    t.SetCurrentX(x);
     Mini_HTFC_rut::ImprimirHTFC(markup, t);
     return t.Image();
   };
@@ -73,12 +75,14 @@ TEST_F(FormulaPictureTest, ABracketClosedAfterAPowerDoesNotTouchTheSlash) {
     return false;
   };
   const QString bracket = "(&+Ix&-I - &+Ia&-I)^4)";
-  const QImage before = draw(bracket), whole = draw(bracket + "/(24");
-  int end = 0;  // the bracket's last column
-  for (int x = 0; x < before.width(); ++x)
-    if (inkIn(before, x)) end = x;
-  EXPECT_FALSE(inkIn(whole, end + 1));
-  EXPECT_TRUE(inkIn(whole, end + 3));  // the slash
+  for (double x = 0; x < 15; x += 15.0 / 8) {
+    const QImage before = draw(bracket, x), whole = draw(bracket + "/(24", x);
+    int end = 0;  // the bracket's last column
+    for (int column = 0; column < before.width(); ++column)
+      if (inkIn(before, column)) end = column;
+    EXPECT_FALSE(inkIn(whole, end + 1)) << x;
+    EXPECT_TRUE(inkIn(whole, end + 3)) << x;  // the slash
+  }
 }
 
 TEST(GifFiles, HoldThePictureAndReplaceAnOldFile) {
