@@ -190,8 +190,9 @@ bool WholeValue(const std::string& part, double& value, bool& complete) {
   return ok;
 }
 
-double ReadTyped(const std::string& Texto, bool& complete) {
+double ReadTyped(const std::string& Texto, bool& complete, bool& beyond) {
   complete = true;
+  beyond = false;
   if (Texto.find('.') != std::string::npos) SetSeparator(false);
   if (Texto.find(',') != std::string::npos) SetSeparator(true);
 
@@ -209,31 +210,40 @@ double ReadTyped(const std::string& Texto, bool& complete) {
     complete = false;
     return SinValor;
   };
+  // A number, but one no double holds: a failure that says so when the number
+  // is the whole text.
+  auto overflow = [&] {
+    beyond = complete;
+    return fail();
+  };
   double v = 0;
   if (t.back() == '%') {
-    if (!WholeValue(t.substr(0, t.size() - 1), v, complete)) return fail();
+    if (!WholeValue(t.substr(0, t.size() - 1), v, complete)) return overflow();
     return v / 100;
   }
   const size_t p = t.find('/', 1);
   if (p != std::string::npos) {
     if (t.find('%') != std::string::npos) return fail();
     double num = 0, den = 0;
-    if (!WholeValue(t.substr(0, p), num, complete) || !WholeValue(t.substr(p + 1), den, complete))
-      return fail();
+    // Both parts read, so that `complete` speaks of the whole fraction.
+    const bool numRead = WholeValue(t.substr(0, p), num, complete);
+    const bool denRead = WholeValue(t.substr(p + 1), den, complete);
+    if (!numRead || !denRead) return overflow();
     if (den == 0) return fail();
     const double q = num / den;
-    if (!std::isfinite(q)) return fail();
+    if (!std::isfinite(q)) return overflow();
     return q;
   }
-  if (!WholeValue(t, v, complete)) return fail();
+  if (!WholeValue(t, v, complete)) return overflow();
   return v;
 }
 }  // namespace
 
-double LeerNumero(const std::string& Texto, bool* Completo) {
-  bool complete = false;
-  const double v = ReadTyped(Texto, complete);
+double LeerNumero(const std::string& Texto, bool* Completo, bool* Desborde) {
+  bool complete = false, beyond = false;
+  const double v = ReadTyped(Texto, complete, beyond);
   if (Completo) *Completo = complete;
+  if (Desborde) *Desborde = beyond;
   return v;
 }
 

@@ -18,7 +18,10 @@ void SetSeparatorTickHandler(std::function<void(bool comma)> handler);
 // Reads what the user typed. When Completo is given it tells whether the whole
 // text (blanks aside) is one number, percentage or fraction, rather than a
 // number followed by something else ("10 kN", "1.000.000") or no number.
-double LeerNumero(const std::string& Texto, bool* Completo = nullptr);
+// When Desborde is given it tells whether the whole text is one number whose
+// value lies beyond the range of a double ("1e400", "1e300/1e-300"): that
+// reads as a failure like any other, but it is a number all the same.
+double LeerNumero(const std::string& Texto, bool* Completo = nullptr, bool* Desborde = nullptr);
 double Redondear(double x, double Posicion);
 // A result as the number boxes show it: FormatoNumeroHTFC's rounding written
 // plain, with the user's separator and without padding zeros ("1.5E-7").

@@ -16,6 +16,8 @@ namespace {
 constexpr char16_t kEnDash = 0x2013;
 constexpr char16_t kMiddleDot = 0x00B7;
 constexpr double kMaxFontPoints = 2160;
+// Space after a bracket that closes behind a sub- or superscript, in Hp.
+constexpr double kGapAfterBracket = 0.1;
 
 bool StartsAt(const QString& text, int i, QStringView code) {
   return i >= 0 && text.size() - i >= code.size() && QStringView(text).mid(i, code.size()) == code;
@@ -121,6 +123,8 @@ class Renderer {
   const double limite_;
   QString plano_;
   QString legible_;
+  // The last thing printed was a lowered or raised character.
+  bool afterIndex_ = false;
 
   void Imprimir(const QString& s) { Imprimir(s, platform::SymbolFontToUnicode(d_.FontName(), s)); }
   // What is printed, and the same as a reader sees it.
@@ -128,6 +132,7 @@ class Renderer {
     d_.Print(s);
     plano_ += s;
     legible_ += legible;
+    afterIndex_ = false;
   }
 
   // After a size or font change: measure again and keep the baseline of the
@@ -252,6 +257,7 @@ class Renderer {
     d_.SetCurrentY(y + dy);
     if (c.size() == 1 && IsDigit(c[0])) d_.SetFontItalic(false);
     Imprimir(c);
+    afterIndex_ = true;
     d_.SetFontItalic(italic);
     d_.SetCurrentY(y);
     d_.SetFontSize(base_);
@@ -271,10 +277,13 @@ class Renderer {
     } else if (u && QStringView(u"0123456789.,:;()[]|{}").contains(QChar(u))) {
       d_.SetFontItalic(false);
     }
+    // A bracket closed after a small raised or lowered character stands
+    // clear of what follows: ")" and "/" would otherwise touch in "(u^4)/(24".
+    const double after = afterIndex_ && (u == u')' || u == u']') ? kGapAfterBracket * hp_ : g;
     const double y = d_.CurrentY();
     d_.SetCurrentX(d_.CurrentX() + g);
     Imprimir(c, platform::SymbolFontToUnicode(d_.FontName(), written));
-    d_.SetCurrentX(d_.CurrentX() + g);
+    d_.SetCurrentX(d_.CurrentX() + after);
     d_.SetCurrentY(y);
     d_.SetFontItalic(italic);
     i += static_cast<int>(c.size()) - 1;

@@ -63,10 +63,10 @@ class PieceWriter {
       case Expr::Kind::Divide:
         Write(*e.a);
         Emit("/");
-        Write(*e.b);
+        WriteFactor(*e.b);
         break;
       case Expr::Kind::Power:
-        Write(*e.a);
+        WriteFactor(*e.a);
         Emit("^" + std::to_string(static_cast<int>(e.value)));
         break;
       case Expr::Kind::Call:
@@ -79,6 +79,15 @@ class PieceWriter {
 
  private:
   void Emit(const std::string& s) { pieces.back() += s; }
+
+  // A divisor or the base of a power, bracketed when it would read as a
+  // product: "/(E·I)", never "/E·I", whatever the source wrote.
+  void WriteFactor(const Expr& e) {
+    const bool bracket = ShowsAsProduct(e);
+    if (bracket) Emit("(");
+    Write(e);
+    if (bracket) Emit(")");
+  }
 };
 
 std::string QuantityMarkup(const std::string& q) {

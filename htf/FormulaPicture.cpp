@@ -17,12 +17,10 @@ constexpr double kTwips = 15;  // per pixel on pictures
 constexpr int kMargin = 6;
 constexpr int kIndent = 16;     // formulas under their heading
 constexpr int kColumnGap = 14;  // between two formulas on one line
-const platform::ColorValue kHeadingColor = platform::RGBColor(0, 0, 128);
 
 struct Placed {
   QString markup;
   double x, y;  // pixels
-  bool heading;
 };
 
 // Places the formulas line by line, measuring each with the renderer.
@@ -39,7 +37,7 @@ class Layout {
       if (k > 0) y_ += std::round(pitch_ / 3);
       const ShownBlock& b = blocks[k];
       if (!b.heading.empty()) {
-        Place(QString::fromStdString(b.heading), kMargin, true);
+        Place(QString::fromStdString(b.heading), kMargin);
         y_ += pitch_;
       }
       for (const ShownFormula& f : b.formulas)
@@ -71,8 +69,8 @@ class Layout {
     return measure_.CurrentX() / kTwips;
   }
 
-  void Place(const QString& markup, double x, bool heading = false) {
-    items_.push_back({markup, x, y_, heading});
+  void Place(const QString& markup, double x) {
+    items_.push_back({markup, x, y_});
     right_ = std::max(right_, x + Measure(markup));
   }
 
@@ -122,7 +120,7 @@ class Layout {
 
 }  // namespace
 
-QImage FormulaPicture(const CaseFormulas& c, QString& error) {
+QImage FormulaPicture(const CaseFormulas& c, QString& error, int scale) {
   Layout layout;
   if (!layout.Run(ShownBlocks(c), error)) return QImage();
   if (layout.Width() > kPictureMaxWidth) {
@@ -135,16 +133,15 @@ QImage FormulaPicture(const CaseFormulas& c, QString& error) {
                 .arg(kPictureMaxHeight);
     return QImage();
   }
-  platform::PictureTarget picture(layout.Width(), layout.Height(),
-                                  platform::RGBColor(255, 255, 255));
+  platform::SmoothPictureTarget picture(layout.Width(), layout.Height(),
+                                        platform::RGBColor(255, 255, 255), scale);
   Mini_HTFC_rut::SetFormulaFont(picture);
   for (const Placed& p : layout.Items()) {
-    picture.SetForeColor(p.heading ? kHeadingColor : 0);
     picture.SetCurrentX(p.x * kTwips);
     picture.SetCurrentY(p.y * kTwips);
     Mini_HTFC_rut::ImprimirHTFC(p.markup, picture);
   }
-  return picture.Image();
+  return picture.Image().convertToFormat(QImage::Format_Grayscale8);
 }
 
 }  // namespace formulas

@@ -1,6 +1,6 @@
 // The formula picture of a case (img/F<code>.gif): its formulas drawn with the
-// program's mark-up renderer on white, in the face and size of the quantity
-// pictures beside the value boxes.
+// program's mark-up renderer, smoothed, in greys on white, in the face and
+// size of the quantity pictures beside the value boxes.
 #pragma once
 
 #include <QImage>
@@ -18,7 +18,10 @@ constexpr int kPictureMaxHeight = 430;
 // The picture, no wider than kPictureMaxWidth: short formulas share a line
 // in two columns, long ones go on to the next line after a plus or minus.
 // Empty, with `error` set, when a formula cannot be made to fit the width or
-// the picture comes out higher than kPictureMaxHeight.
-QImage FormulaPicture(const CaseFormulas& c, QString& error);
+// the picture comes out higher than kPictureMaxHeight. The sizes are those of
+// the picture on the screen, at 96 dpi; a `scale` above 1 draws the same
+// picture that many times finer, for print (4: 384 dpi). In greys
+// (QImage::Format_Grayscale8), its resolution stored with it.
+QImage FormulaPicture(const CaseFormulas& c, QString& error, int scale = 1);
 
 }  // namespace formulas

@@ -144,6 +144,9 @@ class ExpressionParser {
       e = Make(Expr::Kind::Divide, e, Power());
       if (At("*") || At("/") || StartsFactor())
         throw SourceError("a divisor ends its term: put the divisor in parentheses" + Found());
+      if (ShowsAsProduct(*e->b))
+        throw SourceError("'" + e->b->text + "' after '/' shows as a product: write /(" +
+                          e->b->text + ")");
     }
     return e;
   }
@@ -152,6 +155,8 @@ class ExpressionParser {
   ExprPtr Power() {
     ExprPtr e = Atom();
     if (At("^")) {
+      if (ShowsAsProduct(*e))
+        throw SourceError("a power of '" + e->text + "' needs parentheses: (" + e->text + ")^n");
       ++i_;
       const Token& k = Peek();
       if (k.kind != Token::Kind::Number || k.text.size() != 1 || k.text == "0" || k.text == "1")
@@ -416,10 +421,37 @@ Values IntervalValues(const Interval& i, const Values& caseValues, double x) {
   return v;
 }
 
+bool ShowsAsProduct(const Expr& e) {
+  switch (e.kind) {
+    case Expr::Kind::Name:
+      return e.text == "EI";
+    case Expr::Kind::Juxtapose:
+    case Expr::Kind::Dot:
+    case Expr::Kind::Divide:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void NamesUsed(const Expr& e, std::vector<std::string>& names) {
   if (e.kind == Expr::Kind::Name && e.text != "pi") names.push_back(e.text);
   if (e.a) NamesUsed(*e.a, names);
   if (e.b) NamesUsed(*e.b, names);
+}
+
+void NamesUsed(const CaseFormulas& c, std::vector<std::string>& names) {
+  for (const Formula& f : c.names) NamesUsed(*f.rhs, names);
+  for (const Interval& in : c.intervals) {
+    NamesUsed(*in.lo, names);
+    NamesUsed(*in.hi, names);
+    for (const Formula& f : in.names) NamesUsed(*f.rhs, names);
+    for (const Formula& f : in.results) NamesUsed(*f.rhs, names);
+  }
+  for (const Extreme& e : c.extremes) {
+    NamesUsed(*e.value, names);
+    NamesUsed(*e.where, names);
+  }
 }
 
 }  // namespace formulas

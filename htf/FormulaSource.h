@@ -16,8 +16,9 @@
 // Expressions: numbers, names, + - * / ^ and parentheses. A blank between two
 // factors multiplies them and shows them side by side; "*" shows a "·". A
 // divisor is a single factor and ends the term ("w0 L^2/8", never "a/2 b"),
-// so what is shown reads one way only. Powers are single digits. Functions:
-// sin, cos; the constant pi.
+// and EI, shown as the product E·I, is put in parentheses after "/" or before
+// "^" ("x/(EI)"), so what is shown reads one way only. Powers are single
+// digits. Functions: sin, cos; the constant pi.
 #pragma once
 
 #include <map>
@@ -108,7 +109,14 @@ Values CaseValues(const CaseFormulas& c, const Values& inputs);
 // The interval's local names added, at x.
 Values IntervalValues(const Interval& i, const Values& caseValues, double x);
 
+// Whether the expression, shown without brackets around it, reads as a
+// product or a quotient ("E·I", "2L", "a/b"): as a divisor or the base of a
+// power it needs them.
+bool ShowsAsProduct(const Expr& e);
+
 // Names an expression reads, in no particular order.
 void NamesUsed(const Expr& e, std::vector<std::string>& names);
+// Names a case reads anywhere: interval borders, names, results, extremes.
+void NamesUsed(const CaseFormulas& c, std::vector<std::string>& names);
 
 }  // namespace formulas

@@ -62,7 +62,12 @@ bool WriteGifFile(const QImage& image, const QString& path, QString& error) {
     error = QStringLiteral("no picture");
     return false;
   }
-  const QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
+  QList<QRgb> greys;
+  for (int level = 0; level < 256; ++level) greys.append(qRgb(level, level, level));
+  const QImage indexed =
+      image.format() == QImage::Format_Grayscale8
+          ? image.convertToFormat(QImage::Format_Indexed8, greys, Qt::AvoidDither)
+          : image.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
   QByteArray bytes;
   if (!EncodeGif(indexed, bytes, error)) return false;
   const platform::WriteResult written = platform::WriteWholeFile(path, bytes);

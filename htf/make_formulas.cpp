@@ -1,8 +1,10 @@
 // Build step: reads the formula sources and writes, for every case, its
-// formula text <program folder>/htf/f<code>.htf and its formula picture
-// <program folder>/img/F<code>.gif.
+// formula text <program folder>/htf/f<code>.htf, its formula picture
+// <program folder>/img/F<code>.gif and the same picture at print resolution
+// for the manual, <print folder>/F<code>.png.
 //
-//   make_formulas <folder of the sources> <program folder>
+//   make_formulas <folder of the sources> <program folder> <print folder>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -15,6 +17,7 @@
 #include "htf/FormulaPicture.h"
 #include "htf/GifFile.h"
 #include "platform/TextFile.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -60,7 +63,23 @@ bool CheckCodes(const std::vector<formulas::CaseFormulas>& cases, QString& error
   return error.isEmpty();
 }
 
-bool WriteCase(const formulas::CaseFormulas& c, const QString& program, QString& error) {
+// Four times the screen's 96 dpi: 384 dpi on paper.
+constexpr int kPrintScale = 4;
+
+bool WritePng(const QImage& picture, const QString& path, QString& error) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
+    error = path + ": cannot make the picture";
+    return false;
+  }
+  const platform::WriteResult written = platform::WriteWholeFile(path, bytes);
+  if (!written) error = path + ": " + written.reason;
+  return bool(written);
+}
+
+bool WriteCase(const formulas::CaseFormulas& c, const QString& program, const QString& print,
+               QString& error) {
   const QString code = QString::number(c.code);
   const QString text = QString::fromStdString(formulas::FormulaText(c));
   bool lossless = true;
@@ -80,7 +99,8 @@ bool WriteCase(const formulas::CaseFormulas& c, const QString& program, QString&
     error = gif + ": " + error;
     return false;
   }
-  return true;
+  return WritePng(formulas::FormulaPicture(c, error, kPrintScale), print + "/F" + code + ".png",
+                  error);
 }
 
 }  // namespace
@@ -89,18 +109,21 @@ int main(int argc, char** argv) {
   // Drawn off-screen: the build needs no display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 3) return Fail(QStringLiteral("usage: make_formulas <sources> <program folder>"));
+  if (argc != 4)
+    return Fail(QStringLiteral("usage: make_formulas <sources> <program folder> <print folder>"));
   const QString sources = QString::fromLocal8Bit(argv[1]);
   const QString program = QString::fromLocal8Bit(argv[2]);
+  const QString print = QString::fromLocal8Bit(argv[3]);
 
   std::vector<formulas::CaseFormulas> cases;
   QString error;
   if (!ReadSources(sources, cases, error) || !CheckCodes(cases, error)) return Fail(error);
   if (!QDir().mkpath(program + "/htf") || !QDir().mkpath(program + "/img"))
     return Fail(QStringLiteral("cannot make the folders htf and img in %1").arg(program));
+  if (!QDir().mkpath(print)) return Fail(QStringLiteral("cannot make the folder %1").arg(print));
 
   Mini_HTFC_rut::IniciarSimbolosHTFC();
   for (const auto& c : cases)
-    if (!WriteCase(c, program, error)) return Fail(error);
+    if (!WriteCase(c, program, print, error)) return Fail(error);
   return 0;
 }

@@ -124,7 +124,14 @@ KSL_MESSAGES = [
     ("InputNotANumber",
      "The value typed for %1 is not a number: \"%2\". Type one number such as "
      "2.5, 1.2e3, 3/4 or 15%, without units or other text."),
+    # %1 and %2 as above.
+    ("InputTooLarge",
+     "The value typed for %1 is a number too large to compute with: \"%2\". "
+     "Type a smaller value."),
     ("FileNotFoundOpen", "The file cannot be found or opened:"),
+    ("NoPdfProgram",
+     "No program for PDF files was found to show the manual. Open it with a "
+     "PDF reader of your choice; it is the file"),
     ("No_updates", "You have the latest version of TORV: there is no update."),
     ("Update_Failed", "The check for updates could not be made:"),
     ("Update_NoAddress",

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the language file of the platform's own messages (TMP: the user's
-private work folder), in the same form as the main window's files.
+private work folder and the settings store), in the same form as the main
+window's files.
 
 Run from anywhere: python3 lang/make_lmo_platform.py [folder]
 """
@@ -10,7 +11,8 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from make_lmo import write  # noqa: E402
 
-# The message reads: FolderRefused, the folder, then one of the others.
+# The message reads: FolderRefused, the folder, what is wrong with it, then
+# what the user can do about it.
 TMP = [
     ("FolderRefused",
      "Nothing was written: the private work folder cannot be used:"),
@@ -21,9 +23,26 @@ TMP = [
     ("FolderOpen",
      "Other users may use it: its permissions are %MODE%; they must be "
      "0700 (rwx------)."),
+    ("FolderRemoveIt",
+     "Remove or rename it (someone else may have put it there); the next "
+     "report makes the folder again, private to you."),
+    ("FolderMakePrivate",
+     "Make it private (chmod 700 %FOLDER%), or remove it and let the next "
+     "report make it again."),
+    ("FolderMakeRoom",
+     "Check that the folder above it exists, that you may write in it and "
+     "that the disk is not full, then make the report again."),
+]
+
+# The message reads: SettingsNotSaved, the settings file, then the cause.
+SETTINGS = [
+    ("SettingsNotSaved",
+     "Your settings could not be saved; they hold only until TORV closes. "
+     "The settings file:"),
+    ("SettingsNoReason", "The system gave no reason."),
 ]
 
 if __name__ == "__main__":
     write("ENG_WIN_TMP.lmo",
           ["; TORV - texts of the private work folder (English)", ""] +
-          ["[%s]=%s" % kv for kv in TMP])
+          ["[%s]=%s" % kv for kv in TMP + SETTINGS])

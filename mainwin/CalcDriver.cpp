@@ -71,20 +71,25 @@ void SolveAtPoint(int code, double x, const PointSlots& p) {
 CalcDriver::CalcDriver(const CaseModel& model, RowsView& view, TextLookup text)
     : model_(model), view_(view), text_(std::move(text)) {}
 
-bool CalcDriver::ReadRow(int t, int r, double& value) const {
+CalcDriver::Reading CalcDriver::ReadRow(int t, int r, double& value) const {
   value = SinValor;
   const QString text = view_.BoxText(t, r);
-  if (IsBlank(text)) return true;
+  if (IsBlank(text)) return Reading::Read;
   const int16_t before = FlagError;
   FlagError = 0;
   // "10 kN" or "1.000.000" would read as their leading number: only a box
   // holding one whole number counts as read.
-  bool complete = false;
-  const double v = Vigas::LeerNumero(text.toStdString(), &complete) / model_.RowFactor(t, r);
-  const bool ok = complete && FlagError == 0 && std::isfinite(v);
+  bool complete = false, beyond = false;
+  const double typed = Vigas::LeerNumero(text.toStdString(), &complete, &beyond);
+  const bool number = complete && FlagError == 0;
   FlagError = before;
-  if (ok) value = v;
-  return ok;
+  if (!number) return beyond ? Reading::TooLarge : Reading::NotANumber;
+  // A value at the no-value mark or past it, or one the unit conversion
+  // takes out of range, cannot be held, let alone computed with.
+  const double v = typed / model_.RowFactor(t, r);
+  if (!(std::fabs(typed) < SinValor) || !(std::fabs(v) < SinValor)) return Reading::TooLarge;
+  value = v;
+  return Reading::Read;
 }
 
 bool CalcDriver::Calcular() {
@@ -151,10 +156,12 @@ void CalcDriver::LeerDATOS() {
   for (int r = 0; r < model_.InputRows(t); ++r) {
     if (!view_.BoxShown(t, r) || IsBlank(view_.BoxText(t, r))) continue;
     double v = SinValor;
-    if (!ReadRow(t, r, v)) {
+    const Reading reading = ReadRow(t, r, v);
+    if (reading != Reading::Read) {
       FlagError = 1;
       unreadableTab_ = t;
       unreadableRow_ = r;
+      unreadable_ = reading;
       Datos[r] = SinValor;
       return;  // later rows are not read
     }
@@ -210,7 +217,8 @@ void CalcDriver::ErrorCalculo() {
 // Names the row that could not be read and what was typed in it.
 QString CalcDriver::UnreadableInputText() const {
   const QString general = text_(QStringLiteral("InvalidInputValuesRead"));
-  const QString named = text_(QStringLiteral("InputNotANumber"));
+  const QString named = text_(unreadable_ == Reading::TooLarge ? QStringLiteral("InputTooLarge")
+                                                               : QStringLiteral("InputNotANumber"));
   if (named.isEmpty() || unreadableRow_ < 0) return general;
   constexpr int kLongest = 40;  // a long paste is cut, not shown whole
   QString typed = view_.BoxText(unreadableTab_, unreadableRow_).trimmed();
@@ -238,7 +246,7 @@ CalcDriver::Snapshot CalcDriver::ReadTabs() const {
     if (Vigas::CasoCarga[t] == -1) continue;
     for (int r = 0; r < model_.InputRows(t) && r < kRows; ++r) {
       double v = SinValor;
-      if (view_.BoxShown(t, r) && !ReadRow(t, r, v)) v = SinValor;
+      if (view_.BoxShown(t, r) && ReadRow(t, r, v) != Reading::Read) v = SinValor;
       snapshot[t][r] = v;
     }
   }

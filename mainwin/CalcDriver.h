@@ -54,10 +54,12 @@ class CalcDriver {
   void ErrorCalculo();
   void ErrorLeerDatos();
 
-  // Reads row r of tab t in base units. False (value SinValor) when its
-  // text is not one whole number; an empty row gives true and SinValor.
-  // FlagError is left as it was.
-  bool ReadRow(int t, int r, double& value) const;
+  // Reads row r of tab t in base units: Read (an empty row gives SinValor),
+  // or, with value SinValor, NotANumber when its text is not one whole
+  // number and TooLarge when it is one too large to compute with, as typed or
+  // in base units. FlagError is left as it was.
+  enum class Reading { Read, NotANumber, TooLarge };
+  Reading ReadRow(int t, int r, double& value) const;
 
   // For a change of units. What the input rows of every tab with a case
   // hold, in base units, each row read on its own (SinValor where a row is
@@ -76,9 +78,10 @@ class CalcDriver {
   const CaseModel& model_;
   RowsView& view_;
   TextLookup text_;
-  // Where the last reading of the inputs stopped; -1 for nowhere.
+  // Where the last reading of the inputs stopped and why; -1 for nowhere.
   int unreadableTab_ = -1;
   int unreadableRow_ = -1;
+  Reading unreadable_ = Reading::Read;
 };
 
 }  // namespace mainwin

@@ -3,6 +3,7 @@
 // and its period, About; the check on activation and the settings stored
 // when the window closes.
 #include <QAction>
+#include <QFileInfo>
 #include <QTimer>
 
 #include "engine/NumberText.h"
@@ -79,9 +80,13 @@ void FormMain::mnu_Config_SepaDec_PTO_Click() {
 void FormMain::mnu_Ayuda_Manual_Click() {
   const QString path =
       platform::ResourceFolder() + QStringLiteral("/Manual_") + shell::kProgramName + ".pdf";
-  if (!platform::ShellOpen(path))
-    platform::MsgBox(GetL_win(QStringLiteral("FileNotFoundOpen")) + QStringLiteral("\r\n") + path,
-                     shell::kProgramName, platform::MsgIcon::None);
+  if (platform::ShellOpen(path)) return;
+  // The manual is there but the desktop has nothing to open it with: saying
+  // it cannot be found would send the user looking for the wrong thing.
+  const QString why = QFileInfo(path).isFile() ? QStringLiteral("NoPdfProgram")
+                                               : QStringLiteral("FileNotFoundOpen");
+  platform::MsgBox(GetL_win(why) + QStringLiteral("\r\n") + path, shell::kProgramName,
+                   platform::MsgIcon::None);
 }
 
 void FormMain::mnu_Ayuda_WEB_Click() {

@@ -1,9 +1,10 @@
-// make_manual <source.md> <source folder> <program folder> <manual.pdf>:
-// writes the user manual from its Markdown source. "{{KSL:key}}" and the
-// like are the captions of the program's language files (so the manual names
-// what the windows show), "{{PICTURE:code}}" is the picture of a case and
-// "{{CASES}}" the catalogue of the 54 cases with their pictures, inputs and,
-// when the build made them, formula pictures.
+// make_manual <source.md> <source folder> <program folder> <formula print
+// folder> <manual.pdf>: writes the user manual from its Markdown source.
+// "{{KSL:key}}" and the like are the captions of the program's language
+// files (so the manual names what the windows show), "{{PICTURE:code}}" is
+// the picture of a case and "{{CASES}}" the catalogue of the 54 cases with
+// their pictures, inputs and, when the build made them, formula pictures at
+// print resolution.
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
@@ -28,6 +29,7 @@
 namespace {
 
 QString programFolder;
+QString formulaPrintFolder;
 bool failed = false;
 
 void Fail(const QString& what) {
@@ -73,21 +75,24 @@ QString BeamPicture(QTextDocument& doc, int code) {
   return QStringLiteral("<img src=\"%1\" width=\"440\" height=\"208\">").arg(name);
 }
 
-// The formula picture when the build made one; "" otherwise.
+// The formula picture when the build made one; "" otherwise. It is drawn
+// finer than the screen's and placed at its own size on paper, the size the
+// formula panel shows it at.
 QString FormulaPicture(QTextDocument& doc, int code) {
-  const QString name = QStringLiteral("F%1.gif").arg(code);
-  const QString path = programFolder + "/img/" + name;
+  const QString name = QStringLiteral("F%1.png").arg(code);
+  const QString path = formulaPrintFolder + "/" + name;
   if (!QFileInfo::exists(path)) return QString();
   QImage picture(path);
-  if (picture.isNull()) {
+  if (picture.isNull() || picture.dotsPerMeterX() <= 0 || picture.dotsPerMeterY() <= 0) {
     Fail("cannot read " + path);
     return QString();
   }
   doc.addResource(QTextDocument::ImageResource, QUrl(name), picture);
+  constexpr double kDocumentDotsPerMeter = 96 / 0.0254;
   return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\">")
       .arg(name)
-      .arg(picture.width())
-      .arg(picture.height());
+      .arg(picture.width() * kDocumentDotsPerMeter / picture.dotsPerMeterX(), 0, 'f', 2)
+      .arg(picture.height() * kDocumentDotsPerMeter / picture.dotsPerMeterY(), 0, 'f', 2);
 }
 
 // ---- The catalogue of cases ------------------------------------------------------
@@ -229,6 +234,8 @@ void KeepTogether(QTextDocument& doc, std::vector<Together> keep) {
 bool Print(QTextDocument& doc, QPdfWriter& writer) {
   QPainter p;
   if (!p.begin(&writer)) return false;
+  // Pictures go in as they are: JPEG would blur the text of the formulas.
+  p.setRenderHint(QPainter::LosslessImageRendering);
   const double scale = writer.resolution() / 96.0;
   const int pages = doc.pageCount();
   for (int page = 0; page < pages; ++page) {
@@ -256,14 +263,17 @@ bool Print(QTextDocument& doc, QPdfWriter& writer) {
 
 int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: make_manual <source.md> <source folder> <program folder> <pdf>\n");
+  if (argc != 6) {
+    std::fprintf(stderr,
+                 "usage: make_manual <source.md> <source folder> <program folder> "
+                 "<formula print folder> <pdf>\n");
     return 2;
   }
   const QString source = QString::fromLocal8Bit(argv[1]);
   platform::SetResourceFolder(QString::fromLocal8Bit(argv[2]));  // the language files
   programFolder = QString::fromLocal8Bit(argv[3]);
-  const QString pdf = QString::fromLocal8Bit(argv[4]);
+  formulaPrintFolder = QString::fromLocal8Bit(argv[4]);
+  const QString pdf = QString::fromLocal8Bit(argv[5]);
 
   QFile in(source);
   if (!in.open(QIODevice::ReadOnly)) {

@@ -280,6 +280,12 @@ void TextBox::focusOutEvent(QFocusEvent* e) {
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent), Placement(this) {
   setSelectionMode(QAbstractItemView::SingleSelection);
+  // The current row is always the highlighted one, however it was moved
+  // (Ctrl+arrow moves it alone), before anyone hears of the change.
+  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && !item(row)->isSelected())
+      selectionModel()->select(model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+  });
   setUniformItemSizes(true);
   // The strip below the last whole row looks like the rest of the list.
   QPalette p = palette();
@@ -300,14 +306,15 @@ void ListBox::SetFont(double points) {
 }
 
 void ListBox::focusInEvent(QFocusEvent* e) {
-  // Taking the focus does not choose a row: no case is chosen until the user
-  // picks one.
-  const bool none = currentRow() < 0;
-  QListWidget::focusInEvent(e);
-  if (none && currentRow() >= 0) {
-    const QSignalBlocker block(this);
-    selectionModel()->clear();
+  // Taking the focus (Tab, the window coming back) chooses no row: the view
+  // would make the first row current, which would read as a choice.
+  if (currentRow() >= 0) {
+    QListWidget::focusInEvent(e);
+    return;
   }
+  const QSignalBlocker block(this);
+  QListWidget::focusInEvent(e);
+  selectionModel()->clear();
 }
 
 void ListBox::resizeEvent(QResizeEvent* e) {

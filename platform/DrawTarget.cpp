@@ -19,6 +19,42 @@ int Clamp255(int v) {
   return std::clamp(v, 0, 255);
 }
 
+// Font metrics of a picture at 96 dpi.
+const QPaintDevice* PictureMetricsDevice() {
+  static const QImage device = [] {
+    QImage i(1, 1, QImage::Format_RGB32);
+    i.setDotsPerMeterX(kPictureDotsPerMeter);
+    i.setDotsPerMeterY(kPictureDotsPerMeter);
+    return i;
+  }();
+  return &device;
+}
+
+// A picture's image, filled with its back colour.
+QImage BlankImage(int width, int height, int dotsPerMeter, QColor back) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  image.fill(back);
+  return image;
+}
+
+// A painter of its own for one drawing step on an image; nullptr when the
+// image cannot be painted.
+QPainter* BeginImagePaint(QImage& image) {
+  auto* p = new QPainter(&image);
+  if (!p->isActive()) {
+    delete p;
+    return nullptr;
+  }
+  return p;
+}
+
+void EndImagePaint(QPainter* painter) {
+  painter->end();
+  delete painter;
+}
+
 QStringList Lines(const QString& text) {
   QString t = text;
   t.remove(QLatin1Char('\r'));
@@ -93,13 +129,11 @@ void DrawTarget::Realise() const {
   f.setBold(bold_);
   // Each piece of text is placed on its own, as the system's text output did.
   f.setKerning(false);
-  if (!SmoothText()) {
-    f.setStyleStrategy(QFont::NoAntialias);
-    // Hinted one-bit glyphs fill their whole advance ("0" is 7 pixels wide
-    // in a 7.2-pixel cell at 13 pixels): unhinted ones keep their side
-    // bearings, so neighbouring digits stay apart.
-    f.setHintingPreference(QFont::PreferNoHinting);
-  }
+  if (!SmoothText()) f.setStyleStrategy(QFont::NoAntialias);
+  // Hinted one-bit glyphs fill their whole advance ("0" is 7 pixels wide in
+  // a 7.2-pixel cell at 13 pixels): unhinted ones keep their side bearings,
+  // so neighbouring digits stay apart.
+  if (UnhintedText()) f.setHintingPreference(QFont::PreferNoHinting);
   font_ = f;
   fontValid_ = true;
 }
@@ -207,12 +241,9 @@ void DrawTarget::Cls() {
 // ---- PictureTarget ----
 
 PictureTarget::PictureTarget(int widthPixels, int heightPixels, ColorValue backColor)
-    : image_(std::max(1, widthPixels), std::max(1, heightPixels), QImage::Format_RGB32),
-      backColor_(backColor) {
-  image_.setDotsPerMeterX(kPictureDotsPerMeter);
-  image_.setDotsPerMeterY(kPictureDotsPerMeter);
-  image_.fill(ToQColor(backColor_));
-}
+    : image_(BlankImage(std::max(1, widthPixels), std::max(1, heightPixels), kPictureDotsPerMeter,
+                        ToQColor(backColor))),
+      backColor_(backColor) {}
 
 PictureTarget::~PictureTarget() = default;
 
@@ -228,10 +259,7 @@ void PictureTarget::Resize(int widthPixels, int heightPixels) {
   widthPixels = std::max(1, widthPixels);
   heightPixels = std::max(1, heightPixels);
   if (widthPixels == image_.width() && heightPixels == image_.height()) return;
-  QImage bigger(widthPixels, heightPixels, QImage::Format_RGB32);
-  bigger.setDotsPerMeterX(kPictureDotsPerMeter);
-  bigger.setDotsPerMeterY(kPictureDotsPerMeter);
-  bigger.fill(ToQColor(backColor_));
+  QImage bigger = BlankImage(widthPixels, heightPixels, kPictureDotsPerMeter, ToQColor(backColor_));
   {
     QPainter p(&bigger);
     p.drawImage(0, 0, image_);
@@ -252,17 +280,11 @@ void PictureTarget::Cls() {
 }
 
 QPainter* PictureTarget::BeginPaint() {
-  auto* p = new QPainter(&image_);
-  if (!p->isActive()) {
-    delete p;
-    return nullptr;
-  }
-  return p;
+  return BeginImagePaint(image_);
 }
 
 void PictureTarget::EndPaint(QPainter* painter) {
-  painter->end();
-  delete painter;
+  EndImagePaint(painter);
 }
 
 void PictureTarget::Changed() {
@@ -276,13 +298,37 @@ MeasureTarget::MeasureTarget(int widthPixels, int heightPixels)
 
 const QPaintDevice* MeasureTarget::MetricsDevice() const {
   // Measures exactly as a picture does.
-  static const QImage device = [] {
-    QImage i(1, 1, QImage::Format_RGB32);
-    i.setDotsPerMeterX(kPictureDotsPerMeter);
-    i.setDotsPerMeterY(kPictureDotsPerMeter);
-    return i;
-  }();
-  return &device;
+  return PictureMetricsDevice();
+}
+
+// ---- SmoothPictureTarget ----
+
+SmoothPictureTarget::SmoothPictureTarget(int widthPixels, int heightPixels, ColorValue backColor,
+                                         int scale)
+    : width_(std::max(1, widthPixels)),
+      height_(std::max(1, heightPixels)),
+      scale_(std::clamp(scale, 1, 16)),
+      image_(BlankImage(width_ * scale_, height_ * scale_, kPictureDotsPerMeter * scale_,
+                        ToQColor(backColor))) {}
+
+SmoothPictureTarget::~SmoothPictureTarget() = default;
+
+QPainter* SmoothPictureTarget::BeginPaint() {
+  QPainter* p = BeginImagePaint(image_);
+  if (p) {
+    p->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    p->scale(scale_, scale_);
+  }
+  return p;
+}
+
+void SmoothPictureTarget::EndPaint(QPainter* painter) {
+  EndImagePaint(painter);
+}
+
+const QPaintDevice* SmoothPictureTarget::MetricsDevice() const {
+  // Measures at the picture's own pixels, whatever the scale it is drawn at.
+  return PictureMetricsDevice();
 }
 
 // ---- PrinterTarget ----

@@ -106,6 +106,9 @@ class DrawTarget {
   // Pictures draw text without antialiasing, so a drawing repeated over
   // itself (and the saved picture) stays exactly the same.
   virtual bool SmoothText() const { return true; }
+  // Unhinted glyphs advance as the font designs them, at every resolution
+  // and smoothing, so text ends where the measuring picture said it would.
+  virtual bool UnhintedText() const { return !SmoothText(); }
   // The realised size changes with the device's resolution.
   void FontDeviceChanged();
 
@@ -181,6 +184,35 @@ class MeasureTarget : public DrawTarget {
  private:
   int width_;
   int height_;
+};
+
+// A picture drawn once, to be read or printed rather than repainted: laid
+// out as a PictureTarget of the same size in pixels (15 twips to a pixel,
+// the measuring picture's fonts and advances), with smoothed text, and drawn
+// `scale` times finer, so that the same drawing prints sharp at scale × 96
+// dots per inch.
+class SmoothPictureTarget : public DrawTarget {
+ public:
+  SmoothPictureTarget(int widthPixels, int heightPixels, ColorValue backColor, int scale = 1);
+  ~SmoothPictureTarget() override;
+
+  double ScaleWidth() const override { return width_ * 15.0; }
+  double ScaleHeight() const override { return height_ * 15.0; }
+
+  // widthPixels × scale by heightPixels × scale, its resolution stored with it.
+  const QImage& Image() const { return image_; }
+
+ protected:
+  QPainter* BeginPaint() override;
+  void EndPaint(QPainter* painter) override;
+  const QPaintDevice* MetricsDevice() const override;
+  bool UnhintedText() const override { return true; }
+
+ private:
+  int width_;
+  int height_;
+  int scale_;
+  QImage image_;
 };
 
 // The printer: pages of a print job at 1440 / dpi twips per pixel, origin at

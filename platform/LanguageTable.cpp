@@ -66,6 +66,11 @@ void SetResourceFolder(const QString& folder) {
   Files().clear();
 }
 
+QString PlatformText(const QString& key) {
+  static LanguageTable table(QStringLiteral("TMP"));
+  return table.GetL_win(key);
+}
+
 QString LanguageFolder() {
   return ResourceFolder() + "/lang";
 }

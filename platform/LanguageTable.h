@@ -34,6 +34,10 @@ class LanguageTable {
   bool IdiomaCargado = false;
 };
 
+// A text of the platform's own messages (the private work folder, the
+// settings store), from their language file (TMP).
+QString PlatformText(const QString& key);
+
 // Path of the language file of a prefix, and the folder of them all.
 QString LanguageFilePath(const QString& prefix);
 QString LanguageFolder();

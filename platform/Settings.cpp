@@ -1,9 +1,18 @@
 #include "platform/Settings.h"
 
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstring>
 
+#include "platform/LanguageTable.h"
 #include "platform/RegularFile.h"
 
 namespace platform {
@@ -40,13 +49,61 @@ QString GetSetting(const QString& appName, const QString& section, const QString
   return v.isValid() ? v.toString() : defaultValue;
 }
 
-void SaveSetting(const QString& appName, const QString& section, const QString& key,
-                 const QString& value) {
-  const QString file = StoreFile(appName);
-  if (!StoreUsable(file)) return;
-  QSettings s(file, QSettings::IniFormat);
-  s.setValue(section + "/" + key, value);
+namespace {
+QString SystemWords(int error) {
+  return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The settings library says only that its write failed; the folder and the
+// file tell why, without writing anything.
+QString WhyNotWritten(const QString& file) {
+  const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
+  struct stat st;
+  if (::stat(folder.constData(), &st) != 0) {
+    // The library could not make it either: the reason is mkdir's.
+    if (::mkdir(folder.constData(), 0700) != 0) return SystemWords(errno);
+    ::rmdir(folder.constData());
+  }
+  if (::access(folder.constData(), W_OK) != 0) return SystemWords(errno);
+  const QByteArray name = QFile::encodeName(file);
+  if (::access(name.constData(), F_OK) == 0 && ::access(name.constData(), W_OK) != 0)
+    return SystemWords(errno);
+  struct statvfs disk;
+  if (::statvfs(folder.constData(), &disk) == 0 && (disk.f_bavail == 0 || disk.f_favail == 0))
+    return SystemWords(ENOSPC);
+  return PlatformText(QStringLiteral("SettingsNoReason"));
+}
+}  // namespace
+
+SettingsWrite SaveSettings(const QString& appName, const std::vector<SettingValue>& values) {
+  SettingsWrite w;
+  w.file = StoreFile(appName);
+  const FileRefusal refusal = CheckSmallRegularFile(w.file, kSettingsFileLimit);
+  if (refusal != FileRefusal::None && refusal != FileRefusal::Missing) {
+    w.ok = false;
+    w.reason =
+        QStringLiteral("The file ") + RefusalText(refusal, kSettingsFileLimit) + QLatin1Char('.');
+    return w;
+  }
+  QSettings s(w.file, QSettings::IniFormat);
+  for (const SettingValue& v : values) s.setValue(v.section + "/" + v.key, v.value);
   s.sync();
+  if (s.status() != QSettings::NoError) {
+    w.ok = false;
+    w.reason = WhyNotWritten(w.file);
+  }
+  return w;
+}
+
+SettingsWrite SaveSetting(const QString& appName, const QString& section, const QString& key,
+                          const QString& value) {
+  return SaveSettings(appName, {{section, key, value}});
+}
+
+QString SettingsNotSavedMessage(const SettingsWrite& write) {
+  if (write.ok) return QString();
+  const QString crlf = QStringLiteral("\r\n");
+  return PlatformText(QStringLiteral("SettingsNotSaved")) + crlf + write.file + crlf + write.reason;
 }
 
 QString SettingsStoreProblem(const QString& appName) {

@@ -1,10 +1,12 @@
 #include "platform/TempFolder.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
@@ -29,10 +31,6 @@ QString SystemWords(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QString FolderText(const QString& key) {
-  static LanguageTable table(QStringLiteral("TMP"));
-  return table.GetL_win(key);
-}
 }  // namespace
 
 QString CarpetaTemp() {
@@ -44,15 +42,26 @@ void SetCarpetaTemp(const QString& folder) {
   Override() = WithoutTrailingSeparator(folder);
 }
 
-QString PrivateFolderFor(uid_t uid, const QString& runtimeFolder, const QString& tempFolder) {
+QString PrivateFolderFor(uid_t uid, const QString& runtimeFolder, const QString& cacheFolder) {
   const QString runtime = WithoutTrailingSeparator(runtimeFolder);
   if (QDir::isAbsolutePath(runtime) && CheckPrivateFolder(runtime, uid).ok())
     return runtime + QStringLiteral("/torv");
-  return WithoutTrailingSeparator(tempFolder) + QStringLiteral("/torv-") + QString::number(uid);
+  return WithoutTrailingSeparator(cacheFolder) + QStringLiteral("/torv");
+}
+
+QString UserCacheFolder() {
+  const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+  if (QDir::isAbsolutePath(cache)) return WithoutTrailingSeparator(cache);
+  QString home = qEnvironmentVariable("HOME");
+  if (!QDir::isAbsolutePath(home)) {
+    // Started without a usable HOME: the account's own home folder.
+    if (const passwd* account = ::getpwuid(::geteuid())) home = QFile::decodeName(account->pw_dir);
+  }
+  return WithoutTrailingSeparator(home) + QStringLiteral("/.cache");
 }
 
 QString DefaultCarpetaTemp() {
-  return PrivateFolderFor(::geteuid(), qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath());
+  return PrivateFolderFor(::geteuid(), qEnvironmentVariable("XDG_RUNTIME_DIR"), UserCacheFolder());
 }
 
 FolderCheck CheckPrivateFolder(const QString& folder, uid_t owner) {
@@ -100,33 +109,48 @@ FolderCheck MakePrivateFolder(const QString& folder) {
 }
 
 FolderCheck PrepareCarpetaTemp() {
-  return MakePrivateFolder(CarpetaTemp());
+  const QString folder = CarpetaTemp();
+  // A new account may have no cache folder yet: it is made private, like
+  // the folders above it that are missing. What is there stays as it is.
+  QStringList missing;
+  for (QString p = QFileInfo(folder).absolutePath(); !QFileInfo::exists(p);) {
+    missing.prepend(p);
+    const QString up = QFileInfo(p).absolutePath();
+    if (up == p) break;
+    p = up;
+  }
+  for (const QString& p : missing) ::mkdir(QFile::encodeName(p).constData(), 0700);
+  return MakePrivateFolder(folder);
 }
 
 QString PrivateFolderMessage(const FolderCheck& check) {
   QString what;
+  QString remedy = QStringLiteral("FolderRemoveIt");
   switch (check.fault) {
     case FolderFault::None:
       return QString();
     case FolderFault::Missing:
-      what = FolderText(QStringLiteral("FolderMissing")) + QLatin1Char(' ') + check.reason;
+      what = PlatformText(QStringLiteral("FolderMissing")) + QLatin1Char(' ') + check.reason;
+      remedy = QStringLiteral("FolderMakeRoom");
       break;
     case FolderFault::SymbolicLink:
-      what = FolderText(QStringLiteral("FolderLink"));
+      what = PlatformText(QStringLiteral("FolderLink"));
       break;
     case FolderFault::NotAFolder:
-      what = FolderText(QStringLiteral("FolderNotFolder"));
+      what = PlatformText(QStringLiteral("FolderNotFolder"));
       break;
     case FolderFault::ForeignOwner:
-      what = FolderText(QStringLiteral("FolderForeign"));
+      what = PlatformText(QStringLiteral("FolderForeign"));
       break;
     case FolderFault::OpenToOthers:
-      what =
-          FolderText(QStringLiteral("FolderOpen")).replace(QStringLiteral("%MODE%"), check.reason);
+      what = PlatformText(QStringLiteral("FolderOpen"))
+                 .replace(QStringLiteral("%MODE%"), check.reason);
+      remedy = QStringLiteral("FolderMakePrivate");
       break;
   }
-  return FolderText(QStringLiteral("FolderRefused")) + QStringLiteral("\r\n") + check.folder +
-         QStringLiteral("\r\n") + what;
+  const QString crlf = QStringLiteral("\r\n");
+  return PlatformText(QStringLiteral("FolderRefused")) + crlf + check.folder + crlf + what + crlf +
+         PlatformText(remedy).replace(QStringLiteral("%FOLDER%"), check.folder);
 }
 
 int RemoveFilesOlderThan(const QString& folder, const QStringList& patterns,

@@ -19,12 +19,16 @@ QString CarpetaTemp();
 void SetCarpetaTemp(const QString& folder);
 
 // "torv" in the user's runtime folder ($XDG_RUNTIME_DIR) when that is a
-// private folder of the user's, else "torv-<uid>" in the system's temporary
-// folder. Not created here.
+// private folder of the user's, else "torv" in the user's cache folder. Never
+// in the system's shared temporary folder: another user could make the
+// folder there first. Not created here.
 QString DefaultCarpetaTemp();
 // The same for any user: uid, the runtime folder named in that user's
-// environment ("" when none) and the system's temporary folder.
-QString PrivateFolderFor(uid_t uid, const QString& runtimeFolder, const QString& tempFolder);
+// environment ("" when none) and that user's cache folder.
+QString PrivateFolderFor(uid_t uid, const QString& runtimeFolder, const QString& cacheFolder);
+// $XDG_CACHE_HOME when it is an absolute path, else ".cache" in the user's
+// home folder.
+QString UserCacheFolder();
 
 enum class FolderFault {
   None,
@@ -49,11 +53,12 @@ FolderCheck CheckPrivateFolder(const QString& folder);  // owned by this user
 // Makes the folder with mode 0700 when it is missing (its parent must
 // exist), then checks it. Something already there is never changed.
 FolderCheck MakePrivateFolder(const QString& folder);
-// MakePrivateFolder(CarpetaTemp()): call it before each use of the folder
-// and write nothing there unless it is ok().
+// MakePrivateFolder(CarpetaTemp()), with the missing folders above it made
+// private too: call it before each use of the folder and write nothing there
+// unless it is ok().
 FolderCheck PrepareCarpetaTemp();
-// The message for the user: the folder refused, the folder's path and what is
-// wrong with it; "" when the check is ok.
+// The message for the user: the folder refused, the folder's path, what is
+// wrong with it and what the user can do; "" when the check is ok.
 QString PrivateFolderMessage(const FolderCheck& check);
 
 // Removes the regular files of the user's in the folder whose names match

@@ -102,7 +102,7 @@ WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
       injected.error != 0 && (injected.names.pattern().isEmpty() ||
                               injected.names.match(QFileInfo(path).fileName()).hasMatch());
 
-  mode_t mode = 0666;  // less the user's umask
+  mode_t mode = 0666;  // less the user's umask, for a new file
   bool replacing = false;
   struct stat st;
   if (::lstat(target.constData(), &st) == 0) {
@@ -121,7 +121,8 @@ WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
   int error = 0;
   if (!WriteAll(fd, bytes)) error = errno;
   if (error == 0 && (InjectedAt(WriteStep::Flush) || ::fsync(fd) != 0)) error = errno;
-  // The umask does not narrow a replaced file's permissions.
+  // The umask narrows a new file only: a replaced one keeps its permissions,
+  // 0666 included.
   if (error == 0 && replacing && ::fchmod(fd, mode) != 0) error = errno;
   // Some file systems report a failed write only when the file is closed.
   const bool injectedClose = InjectedAt(WriteStep::Close);

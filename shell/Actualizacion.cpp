@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QPointer>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -46,6 +47,10 @@ std::unique_ptr<RunningCheck>& Running() {
 // An automatic check that failed is not repeated in the same run: a server
 // that keeps failing would otherwise be asked at every activation.
 bool automaticFailed = false;
+// When the server answered in this run but the settings could not keep the
+// date: the period restarts all the same, or every activation would ask
+// again and tell again that the date cannot be saved.
+double answeredAt = 0;
 
 void Tell(Waiter& waiter, const CheckResult& result) {
   if (!waiter.done || (waiter.hasContext && !waiter.context)) return;
@@ -97,7 +102,8 @@ CheckResult Conclude(const platform::DownloadOutcome& download) {
   if (download.body.isEmpty())
     return {CheckOutcome::Failed, QStringLiteral("The server sent an empty version file.")};
   // Any answer at all restarts the period.
-  AjustesUsuario::GuardarUltimaConexion(DateSerialText(DateSerialNow()));
+  const double now = DateSerialNow();
+  if (!AjustesUsuario::GuardarUltimaConexion(DateSerialText(now))) answeredAt = now;
   // Kept in the user's private folder only, and never read back: what is
   // judged is what was just downloaded.
   const platform::FolderCheck folder = platform::PrepareCarpetaTemp();
@@ -202,8 +208,8 @@ void ComprobarActualizacion(bool Forzar, CheckDone done, QObject* context) {
     return;
   }
   const double now = DateSerialNow();
-  if (!Forzar && (automaticFailed || now - AjustesUsuario::UltimaConexion(now) <
-                                         AjustesUsuario::PeriodoActualizacion())) {
+  const double last = std::max(AjustesUsuario::UltimaConexion(now), answeredAt);
+  if (!Forzar && (automaticFailed || now - last < AjustesUsuario::PeriodoActualizacion())) {
     Tell(done, context, CheckOutcome::NotDue);
     return;
   }
@@ -231,6 +237,7 @@ void Reset() {
     check->download->deleteLater();
   }
   automaticFailed = false;
+  answeredAt = 0;
   HayActualizacion = false;
   URLActualizacion.clear();
   VersionNueva.clear();

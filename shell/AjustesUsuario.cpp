@@ -1,9 +1,11 @@
 #include "shell/AjustesUsuario.h"
 
 #include <cmath>
+#include <vector>
 
 #include "engine/NumberText.h"
 #include "engine/Units.h"
+#include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "platform/TextFile.h"
 #include "shell/AppInfo.h"
@@ -33,9 +35,18 @@ QString Read(const Setting& s) {
                               QString::fromLatin1(s.key), byDefault);
 }
 
-void Write(const Setting& s, const QString& value) {
-  platform::SaveSetting(shell::kProgramName, QString::fromLatin1(s.section),
-                        QString::fromLatin1(s.key), value);
+platform::SettingValue Value(const Setting& s, const QString& value) {
+  return {QString::fromLatin1(s.section), QString::fromLatin1(s.key), value};
+}
+
+// Stores the values in one write; a write that fails is told once, naming
+// the file and the cause, since the choice would otherwise vanish at exit.
+bool Write(const std::vector<platform::SettingValue>& values) {
+  const platform::SettingsWrite w = platform::SaveSettings(shell::kProgramName, values);
+  if (!w.ok)
+    platform::MsgBox(platform::SettingsNotSavedMessage(w), shell::kProgramName,
+                     platform::MsgIcon::Exclamation);
+  return w.ok;
 }
 }  // namespace
 
@@ -46,8 +57,8 @@ int PeriodoActualizacion() {
   return 7;
 }
 
-void GuardarPeriodo(const QString& days) {
-  Write(kPeriod, days);
+bool GuardarPeriodo(const QString& days) {
+  return Write({Value(kPeriod, days)});
 }
 
 double UltimaConexion(double now) {
@@ -59,8 +70,8 @@ double UltimaConexion(double now) {
   return serial;
 }
 
-void GuardarUltimaConexion(const QString& serialText) {
-  Write(kLastCheck, serialText);
+bool GuardarUltimaConexion(const QString& serialText) {
+  return Write({Value(kLastCheck, serialText)});
 }
 
 QString SeparadorDecimal() {
@@ -89,18 +100,16 @@ QString EleccionUnidades() {
   return Read(kUnits);
 }
 
-void GuardarEleccionUnidades(const QString& choice) {
-  Write(kUnits, choice);
+bool GuardarEleccionUnidades(const QString& choice) {
+  return Write({Value(kUnits, choice)});
 }
 
-void GuardarAjustesSalida(const QString& UltimaCarpeta, const QString& UltimaCarpetaTabla,
+bool GuardarAjustesSalida(const QString& UltimaCarpeta, const QString& UltimaCarpetaTabla,
                           const QString& SepDecimal, double NumDigitos) {
-  Write(kGraphFolder, UltimaCarpeta);
-  Write(kTableFolder, UltimaCarpetaTabla);
-  Write(kSeparator, SepDecimal);
   QString digits = QString::fromStdString(Vigas::ShortestText(NumDigitos));
   if (digits.startsWith(QLatin1Char('.'))) digits.prepend(QLatin1Char('0'));
-  Write(kDigits, digits);
+  return Write({Value(kGraphFolder, UltimaCarpeta), Value(kTableFolder, UltimaCarpetaTabla),
+                Value(kSeparator, SepDecimal), Value(kDigits, digits)});
 }
 
 QString CambiarSeparador(const QString& text, QChar from, QChar to) {

@@ -1,7 +1,9 @@
 // The user's settings: the one place that knows their sections, keys,
 // defaults and what a stored value must look like to be taken. The main
 // window reads them when it loads and stores them when it closes, the menus,
-// the units dialog and the update check as they change them.
+// the units dialog and the update check as they change them. Each store
+// tells the user when it fails (one message, naming the file and the cause)
+// and returns whether it was stored.
 #pragma once
 
 #include <QString>
@@ -13,13 +15,13 @@ namespace AjustesUsuario {
 // check both read it this way.
 int PeriodoActualizacion();
 // Stores the update-check period in days ("1", "7" or "30") at once.
-void GuardarPeriodo(const QString& days);
+bool GuardarPeriodo(const QString& days);
 
 // The date serial of the last successful download of the version file; 0
 // ("never checked") when none is stored, the stored text is not a number, or
 // it lies after `now`.
 double UltimaConexion(double now);
-void GuardarUltimaConexion(const QString& serialText);
+bool GuardarUltimaConexion(const QString& serialText);
 
 // The decimal separator, "." or ","; a stored value other than these is
 // damaged and would make every number unreadable, so the point stands in.
@@ -33,11 +35,11 @@ QString CarpetaTablas();
 
 // The chosen units: six two-digit unit numbers, one per quantity kind.
 QString EleccionUnidades();
-void GuardarEleccionUnidades(const QString& choice);
+bool GuardarEleccionUnidades(const QString& choice);
 
 // Stores what the main window keeps until it closes: the last graph and table
 // folders, the decimal separator and the significant digits (as "4").
-void GuardarAjustesSalida(const QString& UltimaCarpeta, const QString& UltimaCarpetaTabla,
+bool GuardarAjustesSalida(const QString& UltimaCarpeta, const QString& UltimaCarpetaTabla,
                           const QString& SepDecimal, double NumDigitos);
 
 // Every "from" in the text replaced by "to": a number box's text after the

@@ -145,12 +145,19 @@ TEST(LeerNumero, TellsWhetherTheWholeTextIsOneNumber) {
   }
   EXPECT_EQ(FlagError, 0);  // an incomplete number is not a parse failure
 
-  // Empty text and failures are no number either.
-  for (const char* text : {"", "   ", "1/0", "1e400", "1%/2"}) {
+  // Empty text and failures are no number either; of them only a whole
+  // number beyond the double range is told apart.
+  const std::pair<const char*, bool> failures[] = {
+      {"", false},        {"   ", false},      {"1/0", false},     {"1%/2", false},
+      {"1e400", true},    {"-1,5e400", true},  {"1e400%", true},   {"1e300/1e-300", true},
+      {"1e400/x", false}, {"1e400 kN", false}, {"x/1e400", false},
+  };
+  for (auto [text, beyond] : failures) {
     SCOPED_TRACE(text);
-    bool complete = true;
-    EXPECT_EQ(LeerNumero(text, &complete), SinValor);
+    bool complete = true, tooLarge = !beyond;
+    EXPECT_EQ(LeerNumero(text, &complete, &tooLarge), SinValor);
     EXPECT_FALSE(complete);
+    EXPECT_EQ(tooLarge, beyond);
   }
   // The separator still follows what was typed, whole number or not.
   LeerNumero("1,5 m");

@@ -35,22 +35,11 @@ bool IsLoad(const std::string& name) {
 // Names the case reads but does not define.
 std::set<std::string> InputNames(const CaseFormulas& c) {
   std::set<std::string> defined{"x"};
+  for (const auto& f : c.names) defined.insert(f.name);
+  for (const auto& in : c.intervals)
+    for (const auto& f : in.names) defined.insert(f.name);
   std::vector<std::string> used;
-  auto note = [&](const formulas::Formula& f) {
-    formulas::NamesUsed(*f.rhs, used);
-    defined.insert(f.name);
-  };
-  for (const auto& f : c.names) note(f);
-  for (const auto& in : c.intervals) {
-    formulas::NamesUsed(*in.lo, used);
-    formulas::NamesUsed(*in.hi, used);
-    for (const auto& f : in.names) note(f);
-    for (const auto& f : in.results) note(f);
-  }
-  for (const auto& e : c.extremes) {
-    formulas::NamesUsed(*e.value, used);
-    formulas::NamesUsed(*e.where, used);
-  }
+  formulas::NamesUsed(c, used);
   std::set<std::string> inputs;
   for (const auto& n : used)
     if (!defined.count(n)) inputs.insert(n);

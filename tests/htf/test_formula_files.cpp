@@ -4,6 +4,8 @@
 // report by its formula block.
 #include <QImage>
 #include <QImageReader>
+#include <QRegularExpression>
+#include <QSet>
 
 #include "FormulaCheck.h"
 #include "graphs/Mini_HTFC_rut.h"
@@ -52,6 +54,21 @@ bool CrLfLines(const QByteArray& bytes) {
   return bytes.endsWith("\r\n");
 }
 
+// Divisors shown without brackets that read as a product or quotient
+// ("/E·I", "/2L"): a single letter, number or symbol with its indices is all
+// that may follow "/" unbracketed.
+QStringList UnbracketedProductDivisors(QString text) {
+  static const QRegularExpression end(QStringLiteral("[ ),\r\n]")), index(QStringLiteral("[_^].")),
+      single(QStringLiteral("^(\\d+(&\\.\\d+)?|[A-Za-z]|&[a-z]+)$"));
+  text.remove(QStringLiteral("&+I")).remove(QStringLiteral("&-I"));
+  QStringList found;
+  for (qsizetype i = text.indexOf('/'); i >= 0; i = text.indexOf('/', i + 1)) {
+    const QString divisor = text.mid(i + 1).section(end, 0, 0).remove(index);
+    if (!text.mid(i + 1).startsWith('(') && !single.match(divisor).hasMatch()) found << divisor;
+  }
+  return found;
+}
+
 TEST(FormulaFiles, EachCaseHasItsCurrentTextInWindows1252WithCrLfLines) {
   const auto cases = formula_check::ReadAllSources();
   ASSERT_EQ(cases.size(), 54u);
@@ -66,6 +83,9 @@ TEST(FormulaFiles, EachCaseHasItsCurrentTextInWindows1252WithCrLfLines) {
     EXPECT_TRUE(bytes.contains('\xB7'));  // every case divides by E·I somewhere
     // Written from the sources as they are now.
     EXPECT_EQ(platform::DecodeWindows1252(bytes), QString::fromStdString(formulas::FormulaText(c)));
+    // The same mark-up is drawn in the picture.
+    const QStringList unbracketed = UnbracketedProductDivisors(platform::DecodeWindows1252(bytes));
+    EXPECT_TRUE(unbracketed.isEmpty()) << unbracketed.join(" ").toStdString();
     // The report finds it under the case's code and gets one line per line.
     const QString forReport = report::LoadFormulasHTFC(c.code);
     EXPECT_EQ(forReport.count("&LF"), bytes.count("\r\n"));
@@ -86,12 +106,20 @@ TEST(FormulaFiles, EachCaseHasAGifPictureThatFitsUnderTheBeamPicture) {
     ASSERT_FALSE(picture.isNull()) << reader.errorString().toStdString();
     EXPECT_LE(picture.width(), formulas::kPictureMaxWidth);
     EXPECT_LE(picture.height(), formulas::kPictureMaxHeight);
-    // Black formulas on white.
+    // Black formulas on white, smoothed in greys.
     EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 255, 255));
-    int dark = 0;
+    int dark = 0, coloured = 0;
+    QSet<int> greys;
     for (int y = 0; y < picture.height(); ++y)
-      for (int x = 0; x < picture.width(); ++x) dark += qGray(picture.pixel(x, y)) < 100;
+      for (int x = 0; x < picture.width(); ++x) {
+        const QRgb p = picture.pixel(x, y);
+        dark += qGray(p) < 100;
+        coloured += qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+        greys.insert(qGray(p));
+      }
     EXPECT_GT(dark, 500);
+    EXPECT_EQ(coloured, 0);
+    EXPECT_GT(greys.size(), 32);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "graphs/FormulaFont.h"
 #include "graphs/Mini_HTFC_rut.h"
 #include "htf/FormulaPicture.h"
 #include "htf/GifFile.h"
@@ -55,6 +56,33 @@ TEST_F(FormulaPictureTest, WhatCannotFitIsRefusedWithTheReason) {
   for (int k = 0; k < 12; ++k) tall += Interval("a");
   EXPECT_TRUE(Picture(OneCase(tall)).isNull());
   EXPECT_TRUE(error_.contains("more than 430")) << error_.toStdString();
+}
+
+// "(x - a)^4)/(24" as case 303 shows it: the bracket that closes after the
+// power stands clear of the "/", a column of background between them,
+// wherever between two pixels the formula starts.
+TEST_F(FormulaPictureTest, ABracketClosedAfterAPowerDoesNotTouchTheSlash) {
+  auto draw = [](const QString& markup, double x) {
+    platform::SmoothPictureTarget t(90, 30, platform::RGBColor(255, 255, 255));
+    Mini_HTFC_rut::SetFormulaFont(t);
+    t.SetCurrentX(x);
+    Mini_HTFC_rut::ImprimirHTFC(markup, t);
+    return t.Image();
+  };
+  auto inkIn = [](const QImage& picture, int x) {
+    for (int y = 0; y < picture.height(); ++y)
+      if (qGray(picture.pixel(x, y)) < 255) return true;
+    return false;
+  };
+  const QString bracket = "(&+Ix&-I - &+Ia&-I)^4)";
+  for (double x = 0; x < 15; x += 15.0 / 8) {
+    const QImage before = draw(bracket, x), whole = draw(bracket + "/(24", x);
+    int end = 0;  // the bracket's last column
+    for (int column = 0; column < before.width(); ++column)
+      if (inkIn(before, column)) end = column;
+    EXPECT_FALSE(inkIn(whole, end + 1)) << x;
+    EXPECT_TRUE(inkIn(whole, end + 3)) << x;  // the slash
+  }
 }
 
 TEST(GifFiles, HoldThePictureAndReplaceAnOldFile) {

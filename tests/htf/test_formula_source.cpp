@@ -34,6 +34,8 @@ TEST(FormulaExpressions, WhatCouldBeReadTwoWaysIsRefused) {
            "a/2 b",   // (a/2)·b or a/(2b)?
            "a/b/x",   // the same
            "a/b*x",   //
+           "x/EI",    // E·I shows as a product: x/(E·I) or (x/E)·I?
+           "EI^2",    // E·I² or (E·I)²?
            "x 2",     // a number after a factor needs "*"
            "x^10",    // one-digit powers only
            "x^2^3",   //
@@ -53,6 +55,10 @@ TEST(FormulaMarkup, NamesAndOperatorsAsTheProgramWritesThem) {
   EXPECT_EQ(Markup(*ParseExpression("RA x + thetaB")), "&+IR&-I_A&+Ix&-I + &+I&theta&-I_B");
   EXPECT_EQ(Markup(*ParseExpression("sin(pi x/L)")), "sin(&pi&+Ix&-I/&+IL&-I)");
   EXPECT_EQ(Markup(*ParseExpression("0.5 x1")), "0&.5&+Ix&-I_1");
+  // A divisor that shows as a product is bracketed, however the expression came about.
+  const auto ei = std::make_shared<Expr>(Expr{Expr::Kind::Name, "EI", 0, nullptr, nullptr});
+  EXPECT_EQ(Markup(Expr{Expr::Kind::Divide, "", 0, ParseExpression("x"), ei}),
+            "&+Ix&-I/(&+IE&-I\xC2\xB7&+II&-I)");
   // A long formula may go on to the next line at each plus or minus.
   EXPECT_EQ(MarkupPieces(*ParseExpression("a - (b + x)")),
             (std::vector<std::string>{"&+Ia&-I", " - (&+Ib&-I", " + &+Ix&-I)"}));
@@ -116,6 +122,7 @@ TEST(FormulaSources, MistakesNameTheirFileAndLine) {
       {"case 100\non 0 <= x <= L\ny = 1\ntheta = 1\nM = 1\nV = 1\nu = 2\n", "s.txt:7:"},
       {"case 100\non 0 <= L\n", "s.txt:2:"},
       {"case 100\nx = 2\n", "s.txt:2:"},
+      {"case 209\non 0 <= x <= L\ny = 0\ntheta = -M0 x/EI\n", "s.txt:4: 'EI' after '/'"},
   };
   for (const auto& b : bad) {
     try {

@@ -174,6 +174,31 @@ TEST_F(CalculationTest, UnreadableMissingAndOutOfRangeInputsAreReported) {
   EXPECT_TRUE(messages_.messages.empty());
 }
 
+TEST_F(CalculationTest, ANumberTooLargeToComputeWithIsToldSoAndNamed) {
+  Vigas::SeleccionarUnidad(4, 19);  // kN/m: a typed load is a thousand times larger in N/m
+  ChooseCase(100);
+  FillInputs({{"EI", "1"}, {"L", "2"}, {"W0", "1"}, {"X", "0.5"}});
+  const QString caption = "Distributed load (kN/m)";
+  // Too large as typed, at the no-value mark in base units, or past the
+  // double range only once converted.
+  for (const QString large : {"1e400", "-1e400", "1e308", "1.28e296", "1e300/1e-300"}) {
+    SCOPED_TRACE(large.toStdString());
+    Box(2)->SetText(large);
+    EXPECT_FALSE(F().Driver().Calcular());
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(messages_.messages[0].prompt, F().GetL_win("InputTooLarge").arg(caption, large));
+    messages_.messages.clear();
+    ExpectNoResults();
+  }
+  Box(2)->SetText("1e200");
+  EXPECT_TRUE(F().Driver().Calcular());
+  EXPECT_TRUE(messages_.messages.empty());
+  Box(2)->SetText("1e400 kN");  // no number as a whole: as before
+  EXPECT_FALSE(F().Driver().Calcular());
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  EXPECT_EQ(messages_.messages[0].prompt, F().GetL_win("InputNotANumber").arg(caption, "1e400 kN"));
+}
+
 TEST_F(CalculationTest, ABoxThatIsNotOneNumberStopsTheCalculationAndIsNamed) {
   ChooseCase(100);
   FillInputs({{"EI", "1"}, {"L", "2"}, {"W0", "1"}, {"X", "0.5"}});
@@ -277,7 +302,7 @@ TEST_F(CalculationTest, AFailedCalculationShowsNoResultFromBefore) {
   EXPECT_EQ(Datos[Slot::w0], 1);  // inputs stay
 
   // An overflow inside the case: whatever it wrote before the fault stays hidden.
-  FillInputs({{"EI", "1e-10"}, {"W0", "1e300"}, {"X", "0.001"}});
+  FillInputs({{"EI", "1e-30"}, {"W0", "1e290"}, {"X", "0.001"}});
   EXPECT_FALSE(F().Driver().Calcular());
   ExpectOneMessage("InvalidInputValues");
   ExpectNoResults();

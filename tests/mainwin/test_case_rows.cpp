@@ -54,6 +54,31 @@ TEST_F(CaseRowsTest, EveryCaseSetsUpTheRowsOfTheReviewedTable) {
   }
 }
 
+TEST_F(CaseRowsTest, OnlyTheUserChoosesACaseAndTheCaseLoadedIsTheHighlightedRow) {
+  ChooseTab(3);
+  platform::ListBox* list = F().List1[3];
+  // The list taking the focus (Tab, the window coming back) is no choice.
+  for (Qt::FocusReason reason : {Qt::TabFocusReason, Qt::ActiveWindowFocusReason}) {
+    QFocusEvent out(QEvent::FocusOut, reason), in(QEvent::FocusIn, reason);
+    QCoreApplication::sendEvent(list, &out);
+    QCoreApplication::sendEvent(list, &in);
+    EXPECT_EQ(Vigas::CasoCarga[3], -1) << reason;
+    EXPECT_EQ(F().LblMainTIT[3]->Caption(), F().LblMENU[3]->Caption());
+    EXPECT_FALSE(F().PicIO[3]->Visible());
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+  }
+  // The keyboard moving the highlight chooses, however it moves it.
+  const std::pair<Qt::KeyboardModifiers, int> moves[] = {
+      {Qt::NoModifier, 0}, {Qt::ControlModifier, 1}, {Qt::NoModifier, 2}};
+  for (auto [mods, row] : moves) {
+    qt_test::Key(list, Qt::Key_Down, QString(), mods);
+    EXPECT_EQ(Vigas::CasoCarga[3], row);
+    EXPECT_EQ(F().LblMainTIT[3]->Caption(), F().LblMENU[3]->Caption() + " - " + list->List(row));
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->row(list->selectedItems()[0]), row);
+  }
+}
+
 TEST_F(CaseRowsTest, NineInputRowsComeAndGoWithTheirCases) {
   // A click in a case list before any tab was chosen changes nothing.
   F().List1[1]->setCurrentRow(3);

@@ -141,6 +141,39 @@ TEST_F(ShellMenuTest, PeriodIsStoredAtOnceAndTheRestWhenTheWindowCloses) {
   UltimaCarpetaTabla.clear();
 }
 
+TEST_F(ShellMenuTest, ASettingWhoseFileCannotBeWrittenIsToldOnceWithTheFileAndTheCause) {
+  // The settings folder cannot be made: a file stands where it would go.
+  ASSERT_TRUE(qt_test::WriteBytes(temp_.filePath("config"), "not a folder"));
+  platform::RedirectSettings(temp_.filePath("config/torv"));
+  const QString told =
+      "Your settings could not be saved; they hold only until TORV closes. The "
+      "settings file:\r\n" +
+      temp_.filePath("config/torv/TORV.ini") + "\r\nNot a directory";
+
+  F().mnu_help_upd_set_30->trigger();
+  EXPECT_TRUE(F().mnu_help_upd_set_30->isChecked());
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  EXPECT_EQ(messages_.messages[0].prompt, told);
+  EXPECT_EQ(messages_.messages[0].title, "TORV");
+  EXPECT_EQ(messages_.messages[0].icon, platform::MsgIcon::Exclamation);
+
+  // The date of an answer that cannot be kept still restarts the period:
+  // activating the window again neither asks nor tells again.
+  server_.Reply("TORV_VER=1.11.0;");
+  for (int i = 0; i < 3; ++i) {
+    F().Form_Activate();
+    ASSERT_TRUE(qt_test::WaitFor([] { return Actualizacion::RunningDownload() == nullptr; }));
+  }
+  EXPECT_EQ(server_.requests.size(), 1);
+  ASSERT_EQ(messages_.messages.size(), 2u);
+  EXPECT_EQ(messages_.messages[1].prompt, told);
+
+  // Closing stores four settings in one write: one message, not four.
+  F().mnu_Archivo_Salir->trigger();
+  ASSERT_EQ(messages_.messages.size(), 3u);
+  EXPECT_EQ(messages_.messages[2].prompt, told);
+}
+
 TEST_F(ShellMenuTest, ManualAndWebPageOpenOrSayWhy) {
   EXPECT_TRUE(F().mnu_Ayuda_WEB->isVisible());
   F().mnu_Ayuda_WEB->trigger();
@@ -158,6 +191,17 @@ TEST_F(ShellMenuTest, ManualAndWebPageOpenOrSayWhy) {
   EXPECT_EQ(messages_.messages[0].title, "TORV");
   EXPECT_EQ(messages_.messages[1].prompt, "Sorry, cannot connect.\r\n" + kWebPage);
   EXPECT_EQ(messages_.messages[1].icon, platform::MsgIcon::Exclamation);
+
+  // The manual is there, but nothing opens PDF files.
+  platform::SetResourceFolder(qt_test::BuiltProgramFolder());
+  const QString built = qt_test::BuiltProgramFolder() + "/Manual_TORV.pdf";
+  ASSERT_TRUE(QFileInfo(built).isFile());
+  F().mnu_Ayuda_Manual->trigger();
+  ASSERT_EQ(messages_.messages.size(), 3u);
+  EXPECT_EQ(messages_.messages[2].prompt,
+            "No program for PDF files was found to show the manual. Open it with a PDF reader "
+            "of your choice; it is the file\r\n" +
+                built);
 }
 
 TEST_F(ShellMenuTest, WithoutAddressesTheHelpMenuOffersNoWebPageAndNeverAsksOnline) {

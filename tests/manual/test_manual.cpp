@@ -1,6 +1,6 @@
 // The user manual the build writes beside the program: a real PDF whose
-// pages show, with the captions the windows use and every one of the 54
-// cases with its picture.
+// pages show, with the captions the windows use, every one of the 54 cases
+// with its pictures sharp in print, and the symbols its formulas use.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,8 +8,11 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
+#include <set>
 
+#include "htf/FormulaCheck.h"
 #include "support/QtTestSupport.h"
 
 namespace {
@@ -61,6 +64,44 @@ TEST_F(ManualTest, NamesEveryCaseAndTheCommandsAsTheWindowsShowThem) {
                               "Check for updates now", "Propped cantilever", "Overhanging beam"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(caption))) << caption;
   EXPECT_FALSE(text.contains("{{")) << "a placeholder was left in the text";
+}
+
+// Every name the formula sources use has a row in the table of symbols.
+TEST_F(ManualTest, ExplainsEverySymbolTheFormulasUse) {
+  const QString text = QString::fromUtf8(RunTool("pdftotext", {"-layout", Manual(), "-"}));
+  const qsizetype start = text.indexOf("Symbols in the formulas");
+  ASSERT_GE(start, 0);
+  QSet<QString> explained;  // the first column: "MA, MB"
+  for (const QString& line : text.mid(start, text.indexOf('\f', start) - start).split('\n'))
+    for (const QString& s : line.trimmed().section(QRegularExpression("\\s{2,}"), 0, 0).split(", "))
+      explained.insert(s);
+  for (const auto& c : formula_check::ReadAllSources()) {
+    std::vector<std::string> names = {"y", "theta", "M", "V"};
+    formulas::NamesUsed(c, names);
+    for (const auto& f : c.names) names.push_back(f.name);
+    for (const auto& in : c.intervals)
+      for (const auto& f : in.names) names.push_back(f.name);
+    for (const std::string& name : std::set<std::string>(names.begin(), names.end())) {
+      QString shown = QString::fromStdString(name).replace("theta", "θ").replace("EI", "E·I");
+      EXPECT_TRUE(explained.contains(shown)) << c.code << ": " << name;
+    }
+  }
+}
+
+// Every picture is embedded at print resolution: the beam pictures and the
+// formula pictures, drawn finer than the screen's 96 dpi.
+TEST_F(ManualTest, PicturesAreAtPrintResolution) {
+  const QStringList list = QString::fromUtf8(RunTool("pdfimages", {"-list", Manual()})).split('\n');
+  ASSERT_GT(list.size(), 2) << "pdfimages is missing or failed";
+  int pictures = 0;
+  for (const QString& line : list.mid(2)) {
+    const QStringList column = line.simplified().split(' ');
+    if (column.size() < 14) continue;
+    ++pictures;
+    EXPECT_GE(column[12].toInt(), 300) << line.toStdString();
+    EXPECT_GE(column[13].toInt(), 300) << line.toStdString();
+  }
+  EXPECT_GE(pictures, 2 * 54);
 }
 
 // Two pages rendered as a reader sees them: the first page of text and the

@@ -40,7 +40,7 @@ class ReportFailureTest : public ReportCommandTest {
     ASSERT_EQ(messages.messages.size(), 1u);
     const platform::Message& m = messages.messages[0];
     EXPECT_TRUE(m.prompt.startsWith(begins)) << m.prompt.toStdString();
-    EXPECT_TRUE(m.prompt.endsWith(ends)) << m.prompt.toStdString();
+    EXPECT_TRUE(m.prompt.contains(ends)) << m.prompt.toStdString();
     EXPECT_EQ(m.title, "Error");
     EXPECT_EQ(m.icon, platform::MsgIcon::Exclamation);
     messages.messages.clear();
@@ -92,6 +92,30 @@ TEST_F(ReportFailureTest, AWorkFolderNotPrivateToTheUserIsRefusedAndNothingWritt
   EXPECT_EQ(ModeOf(temp), 0700u);
   EXPECT_EQ(ModeOf(work), 0700u);
   EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(ReportFailureTest, AFolderAnotherUserMadeInTheSharedTempFolderBlocksNothing) {
+  // No runtime folder: what another user may have made of the old name in
+  // the shared temporary folder is passed by, and nothing is written there.
+  QTemporaryDir shared, cache;
+  const QString planted = shared.filePath("torv-" + QString::number(::geteuid()));
+  ASSERT_TRUE(QDir().mkdir(planted));
+  ASSERT_EQ(::chmod(QFile::encodeName(planted).constData(), 0777), 0);
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(QFile::encodeName(planted).constData(), 4242, 4242), 0);
+  }
+  qt_test::EnvironmentValue runtime("XDG_RUNTIME_DIR", QByteArray());
+  qt_test::EnvironmentValue tmp("TMPDIR", shared.path().toLocal8Bit());
+  qt_test::EnvironmentValue cacheHome("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+  platform::SetCarpetaTemp(platform::DefaultCarpetaTemp());
+
+  EXPECT_EQ(CrearINFORME_HTFC_NEU(context), HandOver::Started);
+  EXPECT_TRUE(messages.messages.empty());
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_TRUE(starts[0].arguments.value(0).startsWith(cache.filePath("torv/qntemp/restemp")));
+  EXPECT_EQ(ModeOf(cache.filePath("torv")), 0700u);
+  EXPECT_EQ(EverythingIn(shared.path()), QStringList{QFileInfo(planted).fileName()});
+  EXPECT_EQ(EverythingIn(planted), QStringList());
 }
 
 TEST_F(ReportFailureTest, AMissingViewerIsToldAndLeavesNoFiles) {

@@ -141,7 +141,9 @@ TEST_F(ReportCommandTest, UnwritableTemporaryFolderStopsTheReportWithAMessage) {
   EXPECT_EQ(messages.messages[0].prompt,
             "The report was not made.\r\nNothing was written: the private work folder cannot be "
             "used:\r\n" +
-                ReportWorkFolder() + "\r\nIt is not a folder.");
+                ReportWorkFolder() +
+                "\r\nIt is not a folder.\r\nRemove or rename it (someone else may have put it "
+                "there); the next report makes the folder again, private to you.");
   EXPECT_TRUE(std::equal(std::begin(before), std::end(before), std::begin(Vigas::Datos)));
 }
 

@@ -3,10 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "platform/TextFile.h"
+#include "support/FullDisk.h"
 
 using namespace platform;
 
@@ -71,6 +74,20 @@ TEST(SettingsStore, RedirectedStoreKeepsStringsPerApplicationSectionAndKey) {
   EXPECT_EQ(GetSetting("TORV", "PATH", "GRAF"), "");
   // Everything stays in the redirected folder.
   EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("TORV.ini")));
+  RedirectSettings(QString());
+}
+
+TEST(SettingsStore, AWriteOnAFullDiskFailsAndSaysSo) {
+  qt_test::FullDisk disk;
+  if (!disk.mounted) GTEST_SKIP() << "mounting a small disk needs the administrator";
+  RedirectSettings(disk.Path("config"));
+  EXPECT_TRUE(SaveSetting("TORV", "DOT", "SEPARATOR", ",").ok);
+  ASSERT_TRUE(disk.Fill());
+  const SettingsWrite w = SaveSetting("TORV", "PATH", "GRAF", QString(8000, 'g'));
+  EXPECT_FALSE(w.ok);
+  EXPECT_EQ(w.file, disk.Path("config/TORV.ini"));
+  EXPECT_EQ(w.reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+  EXPECT_TRUE(SettingsNotSavedMessage(w).endsWith(w.file + "\r\n" + w.reason));
   RedirectSettings(QString());
 }
 

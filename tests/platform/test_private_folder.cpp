@@ -25,29 +25,6 @@ bool SetMode(const QString& path, mode_t mode) {
   return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
 }
 
-// The value of an environment variable for the life of the object.
-class EnvironmentValue {
- public:
-  EnvironmentValue(const char* name, const QByteArray& value)
-      : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-    if (value.isNull())
-      qunsetenv(name);
-    else
-      qputenv(name, value);
-  }
-  ~EnvironmentValue() {
-    if (had_)
-      qputenv(name_, old_);
-    else
-      qunsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  bool had_;
-  QByteArray old_;
-};
-
 class PrivateFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -62,27 +39,24 @@ class PrivateFolderTest : public ::testing::Test {
   QTemporaryDir temp_;  // itself 0700 and the user's: a runtime folder
 };
 
-TEST_F(PrivateFolderTest, EachUserHasAFolderOfTheirOwn) {
-  // Without a runtime folder: one per user in the temporary folder.
-  EXPECT_EQ(PrivateFolderFor(1000, "", "/tmp/"), "/tmp/torv-1000");
-  EXPECT_NE(PrivateFolderFor(1000, "", "/tmp"), PrivateFolderFor(1001, "", "/tmp"));
-
+TEST_F(PrivateFolderTest, EachUserHasAFolderOfTheirOwnThatNobodyElseCanMakeFirst) {
   // The runtime folder serves only the user it belongs to, and only while
-  // it is private.
+  // it is private; otherwise the user's own cache folder does.
   const QString runtime = temp_.path();
-  EXPECT_EQ(PrivateFolderFor(me_, runtime + "/", "/tmp"), runtime + "/torv");
-  EXPECT_EQ(PrivateFolderFor(other_, runtime, "/tmp"), "/tmp/torv-" + QString::number(other_));
+  const QString cache = Path("home/.cache");
+  EXPECT_EQ(PrivateFolderFor(me_, runtime + "/", cache), runtime + "/torv");
+  EXPECT_EQ(PrivateFolderFor(me_, "", cache + "/"), cache + "/torv");
+  EXPECT_EQ(PrivateFolderFor(other_, runtime, "/home/other/.cache"), "/home/other/.cache/torv");
   ASSERT_TRUE(SetMode(runtime, 0755));
-  EXPECT_EQ(PrivateFolderFor(me_, runtime, "/tmp"), "/tmp/torv-" + QString::number(me_));
+  EXPECT_EQ(PrivateFolderFor(me_, runtime, cache), cache + "/torv");
   ASSERT_TRUE(SetMode(runtime, 0700));
   ASSERT_TRUE(QFile::link(runtime, Path("runtime-link")));
-  EXPECT_EQ(PrivateFolderFor(me_, Path("runtime-link"), "/tmp"),
-            "/tmp/torv-" + QString::number(me_));
-  EXPECT_EQ(PrivateFolderFor(me_, "run/user", "/tmp"), "/tmp/torv-" + QString::number(me_));
+  EXPECT_EQ(PrivateFolderFor(me_, Path("runtime-link"), cache), cache + "/torv");
+  EXPECT_EQ(PrivateFolderFor(me_, "run/user", cache), cache + "/torv");
 
   // The program's own choice follows the environment.
   {
-    EnvironmentValue xdg("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    qt_test::EnvironmentValue xdg("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     EXPECT_EQ(DefaultCarpetaTemp(), runtime + "/torv");
     SetCarpetaTemp(QString());
     EXPECT_EQ(CarpetaTemp(), runtime + "/torv");
@@ -93,8 +67,19 @@ TEST_F(PrivateFolderTest, EachUserHasAFolderOfTheirOwn) {
     EXPECT_EQ(CheckPrivateFolder(runtime + "/torv", other_).fault, FolderFault::ForeignOwner);
   }
   {
-    EnvironmentValue xdg("XDG_RUNTIME_DIR", QByteArray());
-    EXPECT_EQ(DefaultCarpetaTemp(), QDir::tempPath() + "/torv-" + QString::number(me_));
+    // No runtime folder, and a home without a cache folder yet: both made
+    // private, and the shared temporary folder is left alone.
+    qt_test::EnvironmentValue xdg("XDG_RUNTIME_DIR", QByteArray());
+    qt_test::EnvironmentValue home("HOME", Path("home").toLocal8Bit());
+    qt_test::EnvironmentValue relative("XDG_CACHE_HOME", "relative/cache");
+    ASSERT_TRUE(QDir().mkdir(Path("home")));
+    EXPECT_EQ(DefaultCarpetaTemp(), cache + "/torv");
+    const FolderCheck made = PrepareCarpetaTemp();
+    EXPECT_TRUE(made.ok()) << PrivateFolderMessage(made).toStdString();
+    EXPECT_EQ(ModeOf(cache), 0700u);
+    EXPECT_EQ(ModeOf(cache + "/torv"), 0700u);
+    qt_test::EnvironmentValue absolute("XDG_CACHE_HOME", Path("xdg-cache/").toLocal8Bit());
+    EXPECT_EQ(DefaultCarpetaTemp(), Path("xdg-cache/torv"));
   }
   SetCarpetaTemp(Path("mine/"));
   EXPECT_EQ(CarpetaTemp(), Path("mine"));
@@ -132,14 +117,16 @@ TEST_F(PrivateFolderTest, OnlyARealFolderOfTheUsersOpenToNobodyElseIsAccepted) {
   EXPECT_EQ(PrivateFolderMessage(CheckPrivateFolder(folder)),
             "Nothing was written: the private work folder cannot be used:\r\n" + folder +
                 "\r\nOther users may use it: its permissions are 0777; they must be 0700 "
-                "(rwx------).");
+                "(rwx------).\r\nMake it private (chmod 700 " +
+                folder + "), or remove it and let the next report make it again.");
   ASSERT_TRUE(SetMode(folder, 0700));
 
   // Another user's folder, faked by the owner asked for, and a real one where
   // the administrator can give it away.
   const FolderCheck foreign = CheckPrivateFolder(folder, other_);
   EXPECT_EQ(foreign.fault, FolderFault::ForeignOwner);
-  EXPECT_TRUE(PrivateFolderMessage(foreign).endsWith(folder + "\r\nIt belongs to another user."));
+  EXPECT_TRUE(PrivateFolderMessage(foreign).contains(
+      folder + "\r\nIt belongs to another user.\r\nRemove or rename it"));
   if (me_ == 0) {
     ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), 4242, 4242), 0);
     EXPECT_EQ(MakePrivateFolder(folder).fault, FolderFault::ForeignOwner);
@@ -147,12 +134,15 @@ TEST_F(PrivateFolderTest, OnlyARealFolderOfTheUsersOpenToNobodyElseIsAccepted) {
 
   const FolderCheck missing = MakePrivateFolder(Path("no/such"));
   EXPECT_EQ(missing.fault, FolderFault::Missing);
-  EXPECT_TRUE(PrivateFolderMessage(missing).endsWith(
-      "\r\nIt does not exist and cannot be made: No such file or directory"));
+  EXPECT_TRUE(PrivateFolderMessage(missing).contains(
+      "\r\nIt does not exist and cannot be made: No such file or directory\r\nCheck that the "
+      "folder above it exists"));
   EXPECT_EQ(MakePrivateFolder("").fault, FolderFault::Missing);
   EXPECT_EQ(PrivateFolderMessage(CheckPrivateFolder(Path("link"))),
             "Nothing was written: the private work folder cannot be used:\r\n" + Path("link") +
-                "\r\nIt is a symbolic link, not a folder of its own.");
+                "\r\nIt is a symbolic link, not a folder of its own.\r\nRemove or rename it "
+                "(someone else may have put it there); the next report makes the folder again, "
+                "private to you.");
 }
 
 }  // namespace

@@ -53,6 +53,13 @@ TEST(WholeFile, WritesNewFilesAndReplacesOldOnesKeepingTheirPermissions) {
   struct stat st;
   ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
+  // The umask takes nothing from a file shared on purpose.
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
+  const mode_t umask = ::umask(022);
+  ASSERT_TRUE(WriteWholeFile(path, "again"));
+  ::umask(umask);
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0666u);
   ASSERT_TRUE(WriteWholeFile(path, ""));
   EXPECT_EQ(QFileInfo(path).size(), 0);
   EXPECT_EQ(Entries(dir.path()), QStringList{"table.txt"});

@@ -52,6 +52,32 @@ inline QByteArray ReadBytes(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The value of an environment variable for the life of the object (a null
+// value unsets it).
+class EnvironmentValue {
+ public:
+  EnvironmentValue(const char* name, const QByteArray& value)
+      : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+    if (value.isNull())
+      qunsetenv(name);
+    else
+      qputenv(name, value);
+  }
+  ~EnvironmentValue() {
+    if (had_)
+      qputenv(name_, old_);
+    else
+      qunsetenv(name_);
+  }
+  EnvironmentValue(const EnvironmentValue&) = delete;
+  EnvironmentValue& operator=(const EnvironmentValue&) = delete;
+
+ private:
+  const char* name_;
+  bool had_;
+  QByteArray old_;
+};
+
 // Delivers every event already posted (layouts, paints, deleteLater)
 // without waiting for anything still to come: a test never waits on the clock.
 inline void ProcessEvents() {
