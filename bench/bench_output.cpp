@@ -122,6 +122,12 @@ void BM_LongLineOfCodes(benchmark::State& state) {
 }
 BENCHMARK(BM_LongLineOfCodes)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
+// One word as long as the file: drawn only as far as the page reaches.
+void BM_OneLongWord(benchmark::State& state) {
+  DrawFirstPage(state, "#ENU(" + QByteArray(static_cast<int>(state.range(0)) << 20, 'W'));
+}
+BENCHMARK(BM_OneLongWord)->Arg(20)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/DataVector.h"
 #include "platform/DrawTarget.h"
@@ -66,7 +67,8 @@ const NombreColor kColores[] = {
 // plain text collected so far.
 class Renderer {
  public:
-  Renderer(const QString& texto, platform::DrawTarget& d)
+  Renderer(const QString& texto, platform::DrawTarget& d,
+           double limite = std::numeric_limits<double>::infinity())
       : t_(texto),
         d_(d),
         printer_(d.IsPrinter()),
@@ -78,12 +80,13 @@ class Renderer {
         base_(size0_),
         hp_(d.TextHeight(QStringLiteral("Hp"))),
         ascent0_(d.FontAscent()),
-        top_(d.CurrentY()) {}
+        top_(d.CurrentY()),
+        limite_(limite) {}
 
   // False when a size, font or colour code lacked its ":".
   bool Run() {
     const int n = static_cast<int>(t_.size());
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n && !(d_.CurrentX() > limite_); ++i) {
       const QChar c = t_[i];
       if (c == u'&') {
         if (!Codigo(i)) return false;
@@ -117,6 +120,7 @@ class Renderer {
   double hp_;
   const double ascent0_;
   const double top_;
+  const double limite_;
   QString plano_;
   QString legible_;
   // The last thing printed was a lowered or raised character.
@@ -305,6 +309,10 @@ bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino, QString& 
 bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino) {
   QString plano;
   return ImprimirHTFC(Texto, Destino, plano);
+}
+
+bool DrawMarkupCutAt(const QString& markup, platform::DrawTarget& target, double rightLimit) {
+  return Renderer(markup, target, rightLimit).Run();
 }
 
 int32_t LeerColor(const QString& Texto) {

@@ -57,6 +57,10 @@ bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino, QString& 
 bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino, QString& TextoPlano,
                   QString& TextoLegible);
 bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino);
+// The same, stopping at the first character that would start right of
+// rightLimit (twips): a line longer than its page is cut at the edge rather
+// than drawn unseen, however long it is.
+bool DrawMarkupCutAt(const QString& markup, platform::DrawTarget& target, double rightLimit);
 
 // A colour argument: "r;g;b", a number, or a colour name in English or
 // Spanish ("orange", "NARANJA"); anything else is black. The value is

@@ -6,11 +6,12 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cstdio>
 
 #include "graphs/Mini_HTFC_rut.h"
 #include "platform/DrawTarget.h"
+#include "platform/RegularFile.h"
 #include "platform/TextFile.h"
+#include "platform/WholeFile.h"
 
 namespace report {
 
@@ -20,15 +21,26 @@ constexpr double kTwipsPerMm = 1440.0 / 25.4;
 constexpr double kMargin = 10 * kTwipsPerMm;
 constexpr double kColumn = 2 * kTwipsPerMm;  // one "&SP=n:" column
 constexpr double kMaxPictureMm = 1000;
+// A report line is some hundreds of characters and an A4 line shows fewer
+// than two hundred: past this a line is not read, so no line, however long,
+// costs more than a page's worth of work.
+constexpr qsizetype kMaxLineChars = 2000;
+// The beam pictures are some hundreds of kilobytes.
+constexpr qint64 kMaxPictureBytes = qint64(32) << 20;
+constexpr int kPdfDpi = 600;
+constexpr double kA4WidthMm = 210, kA4HeightMm = 297;
 constexpr double kRuleWidthMm = 0.2;
 const platform::ColorValue kFrameGrey = platform::RGBColor(160, 160, 160);
 
-QString Section(const QString& content, const QString& tag) {
-  const QString open = "#" + tag + "(", close = "#" + tag + ")";
-  const int a = content.indexOf(open);
+// The marks are plain ASCII, so they are found in the bytes and only the
+// section itself is decoded.
+QString Section(QByteArrayView content, const char* tag) {
+  const QByteArray open = QByteArray("#") + tag + "(", close = QByteArray("#") + tag + ")";
+  const qsizetype a = content.indexOf(open);
   if (a < 0) return QString();
-  const int b = content.indexOf(close, a + open.size());
-  return content.mid(a + open.size(), b < 0 ? -1 : b - a - open.size());
+  const qsizetype b = content.indexOf(close, a + open.size());
+  return platform::DecodeWindows1252(
+      content.sliced(a + open.size()).first((b < 0 ? content.size() : b) - a - open.size()));
 }
 
 // One piece of a report line.
@@ -114,7 +126,7 @@ void FollowStyle(const QString& run, bool& bold, bool& italic) {
 
 // Whether the line needs its codes read to know its height and the style
 // it leaves; most lines of a report are plain.
-bool HasLayoutCodes(const QString& line) {
+bool HasLayoutCodes(QStringView line) {
   return line.contains(QLatin1String("#IMG(")) || line.contains(QLatin1String("&+")) ||
          line.contains(QLatin1String("&-"));
 }
@@ -130,10 +142,10 @@ QSizeF FittedSize(const Item& picture, const PageFrame& frame) {
 }
 
 // A line's height, following the style it leaves on.
-double LineHeight(const QString& line, const PageFrame& frame, bool& bold, bool& italic) {
+double LineHeight(QStringView line, const PageFrame& frame, bool& bold, bool& italic) {
   double height = frame.lineHeight;
   if (!HasLayoutCodes(line)) return height;
-  for (const Item& it : SplitLine(line)) {
+  for (const Item& it : SplitLine(line.toString())) {
     if (it.kind == Item::Picture)
       height = std::max(height, FittedSize(it, frame).height() + frame.lineHeight / 2);
     else if (it.kind == Item::Text || it.kind == Item::Underlined)
@@ -167,6 +179,8 @@ void DrawMissingPicture(platform::DrawTarget& t, const QRectF& box, const QStrin
 double DrawLine(platform::DrawTarget& t, const QString& line, double y, const PageFrame& frame,
                 bool& bold, bool& italic, ReportPictures& pictures) {
   const double left = frame.content.left();
+  // The paper's right edge: text past it would not be seen.
+  const double edge = frame.content.right() + kMargin;
   double x = left, height = frame.lineHeight;
   for (const Item& it : SplitLine(line)) {
     switch (it.kind) {
@@ -178,7 +192,7 @@ double DrawLine(platform::DrawTarget& t, const QString& line, double y, const Pa
         const QString prefix = QString(bold ? "&+B" : "") + (italic ? "&+I" : "");
         t.SetCurrentX(x);
         t.SetCurrentY(y);
-        Mini_HTFC_rut::ImprimirHTFC(prefix + it.text, t);
+        Mini_HTFC_rut::DrawMarkupCutAt(prefix + it.text, t, edge);
         FollowStyle(it.text, bold, italic);
         const double end = t.CurrentX();
         if (it.kind == Item::Underlined) {
@@ -215,30 +229,27 @@ double DrawLine(platform::DrawTarget& t, const QString& line, double y, const Pa
 }  // namespace
 
 bool ParseReportFile(const QByteArray& bytes, ReportFile& r) {
-  const QString content = platform::DecodeWindows1252(bytes);
-  if (!content.contains("#ENU(") && !content.contains("#SOL(") && !content.contains("#RS1("))
+  if (!bytes.contains("#ENU(") && !bytes.contains("#SOL(") && !bytes.contains("#RS1("))
     return false;
-  const QString sep = Section(content, "DEC");
+  const QString sep = Section(bytes, "DEC");
   r.separator = sep == "," ? "," : ".";
-  r.ENU = Section(content, "ENU");
-  r.SOL = Section(content, "SOL");
-  r.RS1 = Section(content, "RS1");
-  r.RS2 = Section(content, "RS2");
+  r.ENU = Section(bytes, "ENU");
+  r.SOL = Section(bytes, "SOL");
+  r.RS1 = Section(bytes, "RS1");
+  r.RS2 = Section(bytes, "RS2");
   return true;
 }
 
 QString WithSeparator(const QString& markup, const QString& separator) {
-  QString out;
-  out.reserve(markup.size());
-  for (int i = 0; i < markup.size(); ++i) {
-    if (markup[i] == '&' && i + 1 < markup.size()) {
-      const QChar next = markup[i + 1];
-      out += '&';
-      out += next == '.' ? separator : QString(next);
-      ++i;
-    } else {
-      out += markup[i];
-    }
+  QString out = markup;
+  const QChar point = separator.isEmpty() ? QChar('.') : separator[0];
+  if (point == '.') return out;
+  // One pass in place: a report may be one line of many megabytes.
+  QChar* c = out.data();
+  for (qsizetype i = 0; i + 1 < out.size(); ++i) {
+    if (c[i] != '&') continue;
+    if (c[i + 1] == '.') c[i + 1] = point;
+    ++i;
   }
   return out;
 }
@@ -248,18 +259,66 @@ const QImage& ReportPictures::Picture(const QString& name) {
   auto found = loaded_.find(bare);
   if (found != loaded_.end()) return found->second;
   QImage picture;
+  // Only a regular file is read: a pipe of that name would block the viewer.
+  QByteArray bytes;
   for (const QString& folder : folders_)
-    if (!bare.isEmpty() && picture.load(folder + "/" + bare)) break;
+    if (!bare.isEmpty() &&
+        platform::ReadSmallRegularFile(folder + "/" + bare, kMaxPictureBytes, bytes) ==
+            platform::FileRefusal::None &&
+        picture.loadFromData(bytes))
+      break;
   return loaded_.emplace(bare, picture).first->second;
 }
 
-ReportDocument::ReportDocument(const ReportFile& r) {
-  for (const QString& section : {r.ENU, r.RS1, r.SOL}) {
-    QString s = WithSeparator(section, r.separator);
-    s.replace("\r\n", "&LF");
-    lines_ += s.split("&LF");
-    lines_ += QString();
+namespace {
+// Where the next line of the text ends at or after i: at "&LF" or at a CR LF
+// a text may bring; n when the text ends first. `skip` is the length of the
+// end mark.
+qsizetype LineEnd(const QChar* c, qsizetype i, qsizetype n, qsizetype& skip) {
+  for (; i < n; ++i) {
+    if (c[i] == '&' && i + 2 < n && c[i + 1] == 'L' && c[i + 2] == 'F') {
+      skip = 3;
+      return i;
+    }
+    if (c[i] == '\r' && i + 1 < n && c[i + 1] == '\n') {
+      skip = 2;
+      return i;
+    }
   }
+  skip = 0;
+  return n;
+}
+}  // namespace
+
+ReportDocument::ReportDocument(const ReportFile& r)
+    : sections_{WithSeparator(r.ENU, r.separator), WithSeparator(r.RS1, r.separator),
+                WithSeparator(r.SOL, r.separator)} {
+  // Counted first: a report of millions of short lines grows no list.
+  std::size_t count = 0;
+  qsizetype skip = 0;
+  for (const QString& text : sections_) {
+    const qsizetype n = text.size();
+    count += 2;  // the last line and the empty one closing the section
+    for (qsizetype i = 0; (i = LineEnd(text.constData(), i, n, skip)) < n; i += skip) ++count;
+  }
+  lines_.reserve(count);
+  for (int k = 0; k < 3; ++k) {
+    firstLine_[k] = static_cast<int>(lines_.size());
+    const QChar* c = sections_[k].constData();
+    const qsizetype n = sections_[k].size();
+    for (qsizetype i = 0;;) {
+      const qsizetype end = LineEnd(c, i, n, skip);
+      lines_.push_back({static_cast<int>(i), static_cast<int>(std::min(end - i, kMaxLineChars))});
+      if (skip == 0) break;
+      i = end + skip;
+    }
+    lines_.push_back({static_cast<int>(n), 0});
+  }
+}
+
+QStringView ReportDocument::Line(int i) const {
+  const int k = i >= firstLine_[2] ? 2 : i >= firstLine_[1] ? 1 : 0;
+  return QStringView(sections_[k]).mid(lines_[i].start, lines_[i].length);
 }
 
 PageFrame FrameOf(platform::DrawTarget& t) {
@@ -287,12 +346,11 @@ PageFrame FrameOf(platform::DrawTarget& t) {
 
 std::vector<PageStart> Paginate(const ReportDocument& document, const PageFrame& frame) {
   std::vector<PageStart> pages{PageStart{}};
-  const QStringList& lines = document.Lines();
   bool bold = false, italic = false;
   double y = 0;
-  for (int i = 0; i < lines.size(); ++i) {
+  for (int i = 0; i < document.LineCount(); ++i) {
     const bool boldBefore = bold, italicBefore = italic;
-    const double h = LineHeight(lines[i], frame, bold, italic);
+    const double h = LineHeight(document.Line(i), frame, bold, italic);
     if (y > 0 && y + h > frame.content.height()) {
       pages.push_back({i, boldBefore, italicBefore});
       y = 0;
@@ -307,13 +365,12 @@ void DrawPage(const ReportDocument& document, const std::vector<PageStart>& page
   if (page < 0 || page >= static_cast<int>(pages.size())) return;
   SetReportFont(t);
   t.SetDrawWidth(kRuleWidthMm * kTwipsPerMm / t.TwipsPerPixelX());
-  const QStringList& lines = document.Lines();
-  const int end = page + 1 < static_cast<int>(pages.size()) ? pages[page + 1].line
-                                                            : static_cast<int>(lines.size());
+  const int end =
+      page + 1 < static_cast<int>(pages.size()) ? pages[page + 1].line : document.LineCount();
   bool bold = pages[page].bold, italic = pages[page].italic;
   double y = frame.content.top();
   for (int i = pages[page].line; i < end; ++i)
-    y += DrawLine(t, lines[i], y, frame, bold, italic, pictures);
+    y += DrawLine(t, document.Line(i).toString(), y, frame, bold, italic, pictures);
 
   const QString number = QString("%1 / %2").arg(page + 1).arg(pages.size());
   SetReportFont(t);
@@ -322,11 +379,28 @@ void DrawPage(const ReportDocument& document, const std::vector<PageStart>& page
   t.Print(number);
 }
 
-bool PrintReport(const ReportDocument& document, ReportPictures& pictures,
-                 platform::PrinterTarget& printer, int copies) {
+QSize A4Pixels(int dpi) {
+  return QSize(qRound(kA4WidthMm * dpi / 25.4), qRound(kA4HeightMm * dpi / 25.4));
+}
+
+QImage A4Page(int dpi, QImage::Format format) {
+  QImage page(A4Pixels(dpi), format);
+  page.setDotsPerMeterX(qRound(dpi / 0.0254));
+  page.setDotsPerMeterY(qRound(dpi / 0.0254));
+  return page;
+}
+
+PageFrame A4Frame() {
+  // Measured at the PDF's resolution; nothing is drawn on this page.
+  QImage paper = A4Page(kPdfDpi, QImage::Format_Mono);
+  platform::PrinterTarget target(&paper);
+  return FrameOf(target);
+}
+
+namespace {
+bool PrintPages(const ReportDocument& document, ReportPictures& pictures,
+                platform::PrinterTarget& printer, const PageFrame& frame, int copies) {
   if (copies < 1) return false;
-  printer.SetOrientation(platform::PrinterTarget::Orientation::Portrait);
-  const PageFrame frame = FrameOf(printer);
   const std::vector<PageStart> pages = Paginate(document, frame);
   for (int copy = 0; copy < copies; ++copy) {
     for (int p = 0; p < static_cast<int>(pages.size()); ++p) {
@@ -342,35 +416,47 @@ bool PrintReport(const ReportDocument& document, ReportPictures& pictures,
   printer.EndDoc();
   return !(printer.Printer() && printer.Printer()->printerState() == QPrinter::Error);
 }
+}  // namespace
 
-bool SaveReportPdf(const ReportDocument& document, ReportPictures& pictures, const QString& path,
-                   const QString& title) {
-  const QFileInfo target(path);
-  if (target.exists() && (!target.isFile() || !target.isWritable())) return false;
-  // Made in a folder of its own (mode 0700, a new name) beside the target, so
-  // nothing can be planted in its way and the move into place is a rename.
-  QTemporaryDir work(target.absolutePath() + "/.torv-pdf-XXXXXX");
-  if (!work.isValid()) return false;
+bool PrintReport(const ReportDocument& document, ReportPictures& pictures,
+                 platform::PrinterTarget& printer, int copies) {
+  printer.SetOrientation(platform::PrinterTarget::Orientation::Portrait);
+  return PrintPages(document, pictures, printer, FrameOf(printer), copies);
+}
+
+platform::WriteResult SaveReportPdf(const ReportDocument& document, ReportPictures& pictures,
+                                    const QString& path, const QString& title) {
+  platform::WriteResult failed;
+  // The PDF printer writes only to a file it names itself: the PDF is made in
+  // a folder of its own beside the target (mode 0700, a new name), then
+  // written over the target as every save of the program is.
+  QTemporaryDir work(QFileInfo(path).absolutePath() + "/.torv-pdf-XXXXXX");
+  if (!work.isValid()) {
+    failed.reason = work.errorString();
+    return failed;
+  }
   const QString part = work.filePath("report.pdf");
+  bool printed = false;
   {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setResolution(600);
+    pdf.setResolution(kPdfDpi);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     pdf.setDocName(title);
     pdf.setCreator(QStringLiteral("TORV"));
     pdf.setOutputFileName(part);
     platform::PrinterTarget page(&pdf);
-    if (!PrintReport(document, pictures, page, 1)) return false;
+    printed = PrintPages(document, pictures, page, A4Frame(), 1);
   }
   // A PDF ends with its end-of-file mark; a file cut short (a full disk) lacks it.
   QFile written(part);
-  if (!written.open(QIODevice::ReadOnly) || written.size() < 16) return false;
-  written.seek(std::max<qint64>(0, written.size() - 64));
-  if (!written.read(64).contains("%%EOF")) return false;
-  written.close();
-  return std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) == 0;
+  const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+  if (!printed || !bytes.right(64).contains("%%EOF")) {
+    failed.reason = QStringLiteral("the PDF file could not be made in the folder");
+    return failed;
+  }
+  return platform::WriteWholeFile(path, bytes);
 }
 
 }  // namespace report

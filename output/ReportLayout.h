@@ -5,7 +5,8 @@
 // Besides the renderer's codes a report line holds layout codes: "&SP=n:"
 // moves to column n (2 mm each), "#UDL(...#UDL)" underlines, "#SEG(...#SEG)"
 // is a rule as long as its text and "#IMG('file'DXmm=w:DYmm=h:#IMG)" a
-// picture w by h millimetres. A page never cuts a line or a picture.
+// picture w by h millimetres. A page never cuts a line or a picture; a line
+// wider than the paper is cut at its right edge.
 #pragma once
 
 #include <QByteArray>
@@ -13,8 +14,11 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <map>
 #include <vector>
+
+#include "platform/WholeFile.h"
 
 namespace platform {
 class DrawTarget;
@@ -33,7 +37,8 @@ struct ReportFile {
 // none of the report's sections.
 bool ParseReportFile(const QByteArray& bytes, ReportFile& report);
 
-// "&." (the mark-up's decimal point) as the given separator; "&&" stays.
+// "&." (the mark-up's decimal point) as the given separator (one character);
+// "&&" stays.
 QString WithSeparator(const QString& markup, const QString& separator);
 
 // The pictures a report names, looked for in the folders in turn and loaded
@@ -50,14 +55,23 @@ class ReportPictures {
 };
 
 // The report's lines in reading order: the statement, then the formulas with
-// the graphs and tables they give, then the results.
+// the graphs and tables they give, then the results. A line is read up to
+// its first 2000 characters, far more than a page shows. The lines are
+// kept as places in the sections' text, so a report of millions of lines
+// costs little more than its text.
 class ReportDocument {
  public:
   explicit ReportDocument(const ReportFile& report);
-  const QStringList& Lines() const { return lines_; }
+  int LineCount() const { return static_cast<int>(lines_.size()); }
+  QStringView Line(int i) const;
 
  private:
-  QStringList lines_;
+  struct Span {
+    int start, length;  // a report file is at most tens of megabytes
+  };
+  QString sections_[3];  // in reading order, decimal points set
+  int firstLine_[3] = {};
+  std::vector<Span> lines_;
 };
 
 // The part of a page the report is drawn in (twips, in the target's own
@@ -77,6 +91,14 @@ struct PageStart {
   bool italic = false;
 };
 
+// A blank A4 page of this resolution, to draw on through a PrinterTarget
+// (the same twips as on a printer's page).
+QImage A4Page(int dpi, QImage::Format format = QImage::Format_RGB32);
+QSize A4Pixels(int dpi);
+// The frame of an A4 page as the viewer shows it at every zoom and the PDF
+// file holds it: one frame, so both break the pages alike.
+PageFrame A4Frame();
+
 // The pages of the report in frames of this size. A picture larger than the
 // frame is drawn smaller to fit, so every line fits on a page. There is
 // always at least one page.
@@ -92,10 +114,10 @@ void DrawPage(const ReportDocument& document, const std::vector<PageStart>& page
 bool PrintReport(const ReportDocument& document, ReportPictures& pictures,
                  platform::PrinterTarget& printer, int copies);
 
-// Writes the whole report as an A4 PDF file. It is made aside and moved into
-// place, so a failure leaves an existing file as it was. False when the file
-// could not be written.
-bool SaveReportPdf(const ReportDocument& document, ReportPictures& pictures, const QString& path,
-                   const QString& title);
+// Writes the whole report as an A4 PDF file, paginated in A4Frame, through
+// the whole-file writer: a replaced file keeps its permissions and a failure
+// leaves it as it was, with the reason in the result.
+platform::WriteResult SaveReportPdf(const ReportDocument& document, ReportPictures& pictures,
+                                    const QString& path, const QString& title);
 
 }  // namespace report

@@ -4,14 +4,19 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <iterator>
 
 #include "graphs/GraphHooks.h"
 #include "output/frmImprimir.h"
@@ -28,24 +33,30 @@ namespace report {
 
 namespace {
 
-// A4 at the 96 dpi of the pictures.
-constexpr int kPageWidth = 794, kPageHeight = 1123;
+// The view at 100 % shows the page at the screen's 96 dpi.
+constexpr int kScreenDpi = 96;
 constexpr int kGap = 12;  // around and between pages, pixels
-constexpr std::size_t kPagesKept = 8;
+// Pages kept drawn: those near the one in view, fewer when they are large.
+constexpr std::size_t kMaxPagesKept = 8;
+constexpr qint64 kKeptBytes = qint64(128) << 20;
+constexpr int kZoomSteps[] = {25, 33, 50, 67, 75, 90, 100, 110, 125, 150, 175, 200, 250, 300, 400};
+constexpr int kWheelNotch = 120;
 // Reports the program writes are some tens of kilobytes.
 constexpr qint64 kMaxReportBytes = qint64(64) << 20;
+
+int DpiAt(int zoom) {
+  return qRound(kScreenDpi * zoom / 100.0);
+}
 
 }  // namespace
 
 // ---- ReportPagesView -----------------------------------------------------------
 
-ReportPagesView::ReportPagesView(QWidget* parent) : QAbstractScrollArea(parent) {
+ReportPagesView::ReportPagesView(QWidget* parent) : QAbstractScrollArea(parent), frame_(A4Frame()) {
   viewport()->setBackgroundRole(QPalette::Dark);
   viewport()->setAutoFillBackground(true);
   verticalScrollBar()->setSingleStep(40);
   horizontalScrollBar()->setSingleStep(40);
-  platform::PictureTarget paper(kPageWidth, kPageHeight);
-  frame_ = FrameOf(paper);
 }
 
 void ReportPagesView::SetDocument(const ReportDocument* document, ReportPictures* pictures) {
@@ -60,30 +71,90 @@ void ReportPagesView::SetDocument(const ReportDocument* document, ReportPictures
   viewport()->update();
 }
 
+QSize ReportPagesView::PageSize() const {
+  return A4Pixels(DpiAt(zoom_));
+}
+
 QImage ReportPagesView::PageImage(int page) {
   if (!document_ || page < 0 || page >= PageCount()) return QImage();
   auto found = drawn_.find(page);
   if (found != drawn_.end()) return found->second;
-  platform::PictureTarget paper(kPageWidth, kPageHeight);
-  DrawPage(*document_, pages_, page, frame_, paper, *pictures_);
+  QImage image = A4Page(DpiAt(zoom_));
+  image.fill(Qt::white);
+  {
+    platform::PrinterTarget paper(&image);
+    DrawPage(*document_, pages_, page, frame_, paper, *pictures_);
+  }
   // Keep the pages nearest this one.
-  while (drawn_.size() >= kPagesKept) {
+  const auto kept = static_cast<std::size_t>(
+      std::clamp<qint64>(kKeptBytes / std::max<qint64>(1, image.sizeInBytes()), 2, kMaxPagesKept));
+  while (drawn_.size() >= kept) {
     auto farthest = std::max_element(drawn_.begin(), drawn_.end(), [page](auto& a, auto& b) {
       return std::abs(a.first - page) < std::abs(b.first - page);
     });
     drawn_.erase(farthest);
   }
-  return drawn_.emplace(page, paper.Image()).first->second;
+  return drawn_.emplace(page, image).first->second;
+}
+
+int ReportPagesView::PageLeft() const {
+  return std::max(kGap, (viewport()->width() - PageSize().width()) / 2) -
+         horizontalScrollBar()->value();
 }
 
 void ReportPagesView::UpdateScrollBars() {
-  const qint64 height = kGap + qint64(PageCount()) * (kPageHeight + kGap);
+  const QSize page = PageSize();
+  const qint64 height = kGap + qint64(PageCount()) * (page.height() + kGap);
   const int total = static_cast<int>(std::min<qint64>(height, INT_MAX / 2));
   const QSize view = viewport()->size();
   verticalScrollBar()->setPageStep(view.height());
   verticalScrollBar()->setRange(0, std::max(0, total - view.height()));
   horizontalScrollBar()->setPageStep(view.width());
-  horizontalScrollBar()->setRange(0, std::max(0, kPageWidth + 2 * kGap - view.width()));
+  horizontalScrollBar()->setRange(0, std::max(0, page.width() + 2 * kGap - view.width()));
+}
+
+void ReportPagesView::SetZoom(int percent, std::optional<QPointF> anchor) {
+  percent = std::clamp(percent, kMinZoom, kMaxZoom);
+  if (percent == zoom_) return;
+  const QPointF at =
+      anchor.value_or(QPointF(viewport()->width() / 2.0, viewport()->height() / 2.0));
+  // The page under the anchor, and where on it as shares of its size.
+  const QSize before = PageSize();
+  const double pitch = before.height() + kGap;
+  const double y = verticalScrollBar()->value() + at.y() - kGap;
+  const int page =
+      std::clamp(static_cast<int>(std::floor(y / pitch)), 0, std::max(0, PageCount() - 1));
+  const double down = (y - page * pitch) / before.height();
+  const double across = (at.x() - PageLeft()) / before.width();
+
+  zoom_ = percent;
+  drawn_.clear();
+  UpdateScrollBars();
+  const QSize after = PageSize();
+  verticalScrollBar()->setValue(static_cast<int>(
+      std::lround(kGap + page * double(after.height() + kGap) + down * after.height() - at.y())));
+  horizontalScrollBar()->setValue(
+      static_cast<int>(std::lround(kGap + across * after.width() - at.x())));
+  viewport()->update();
+  emit ZoomChanged(zoom_);
+}
+
+void ReportPagesView::ZoomIn(std::optional<QPointF> anchor) {
+  const auto next = std::upper_bound(std::begin(kZoomSteps), std::end(kZoomSteps), zoom_);
+  if (next != std::end(kZoomSteps)) SetZoom(*next, anchor);
+}
+
+void ReportPagesView::ZoomOut(std::optional<QPointF> anchor) {
+  const auto next = std::lower_bound(std::begin(kZoomSteps), std::end(kZoomSteps), zoom_);
+  if (next != std::begin(kZoomSteps)) SetZoom(*std::prev(next), anchor);
+}
+
+void ReportPagesView::FitWidth() {
+  const int room = viewport()->width() - 2 * kGap;
+  int percent = static_cast<int>(room * 100.0 / A4Pixels(kScreenDpi).width());
+  // The resolution is whole dots per inch: the page may come out a pixel wider.
+  while (percent > kMinZoom && A4Pixels(DpiAt(percent)).width() > room) --percent;
+  SetZoom(percent);
 }
 
 void ReportPagesView::resizeEvent(QResizeEvent* event) {
@@ -95,16 +166,26 @@ void ReportPagesView::scrollContentsBy(int, int) {
   viewport()->update();
 }
 
+void ReportPagesView::wheelEvent(QWheelEvent* event) {
+  if (!(event->modifiers() & Qt::ControlModifier)) {
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  event->accept();
+  wheelTurn_ += event->angleDelta().y();
+  for (; wheelTurn_ >= kWheelNotch; wheelTurn_ -= kWheelNotch) ZoomIn(event->position());
+  for (; wheelTurn_ <= -kWheelNotch; wheelTurn_ += kWheelNotch) ZoomOut(event->position());
+}
+
 void ReportPagesView::paintEvent(QPaintEvent*) {
   if (PageCount() == 0) return;
   QPainter p(viewport());
   const int top = verticalScrollBar()->value();
   const int bottom = top + viewport()->height();
-  const int left =
-      std::max(kGap, (viewport()->width() - kPageWidth) / 2) - horizontalScrollBar()->value();
-  const int pitch = kPageHeight + kGap;
+  const int left = PageLeft();
+  const int pitch = PageSize().height() + kGap;
   const int first = std::max(0, (top - kGap) / pitch);
-  for (int k = first; k < PageCount() && kGap + k * pitch < bottom; ++k)
+  for (int k = first; k < PageCount() && kGap + qint64(k) * pitch < bottom; ++k)
     p.drawImage(left, kGap + k * pitch - top, PageImage(k));
 }
 
@@ -127,8 +208,29 @@ FormPlomview::FormPlomview() {
   connect(mnu_archivo_cerrar, &QAction::triggered, this, [this] { mnu_archivo_cerrar_Click(); });
   mnu_archivo_imprimir->setEnabled(false);
   mnu_archivo_pdf->setEnabled(false);
+
+  mnu_ver = menuBar()->addMenu(QString());
+  mnu_ver_ampliar = mnu_ver->addAction(QString());
+  // Ctrl+= too: on many keyboards "+" is Shift+=.
+  mnu_ver_ampliar->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  mnu_ver_reducir = mnu_ver->addAction(QString());
+  mnu_ver_reducir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  mnu_ver_ancho = mnu_ver->addAction(QString());
+  mnu_ver_real = mnu_ver->addAction(QString());
+  mnu_ver_real->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  connect(mnu_ver_ampliar, &QAction::triggered, pages_, [this] { pages_->ZoomIn(); });
+  connect(mnu_ver_reducir, &QAction::triggered, pages_, [this] { pages_->ZoomOut(); });
+  connect(mnu_ver_ancho, &QAction::triggered, pages_, [this] { pages_->FitWidth(); });
+  connect(mnu_ver_real, &QAction::triggered, pages_, [this] { pages_->SetZoom(100); });
+  zoomShown_ = new QLabel(this);
+  statusBar()->addPermanentWidget(zoomShown_);
+  connect(pages_, &ReportPagesView::ZoomChanged, zoomShown_,
+          [this](int percent) { zoomShown_->setText(QString("%1 %").arg(percent)); });
+  zoomShown_->setText(QString("%1 %").arg(pages_->Zoom()));
+
   SetLanguage();
-  resize(kPageWidth + 2 * kGap + 40, 700);
+  resize(A4Pixels(kScreenDpi).width() + 2 * kGap + 40, 700);
 }
 
 FormPlomview::~FormPlomview() {
@@ -145,6 +247,11 @@ void FormPlomview::SetLanguage() {
   mnu_archivo_imprimir->setText(GetL_win("mnu_Print"));
   mnu_archivo_pdf->setText(GetL_win("mnu_SavePDF"));
   mnu_archivo_cerrar->setText(GetL_win("mnu_Close"));
+  mnu_ver->setTitle(GetL_win("mnu_View"));
+  mnu_ver_ampliar->setText(GetL_win("mnu_ZoomIn"));
+  mnu_ver_reducir->setText(GetL_win("mnu_ZoomOut"));
+  mnu_ver_ancho->setText(GetL_win("mnu_FitWidth"));
+  mnu_ver_real->setText(GetL_win("mnu_ActualSize"));
 }
 
 void FormPlomview::ShowMessage(const QString& key, const QString& detail) {
@@ -224,16 +331,30 @@ void FormPlomview::mnu_archivo_pdf_Click() {
                                       QFileInfo(path_).completeBaseName() + ".pdf", this, ".pdf");
   if (path.isEmpty()) return;
   path = platform::WithExtension(path, ".pdf");
-  bool saved = false;
+  platform::WriteResult saved;
   {
     const platform::BusyCursor busy;
     saved = SaveReportPdf(*document_, *pictures_, path, windowTitle());
   }
-  if (!saved) ShowMessage("CantSavePDF", path);
+  if (!saved) ShowMessage("CantSavePDF", path + "\r\n" + saved.reason);
 }
 
 void FormPlomview::mnu_archivo_cerrar_Click() {
   close();
+}
+
+std::unique_ptr<FormPlomview> StartPlomview(const QStringList& arguments) {
+  if (!platform::LanguageFilesUsable(QStringLiteral("TORV report viewer"), {QStringLiteral("PLV")}))
+    return nullptr;
+  if (arguments.size() < 2) {
+    platform::LanguageTable texts(QStringLiteral("PLV"));
+    platform::MsgBox(texts.GetL_win("NoReportFile"), texts.GetL_win("Error"));
+    return nullptr;
+  }
+  auto window = std::make_unique<FormPlomview>();
+  if (!window->OpenReport(arguments[1])) return nullptr;
+  window->show();
+  return window;
 }
 
 }  // namespace report

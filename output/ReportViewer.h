@@ -8,45 +8,69 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "output/ReportLayout.h"
 #include "platform/LanguageTable.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace report {
 
 // The pages of a report one under another, each drawn when it first comes
-// into view, so a long report shows at once.
+// into view, so a long report shows at once. Pages are drawn at the zoom
+// they are shown at, pictures from their full resolution; the page breaks
+// are those of the PDF file at every zoom.
 class ReportPagesView : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
+  static constexpr int kMinZoom = 25, kMaxZoom = 400;  // per cent
+
   explicit ReportPagesView(QWidget* parent = nullptr);
   // Shows the document's pages (nullptr: none); both must outlive the view
   // or be replaced.
   void SetDocument(const ReportDocument* document, ReportPictures* pictures);
   int PageCount() const { return static_cast<int>(pages_.size()); }
-  // The picture of a page as the view shows it (A4 at 96 dpi).
+  // The picture of a page as the view shows it (A4 at 96 dpi at 100 %).
   QImage PageImage(int page);
+
+  int Zoom() const { return zoom_; }
+  // The part of the page under `anchor` (a point of the viewport; its
+  // centre when left out) stays where it is.
+  void SetZoom(int percent, std::optional<QPointF> anchor = std::nullopt);
+  void ZoomIn(std::optional<QPointF> anchor = std::nullopt);
+  void ZoomOut(std::optional<QPointF> anchor = std::nullopt);
+  // The page as wide as the view.
+  void FitWidth();
+
+ signals:
+  void ZoomChanged(int percent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
+  QSize PageSize() const;
+  int PageLeft() const;  // in the viewport
   void UpdateScrollBars();
 
   const ReportDocument* document_ = nullptr;
   ReportPictures* pictures_ = nullptr;
   PageFrame frame_;
   std::vector<PageStart> pages_;
-  std::map<int, QImage> drawn_;  // the pages drawn lately
+  std::map<int, QImage> drawn_;  // the pages drawn lately, at the current zoom
+  int zoom_ = 100;
+  int wheelTurn_ = 0;  // of a wheel that turns in small steps
 };
 
 class FormPlomview : public QMainWindow {
@@ -69,6 +93,12 @@ class FormPlomview : public QMainWindow {
   QAction* mnu_archivo_imprimir = nullptr;
   QAction* mnu_archivo_pdf = nullptr;
   QAction* mnu_archivo_cerrar = nullptr;
+  // View menu: zoom in, zoom out, fit to width, actual size.
+  QMenu* mnu_ver = nullptr;
+  QAction* mnu_ver_ampliar = nullptr;
+  QAction* mnu_ver_reducir = nullptr;
+  QAction* mnu_ver_ancho = nullptr;
+  QAction* mnu_ver_real = nullptr;
 
  private:
   QString GetL_win(const QString& key);
@@ -77,9 +107,16 @@ class FormPlomview : public QMainWindow {
 
   platform::LanguageTable idioma_{QStringLiteral("PLV")};
   ReportPagesView* pages_ = nullptr;
+  QLabel* zoomShown_ = nullptr;
   QString path_;
   std::unique_ptr<ReportDocument> document_;
   std::unique_ptr<ReportPictures> pictures_;
 };
+
+// The viewer's start, given its command line: its texts first (without them
+// it says which file is missing and shows nothing), then the report named
+// by the first argument, in a window shown. nullptr after a message when
+// nothing can be shown; the program then ends with status 1.
+std::unique_ptr<FormPlomview> StartPlomview(const QStringList& arguments);
 
 }  // namespace report

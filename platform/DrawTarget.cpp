@@ -219,7 +219,15 @@ void DrawTarget::PaintPicture(double x, double y, double width, double height,
   if (!sane || picture.isNull()) return;
   if (QPainter* p = BeginPaint()) {
     p->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    p->drawImage(box, picture);
+    // The painter shrinks a picture by sampling its pixels, which loses thin
+    // lines and small lettering: on a raster target a picture drawn smaller
+    // is shrunk first by averaging. Printers and PDF files get it whole.
+    const QSize pixels = p->transform().mapRect(box).size().toSize();
+    if (p->device()->devType() == QInternal::Image && !pixels.isEmpty() &&
+        (pixels.width() < picture.width() || pixels.height() < picture.height()))
+      p->drawImage(box, picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    else
+      p->drawImage(box, picture);
     EndPaint(p);
     Changed();
   }

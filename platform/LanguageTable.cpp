@@ -1,8 +1,10 @@
 #include "platform/LanguageTable.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <map>
 
+#include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFile.h"
@@ -89,6 +91,26 @@ QString LanguageFileProblem(const QString& prefix) {
     return name + QLatin1Char(' ') + RefusalText(file.refusal, kLanguageFileLimit);
   if (!file.loaded) return name + QStringLiteral(" holds no valid entries");
   return QString();
+}
+
+bool LanguageFilesUsable(const QString& programName, const QStringList& prefixes) {
+  const QString folder = QDir::toNativeSeparators(LanguageFolder());
+  QStringList problems;
+  if (!QFileInfo(folder).isDir()) {
+    problems << QStringLiteral("The folder is missing.");
+  } else {
+    for (const QString& prefix : prefixes) {
+      const QString problem = LanguageFileProblem(prefix);
+      if (!problem.isEmpty()) problems << problem + QLatin1Char('.');
+    }
+  }
+  if (problems.isEmpty()) return true;
+  MsgBox(programName +
+             QStringLiteral(" cannot start: its language files cannot be read in the folder\r\n") +
+             folder + QStringLiteral("\r\n\r\n") + problems.join(QStringLiteral("\r\n")) +
+             QStringLiteral("\r\n\r\nPlease install the program again."),
+         programName, MsgIcon::Critical);
+  return false;
 }
 
 bool ParseLanguageText(const QString& text, QStringList& keys, QStringList& texts) {

@@ -53,6 +53,12 @@ int LanguageFileReads();
 // ("ENG_WIN_KSL.lmo is missing"); "" when it loads.
 QString LanguageFileProblem(const QString& prefix);
 
+// Whether the language files of these prefixes can all be used. When one
+// cannot, says so in one message that names the folder and each file with
+// its reason: a program without its texts would show blank windows and
+// menus, so it ends instead. The message cannot come from those files.
+bool LanguageFilesUsable(const QString& programName, const QStringList& prefixes);
+
 // Splits the text of a language file into keys and texts. False when the
 // file has no entry line or an entry line lacks "]" or a following "=".
 bool ParseLanguageText(const QString& text, QStringList& keys, QStringList& texts);

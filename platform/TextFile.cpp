@@ -12,18 +12,15 @@ const char16_t kHighControls[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x20
                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 }  // namespace
 
-QString DecodeWindows1252(const QByteArray& bytes) {
-  QString out;
-  out.reserve(bytes.size());
+QString DecodeWindows1252(QByteArrayView bytes) {
+  // Written in place: a report file may be tens of megabytes.
+  QString out(bytes.size(), Qt::Uninitialized);
+  QChar* o = out.data();
   for (char c : bytes) {
     const unsigned char b = static_cast<unsigned char>(c);
-    if (b >= 0x80 && b <= 0x9F) {
-      // Unassigned bytes pass through as their C1 code, like the system's own conversion.
-      const char16_t u = kHighControls[b - 0x80];
-      out += QChar(u ? u : static_cast<char16_t>(b));
-    } else {
-      out += QChar(static_cast<char16_t>(b));
-    }
+    // Unassigned bytes pass through as their C1 code, like the system's own conversion.
+    const char16_t u = b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : 0;
+    *o++ = QChar(u ? u : static_cast<char16_t>(b));
   }
   return out;
 }

@@ -3,13 +3,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include "platform/WholeFile.h"
 
 namespace platform {
 
-QString DecodeWindows1252(const QByteArray& bytes);
+QString DecodeWindows1252(QByteArrayView bytes);
 // Characters the code page lacks become "?"; *lossless tells whether any did.
 QByteArray EncodeWindows1252(const QString& text, bool* lossless = nullptr);
 

@@ -21,24 +21,7 @@ const QStringList kLanguagePrefixes = {
 namespace {
 // Without its texts every window would be blank, without a single menu.
 bool LanguageFilesUsable() {
-  const QString folder = QDir::toNativeSeparators(platform::LanguageFolder());
-  QStringList problems;
-  if (!QFileInfo(folder).isDir()) {
-    problems << QStringLiteral("The folder is missing.");
-  } else {
-    for (const QString& prefix : kLanguagePrefixes) {
-      const QString problem = platform::LanguageFileProblem(prefix);
-      if (!problem.isEmpty()) problems << problem + QLatin1Char('.');
-    }
-  }
-  if (problems.isEmpty()) return true;
-  platform::MsgBox(shell::kProgramName +
-                       QStringLiteral(" cannot start: its language files cannot be read in the "
-                                      "folder\r\n") +
-                       folder + QStringLiteral("\r\n\r\n") + problems.join(QStringLiteral("\r\n")) +
-                       QStringLiteral("\r\n\r\nPlease install the program again."),
-                   shell::kProgramName, platform::MsgIcon::Critical);
-  return false;
+  return platform::LanguageFilesUsable(shell::kProgramName, kLanguagePrefixes);
 }
 
 // A damaged settings store is left alone; the program runs on its defaults.

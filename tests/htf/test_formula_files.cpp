@@ -163,7 +163,7 @@ TEST(FormulaFiles, ReportViewerShowsTheFormulaBlock) {
   r.RS1 = "&+BFormulae:&-B&LF" + report::LoadFormulasHTFC(403);
   platform::SetResourceFolder(QString());
   const report::ReportDocument document(r);
-  EXPECT_GT(document.Lines().size(), 20);  // one line for each of the 22 lines and more
+  EXPECT_GT(document.LineCount(), 20);  // one line for each of the 22 lines and more
   report::ReportPictures pictures({});
   report::ReportPagesView view;
   view.SetDocument(&document, &pictures);

@@ -1,5 +1,8 @@
 // The report viewer: reading report files, the separator handed over, and a
 // real report shown with its pictures.
+#include <sys/stat.h>
+
+#include <QApplication>
 #include <QImage>
 #include <QScrollBar>
 #include <iterator>
@@ -75,6 +78,46 @@ TEST_F(ReportFilesTest, ViewerSaysWhyItShowsNothing) {
   EXPECT_FALSE(viewer.mnu_archivo_pdf->isEnabled());
 }
 
+// A pipe named as a picture would block the viewer in opening it, and one
+// word of 20 MB would keep it drawing for minutes: the pipe shows as a
+// missing picture, the word is cut at the paper's edge. A hang is ended by
+// the test's time limit.
+TEST_F(ReportFilesTest, ViewerShowsAPipeAsAMissingPictureAndCutsAHugeWord) {
+  ASSERT_EQ(mkfifo(QFile::encodeName(temp_.path() + "/pipe.jpg").constData(), 0600), 0);
+  const QString path = temp_.path() + "/restemp100001.rex";
+  ASSERT_TRUE(qt_test::WriteBytes(
+      path, "#ENU(#IMG('pipe.jpg'DXmm=40:DYmm=30:#IMG)&LF" + QByteArray(20 << 20, 'W') + "#ENU)"));
+  FormPlomview viewer;
+  ASSERT_TRUE(viewer.OpenReport(path));
+  const QImage page = viewer.Pages()->PageImage(0);
+  page.save(qt_test::BuildFolder() + "/report_viewer_pipe_word.png");
+  // The grey frame of a missing picture (151 pixels wide, 10 mm in); under
+  // it the word runs to the paper's edge.
+  EXPECT_GT(PixelsWhere(page.copy(36, 36, 155, 4),
+                        [](const QColor& c) { return c == QColor(160, 160, 160); }),
+            140);
+  EXPECT_GT(PixelsWhere(page.copy(page.width() - 20, 155, 20, 30),
+                        [](const QColor& c) { return c.value() < 128; }),
+            20);
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+// Without its language file the viewer shows no window and no blank box: it
+// names the file and why, and the program ends with status 1.
+TEST_F(ReportFilesTest, ViewerWithoutItsLanguageFileSaysWhichAndShowsNothing) {
+  const QString program = temp_.path() + "/program";
+  ASSERT_TRUE(QDir().mkpath(program + "/lang"));
+  platform::SetResourceFolder(program);
+  EXPECT_EQ(StartPlomview({"plomview", temp_.path() + "/restemp100002.rex"}), nullptr);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].prompt,
+            "TORV report viewer cannot start: its language files cannot be read in the folder\r\n" +
+                program +
+                "/lang\r\n\r\nENG_WIN_PLV.lmo is missing.\r\n\r\nPlease install the "
+                "program again.");
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible());
+}
+
 // Report files as a damaged disk or another program might leave them: the
 // viewer must read and draw each without crashing, hanging or growing a page
 // it cannot allocate.
@@ -95,7 +138,7 @@ void ExpectDrawable(const QByteArray& bytes) {
   const std::vector<PageStart> pages = Paginate(document, frame);
   ASSERT_FALSE(pages.empty());
   // Never more pages than lines, and the last page drawn like the first.
-  EXPECT_LE(pages.size(), static_cast<size_t>(document.Lines().size()));
+  EXPECT_LE(pages.size(), static_cast<size_t>(document.LineCount()));
   DrawPage(document, pages, 0, frame, paper, pictures);
   DrawPage(document, pages, static_cast<int>(pages.size()) - 1, frame, paper, pictures);
 }

@@ -16,6 +16,7 @@
 #include "graphs/GraphHooks.h"
 #include "output/ReportViewer.h"
 #include "output/frmImprimir.h"
+#include "platform/WholeFile.h"
 
 using namespace report_test;
 
@@ -50,7 +51,7 @@ TEST(ReportPages, BreaksFallBetweenLinesAndNeverCutAPicture) {
   // (300) it does not fit, so it opens page 2 and d follows it (943.7); the
   // next empty line opens page 3.
   ReportDocument doc = Statement("a&LFb&LFc&LF#IMG('p.jpg'DXmm=20:DYmm=14:#IMG)&LFd");
-  ASSERT_EQ(doc.Lines().size(), 10);
+  ASSERT_EQ(doc.LineCount(), 10);
   EXPECT_EQ(FirstLines(Paginate(doc, HandFrame())), (std::vector<int>{0, 3, 5}));
 
   // 10 mm (566.9 + 50) still fits under a, b and c: one page break, at the
@@ -185,15 +186,34 @@ TEST_F(ViewerPrintTest, SavesTheWholeReportAsPdfAndKeepsTheOldFileWhenItCannot) 
                 .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
             QStringList{"my report.pdf"});
 
-  // Saved again over it (after the replace question): replaced.
+  // Saved again over it (after the replace question): replaced, keeping
+  // permissions wider than the umask's.
   ASSERT_TRUE(qt_test::WriteBytes(saved, "old"));
+  ASSERT_EQ(chmod(QFile::encodeName(saved).constData(), 0666), 0);
   {
     output_test::OneAnswerDialog dialog(saved);
     viewer->mnu_archivo_pdf_Click();
   }
   EXPECT_EQ(PdfPageCount(saved), pages);
+  struct stat st {};
+  ASSERT_EQ(stat(QFile::encodeName(saved).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0666u);
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0].buttons, platform::MsgButtons::YesNo);
+  messages.messages.clear();
+
+  // A disk that fills up while it is written: the old file stays whole.
+  const QByteArray before = ReadAll(saved);
+  platform::InjectWriteFailure(platform::WriteStep::Write, ENOSPC, "*.pdf");
+  {
+    output_test::OneAnswerDialog dialog(saved);
+    viewer->mnu_archivo_pdf_Click();
+  }
+  platform::InjectWriteFailure(platform::WriteStep::Write, 0);
+  ASSERT_EQ(messages.messages.size(), 2u);
+  EXPECT_EQ(messages.messages[1].prompt,
+            "The report could not be saved as PDF:\r\n" + saved + "\r\nNo space left on device");
+  EXPECT_EQ(ReadAll(saved), before);
   messages.messages.clear();
 
   // Into a folder that is not there, or over a folder: the message, and
@@ -206,9 +226,11 @@ TEST_F(ViewerPrintTest, SavesTheWholeReportAsPdfAndKeepsTheOldFileWhenItCannot) 
     viewer->mnu_archivo_pdf_Click();
   }
   ASSERT_EQ(messages.messages.size(), 3u);  // the second asked about replacing
-  EXPECT_EQ(messages.messages[0].prompt, "The report could not be saved as PDF:\r\n" + nowhere);
+  EXPECT_EQ(messages.messages[0].prompt, "The report could not be saved as PDF:\r\n" + nowhere +
+                                             "\r\nNo such file or directory");
   EXPECT_EQ(messages.messages[0].buttons, platform::MsgButtons::Ok);
-  EXPECT_EQ(messages.messages[2].prompt, "The report could not be saved as PDF:\r\n" + folder);
+  EXPECT_EQ(messages.messages[2].prompt,
+            "The report could not be saved as PDF:\r\n" + folder + "\r\nIs a directory");
   EXPECT_FALSE(QFileInfo::exists(temp_.path() + "/missing"));
   EXPECT_TRUE(QFileInfo(folder).isDir());
   EXPECT_EQ(QDir(temp_.path() + "/saved")
