@@ -1,8 +1,5 @@
 #include "shell/VigasMain.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include "graphs/Mini_HTFC_rut.h"
 #include "platform/LanguageTable.h"
 #include "platform/Messages.h"
@@ -19,11 +16,6 @@ const QStringList kLanguagePrefixes = {
     QStringLiteral("INF"), QStringLiteral("A2R"), QStringLiteral("TMP")};
 
 namespace {
-// Without its texts every window would be blank, without a single menu.
-bool LanguageFilesUsable() {
-  return platform::LanguageFilesUsable(shell::kProgramName, kLanguagePrefixes);
-}
-
 // A damaged settings store is left alone; the program runs on its defaults.
 void CheckSettingsStore() {
   const QString problem = platform::SettingsStoreProblem(shell::kProgramName);
@@ -37,7 +29,8 @@ void CheckSettingsStore() {
 }  // namespace
 
 bool Main(MainWindowShower showMainWindow) {
-  if (!LanguageFilesUsable()) return false;
+  // Without its texts every window would be blank, without a single menu.
+  if (!platform::LanguageFilesUsable(shell::kProgramName, kLanguagePrefixes)) return false;
   CheckSettingsStore();
   SetMainWindowShower(std::move(showMainWindow));
   // The user's private work folder; it is made and checked where it is used.
