@@ -10,10 +10,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <cerrno>
-#include <cstring>
 
 #include "platform/LanguageTable.h"
 #include "platform/RegularFile.h"
+#include "platform/WholeFile.h"
 
 namespace platform {
 
@@ -50,10 +50,6 @@ QString GetSetting(const QString& appName, const QString& section, const QString
 }
 
 namespace {
-QString SystemWords(int error) {
-  return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // The settings library says only that its write failed; the folder and the
 // file tell why, without writing anything.
 QString WhyNotWritten(const QString& file) {

@@ -9,10 +9,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cerrno>
-#include <cstring>
 #include <vector>
 
 #include "platform/LanguageTable.h"
+#include "platform/WholeFile.h"
 
 namespace platform {
 
@@ -26,11 +26,6 @@ QString WithoutTrailingSeparator(QString f) {
   while (f.size() > 1 && (f.endsWith('/') || f.endsWith('\\'))) f.chop(1);
   return f;
 }
-
-QString SystemWords(int error) {
-  return QString::fromLocal8Bit(std::strerror(error));
-}
-
 }  // namespace
 
 QString CarpetaTemp() {

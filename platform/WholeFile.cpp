@@ -36,7 +36,7 @@ bool InjectedAt(WriteStep step) {
 WriteResult Failure(int error) {
   WriteResult r;
   r.error = error;
-  r.reason = QString::fromLocal8Bit(std::strerror(error));
+  r.reason = SystemWords(error);
   return r;
 }
 
@@ -93,6 +93,10 @@ void SyncFolder(const QByteArray& target) {
 }
 
 }  // namespace
+
+QString SystemWords(int error) {
+  return QString::fromLocal8Bit(std::strerror(error));
+}
 
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
   if (path.isEmpty()) return Failure(ENOENT);

@@ -18,6 +18,10 @@ struct WriteResult {
   explicit operator bool() const { return ok; }
 };
 
+// An error number in the system's words ("No space left on device"): the
+// reason every file and folder message of the program gives.
+QString SystemWords(int error);
+
 // Writes the bytes as the whole new content of the file. They go to a
 // temporary file made exclusively beside it (never through a link); every
 // write, the flush to disk and the close are checked, and only then is the
