@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <map>
 
+#include "platform/LanguageKeys.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/RegularFile.h"
@@ -90,7 +91,20 @@ QString LanguageFileProblem(const QString& prefix) {
   if (file.refusal != FileRefusal::None)
     return name + QLatin1Char(' ') + RefusalText(file.refusal, kLanguageFileLimit);
   if (!file.loaded) return name + QStringLiteral(" holds no valid entries");
-  return QString();
+  // A file cut short or garbled still loads, and its windows would come up
+  // without their menus and captions.
+  const QStringList wanted = ShippedLanguageKeys(prefix);
+  QStringList missing;
+  for (const QString& key : wanted)
+    if (!file.keys.contains(key)) missing << key;
+  if (missing.isEmpty()) return QString();
+  constexpr int kNamed = 3;
+  QString which = QStringList(missing.mid(0, kNamed)).join(QStringLiteral(", "));
+  if (missing.size() > kNamed) which += QStringLiteral(" and %1 more").arg(missing.size() - kNamed);
+  return name + QStringLiteral(" lacks %1 of its %2 texts (%3)")
+                    .arg(missing.size())
+                    .arg(wanted.size())
+                    .arg(which);
 }
 
 bool LanguageFilesUsable(const QString& programName, const QStringList& prefixes) {

@@ -81,10 +81,26 @@ SettingsWrite SaveSettings(const QString& appName, const std::vector<SettingValu
         QStringLiteral("The file ") + RefusalText(refusal, kSettingsFileLimit) + QLatin1Char('.');
     return w;
   }
+  FileStamp before;
+  CheckSmallRegularFile(w.file, kSettingsFileLimit, &before);
   QSettings s(w.file, QSettings::IniFormat);
-  for (const SettingValue& v : values) s.setValue(v.section + "/" + v.key, v.value);
+  bool changes = false;
+  for (const SettingValue& v : values) {
+    const QString key = v.section + "/" + v.key;
+    changes = changes || s.value(key) != QVariant(v.value);
+    s.setValue(key, v.value);
+  }
   s.sync();
-  if (s.status() != QSettings::NoError) {
+  // A store that could not be parsed keeps its status for good, and a
+  // failed write does not change it: then the file itself tells.
+  bool written = s.status() == QSettings::NoError;
+  if (s.status() == QSettings::FormatError) {
+    FileStamp after;
+    const bool exists =
+        CheckSmallRegularFile(w.file, kSettingsFileLimit, &after) == FileRefusal::None;
+    written = !changes || (exists && !(after == before));
+  }
+  if (!written) {
     w.ok = false;
     w.reason = WhyNotWritten(w.file);
   }

@@ -9,6 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "platform/TextFile.h"
+#include "platform/WholeFile.h"
 #include "support/FullDisk.h"
 
 using namespace platform;
@@ -88,6 +89,28 @@ TEST(SettingsStore, AWriteOnAFullDiskFailsAndSaysSo) {
   EXPECT_EQ(w.file, disk.Path("config/TORV.ini"));
   EXPECT_EQ(w.reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
   EXPECT_TRUE(SettingsNotSavedMessage(w).endsWith(w.file + "\r\n" + w.reason));
+  RedirectSettings(QString());
+}
+
+// A store damaged beyond parsing: a save is judged by what reached the file.
+TEST(SettingsStore, AJunkStoreIsRewrittenWithoutAFalseFailureAndAFullDiskStillFails) {
+  qt_test::FullDisk disk;
+  const QString folder = disk.mounted ? disk.Path("config") : disk.Path("");
+  QDir().mkpath(folder);
+  RedirectSettings(folder);
+  QByteArray junk;
+  for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919 + 13) % 251);
+  ASSERT_TRUE(WriteWholeFile(folder + "/TORV.ini", junk));
+  EXPECT_TRUE(SaveSetting("TORV", "DOT", "SEPARATOR", ",").ok);
+  EXPECT_EQ(GetSetting("TORV", "DOT", "SEPARATOR"), ",");
+  EXPECT_TRUE(SaveSetting("TORV", "DOT", "SEPARATOR", ",").ok);  // nothing new to write
+  if (disk.mounted) {
+    ASSERT_TRUE(WriteWholeFile(folder + "/TORV.ini", junk));
+    ASSERT_TRUE(disk.Fill());
+    const SettingsWrite w = SaveSetting("TORV", "PATH", "GRAF", QString(8000, 'g'));
+    EXPECT_FALSE(w.ok);
+    EXPECT_EQ(w.reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+  }
   RedirectSettings(QString());
 }
 
