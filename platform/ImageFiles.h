@@ -21,9 +21,10 @@ enum class SaveResult {
 // target's folder and moves it over the target only once it is complete, so
 // a failure leaves an old file as it was. A read-only existing file is not
 // replaced. quality: 0..100, or -1 for the format's default. JPEG files keep
-// the full colour detail (no chroma subsampling).
+// the full colour detail (no chroma subsampling). On failure `reason` (when
+// given) gets why, in the system's words where it gave them.
 SaveResult SaveImageFile(const QImage& image, const QString& path, const char* format,
-                         int quality = -1);
+                         int quality = -1, QString* reason = nullptr);
 
 // The headers of a BMP file: size, bits per pixel, compression and where the
 // pixels start, with the size of the whole file.

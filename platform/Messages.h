@@ -28,6 +28,15 @@ class MessageSink {
 MsgResult MsgBox(const QString& prompt, const QString& title, MsgIcon icon = MsgIcon::Exclamation,
                  MsgButtons buttons = MsgButtons::Ok);
 
+// Text from outside (typed, pasted, a file name) as a message quotes it:
+// without the controls that would turn the rest of the message around
+// (U+202E and its kind), and, when longer than `longest` characters, cut
+// between whole characters with "..." after it (-1: never cut).
+QString QuotedText(const QString& text, int longest = -1);
+// A reason as a sentence of its own: first letter a capital, a full stop at
+// the end ("no space left on device" -> "No space left on device.").
+QString AsSentence(const QString& reason);
+
 // Replaces the sink; nullptr restores the real message box. Returns the old one.
 MessageSink* SetMessageSink(MessageSink* sink);
 

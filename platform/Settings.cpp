@@ -1,7 +1,6 @@
 #include "platform/Settings.h"
 
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -64,9 +63,7 @@ QString WhyNotWritten(const QString& file) {
   const QByteArray name = QFile::encodeName(file);
   if (::access(name.constData(), F_OK) == 0 && ::access(name.constData(), W_OK) != 0)
     return SystemWords(errno);
-  struct statvfs disk;
-  if (::statvfs(folder.constData(), &disk) == 0 && (disk.f_bavail == 0 || disk.f_favail == 0))
-    return SystemWords(ENOSPC);
+  if (DiskFull(QFile::decodeName(folder))) return SystemWords(ENOSPC);
   return PlatformText(QStringLiteral("SettingsNoReason"));
 }
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -96,6 +97,12 @@ void SyncFolder(const QByteArray& target) {
 
 QString SystemWords(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool DiskFull(const QString& folder) {
+  struct statvfs disk;
+  return ::statvfs(QFile::encodeName(folder).constData(), &disk) == 0 &&
+         (disk.f_bavail == 0 || disk.f_favail == 0);
 }
 
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes) {

@@ -132,3 +132,17 @@ TEST(MessageBoxes, RecordingSinkKeepsMessagesAnswersAndRestoresThePreviousSink) 
   ASSERT_EQ(outer.messages.size(), 1u);
   EXPECT_EQ(outer.messages[0].icon, MsgIcon::Exclamation);
 }
+
+TEST(MessageBoxes, QuotedTextKeepsReadingOrderAndWholeCharacters) {
+  EXPECT_EQ(QuotedText(QString::fromUtf8("12\u202E3.5\u2066x\u200F"), 40), "123.5x");
+  // 39 letters, then a character outside the 16-bit range, then an accented one.
+  const QString emoji = QString::fromUtf8("\U0001F600");
+  const QString accented = QString::fromUtf8("e\u0301");
+  const QString typed = QString(39, 'a') + emoji + accented + "tail";
+  EXPECT_EQ(QuotedText(typed, 40), QString(39, 'a') + emoji + "...");
+  EXPECT_EQ(QuotedText(QString(38, 'a') + accented + accented, 40),
+            QString(38, 'a') + accented + accented);
+  EXPECT_EQ(QuotedText(QString(39, 'a') + accented + "b", 40), QString(39, 'a') + accented + "...");
+  EXPECT_EQ(AsSentence("no space left on device"), "No space left on device.");
+  EXPECT_EQ(AsSentence("Too many redirects."), "Too many redirects.");
+}
