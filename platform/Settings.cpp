@@ -11,6 +11,7 @@
 #include <cerrno>
 
 #include "platform/LanguageTable.h"
+#include "platform/Messages.h"
 #include "platform/RegularFile.h"
 #include "platform/WholeFile.h"
 
@@ -109,10 +110,12 @@ SettingsWrite SaveSetting(const QString& appName, const QString& section, const 
   return SaveSettings(appName, {{section, key, value}});
 }
 
-QString SettingsNotSavedMessage(const SettingsWrite& write) {
+QString SettingsNotSavedMessage(const SettingsWrite& write, bool closing) {
   if (write.ok) return QString();
   const QString crlf = QStringLiteral("\r\n");
-  return PlatformText(QStringLiteral("SettingsNotSaved")) + crlf + write.file + crlf + write.reason;
+  return PlatformText(closing ? QStringLiteral("SettingsNotSavedAtClose")
+                              : QStringLiteral("SettingsNotSaved")) +
+         crlf + QuotedText(write.file) + crlf + AsSentence(write.reason);
 }
 
 QString SettingsStoreProblem(const QString& appName) {

@@ -88,7 +88,7 @@ TEST(SettingsStore, AWriteOnAFullDiskFailsAndSaysSo) {
   EXPECT_FALSE(w.ok);
   EXPECT_EQ(w.file, disk.Path("config/TORV.ini"));
   EXPECT_EQ(w.reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
-  EXPECT_TRUE(SettingsNotSavedMessage(w).endsWith(w.file + "\r\n" + w.reason));
+  EXPECT_TRUE(SettingsNotSavedMessage(w).endsWith(w.file + "\r\n" + w.reason + "."));
   RedirectSettings(QString());
 }
 
