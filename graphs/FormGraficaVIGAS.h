@@ -24,7 +24,7 @@ class FormGraficaVIGAS : public QDialog {
   ~FormGraficaVIGAS() override;
 
   // Language table with the prefix "GFV".
-  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
+  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdiomaOrTell(OBJ); }
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
     return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
   }

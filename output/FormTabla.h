@@ -49,7 +49,7 @@ class FormTabla : public QDialog {
   ~FormTabla() override;
 
   // Language table with the prefix "TAV".
-  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
+  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdiomaOrTell(OBJ); }
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
     return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
   }

@@ -159,6 +159,17 @@ void LanguageTable::LoadIdioma(const QString& OBJ) {
   IdiomaCargado = true;
 }
 
+void LanguageTable::LoadIdiomaOrTell(const QString& OBJ) {
+  LoadIdioma(OBJ);
+  const QString problem = LanguageFileProblem(OBJ);
+  if (problem.isEmpty()) return;
+  // Not from the language file: that is what is missing.
+  MsgBox(QStringLiteral("This window cannot show its texts: ") + problem +
+             QStringLiteral(" in the folder\r\n") + QDir::toNativeSeparators(LanguageFolder()) +
+             QStringLiteral("\r\n\r\nPlease install the program again."),
+         QStringLiteral("TORV"), MsgIcon::Critical);
+}
+
 QString LanguageTable::GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND) {
   if (!IdiomaCargado) {
     LoadIdioma(PrefijoIdioma);
