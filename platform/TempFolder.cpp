@@ -66,8 +66,11 @@ namespace {
 // administrator or `owner` can).
 QString OthersMayChange(const QByteArray& path, uid_t owner) {
   struct stat st;
-  if (::lstat(path.constData(), &st) != 0)
+  if (::lstat(path.constData(), &st) != 0) {
+    // Not there: making the folder below fails and says so.
+    if (errno == ENOENT) return QString();
     return PlatformText(QStringLiteral("ParentUnchecked")) + QLatin1Char(' ') + SystemWords(errno);
+  }
   if (st.st_uid != 0 && st.st_uid != owner) return PlatformText(QStringLiteral("ParentForeign"));
   if (S_ISLNK(st.st_mode)) return QString();  // where it leads is checked on its own
   if (!S_ISDIR(st.st_mode)) return PlatformText(QStringLiteral("ParentNotFolder"));
@@ -138,6 +141,11 @@ FolderCheck CheckPrivateFolder(const QString& folder) {
 
 FolderCheck MakePrivateFolder(const QString& folder) {
   if (!folder.isEmpty()) {
+    // Nothing is made where others could swap it.
+    FolderCheck above;
+    above.folder = folder;
+    CheckFoldersAbove(folder, ::geteuid(), above);
+    if (!above.ok()) return above;
     const QByteArray name = QFile::encodeName(folder);
     if (::mkdir(name.constData(), 0700) == 0) {
       // A narrow umask must not leave the folder unusable to its owner.

@@ -157,6 +157,8 @@ TEST_F(PrivateFolderTest, EveryFolderAboveMustBeTheUsersOrTheAdministratorsAndSa
     EXPECT_EQ(c.fault, FolderFault::UnsafeParent) << std::oct << mode;
     EXPECT_EQ(c.parent, shared);
   }
+  EXPECT_EQ(MakePrivateFolder(shared + "/cache/new").fault, FolderFault::UnsafeParent);
+  EXPECT_FALSE(QFileInfo::exists(shared + "/cache/new"));  // nothing made there
   ASSERT_TRUE(SetMode(shared, 01777));  // sticky, as /tmp: nobody may rename what is not theirs
   EXPECT_TRUE(CheckPrivateFolder(shared + "/cache/torv").ok());
   // Reached through a link: where it leads is checked as well.
