@@ -178,7 +178,8 @@ bool BmpPixelsComplete(const BmpInfo& info, const QByteArray& rleData) {
   return bytes >= 0 && bytes <= info.fileSize - info.dataOffset;
 }
 
-bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int Calidad) {
+bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int Calidad,
+                       QString* writeReason) {
   BmpInfo info;
   if (!ReadBmpInfo(ArchivoBMP, info)) {
     ConversionError("Cannot find file");
@@ -221,7 +222,8 @@ bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int
     ConversionError("Cannot load file");
     return false;
   }
-  return SaveImageFile(image, ArchivoJPG, "JPG", std::clamp(Calidad, 0, 100)) == SaveResult::Ok;
+  return SaveImageFile(image, ArchivoJPG, "JPG", std::clamp(Calidad, 0, 100), writeReason) ==
+         SaveResult::Ok;
 }
 
 }  // namespace platform

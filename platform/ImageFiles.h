@@ -61,7 +61,9 @@ bool BmpPixelsComplete(const BmpInfo& info, const QByteArray& rleData = QByteArr
 // too big to hold, "Cannot load file" for pixels missing or unreadable,
 // titled "Error encountered!"); the picture's size is checked against the
 // file before anything is allocated. Returns true only when the JPEG file
-// was written; a failed write says nothing, the caller reports it.
-bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int Calidad);
+// was written; a failed write says nothing, the caller reports it (with
+// `writeReason`, when given, set to why).
+bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int Calidad,
+                       QString* writeReason = nullptr);
 
 }  // namespace platform
