@@ -77,12 +77,8 @@ QStringList DataFileProblems(const QStringList& relativePaths) {
 bool DataFilesUsable(const QString& programName, const QStringList& relativePaths) {
   const QStringList problems = DataFileProblems(relativePaths);
   if (problems.isEmpty()) return true;
-  MsgBox(programName +
-             QStringLiteral(" cannot start: files it shows cannot be read in the folder\r\n") +
-             QDir::toNativeSeparators(ResourceFolder()) + QStringLiteral("\r\n\r\n") +
-             problems.join(QStringLiteral("\r\n")) +
-             QStringLiteral("\r\n\r\nPlease install the program again."),
-         programName, MsgIcon::Critical);
+  TellCannotStart(programName, QStringLiteral("files it shows"),
+                  QDir::toNativeSeparators(ResourceFolder()), problems);
   return false;
 }
 

@@ -119,11 +119,7 @@ bool LanguageFilesUsable(const QString& programName, const QStringList& prefixes
     }
   }
   if (problems.isEmpty()) return true;
-  MsgBox(programName +
-             QStringLiteral(" cannot start: its language files cannot be read in the folder\r\n") +
-             folder + QStringLiteral("\r\n\r\n") + problems.join(QStringLiteral("\r\n")) +
-             QStringLiteral("\r\n\r\nPlease install the program again."),
-         programName, MsgIcon::Critical);
+  TellCannotStart(programName, QStringLiteral("its language files"), folder, problems);
   return false;
 }
 

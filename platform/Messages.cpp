@@ -96,6 +96,15 @@ MsgResult RecordingMessageSink::Show(const Message& message) {
              : MsgResult::Ok;
 }
 
+void TellCannotStart(const QString& programName, const QString& what, const QString& folder,
+                     const QStringList& problems) {
+  MsgBox(programName + QStringLiteral(" cannot start: ") + what +
+             QStringLiteral(" cannot be read in the folder\r\n") + folder +
+             QStringLiteral("\r\n\r\n") + problems.join(QStringLiteral("\r\n")) +
+             QStringLiteral("\r\n\r\nPlease install the program again."),
+         programName, MsgIcon::Critical);
+}
+
 QString QuotedText(const QString& text, int longest) {
   QString shown;
   shown.reserve(text.size());

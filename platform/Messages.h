@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace platform {
@@ -36,6 +37,12 @@ QString QuotedText(const QString& text, int longest = -1);
 // A reason as a sentence of its own: first letter a capital, a full stop at
 // the end ("no space left on device" -> "No space left on device.").
 QString AsSentence(const QString& reason);
+
+// Tells that the program cannot start because files beside it cannot be
+// used: what (e.g. "its language files"), the folder and each problem, one
+// per line. The text is the program's own: it cannot come from those files.
+void TellCannotStart(const QString& programName, const QString& what, const QString& folder,
+                     const QStringList& problems);
 
 // Replaces the sink; nullptr restores the real message box. Returns the old one.
 MessageSink* SetMessageSink(MessageSink* sink);
