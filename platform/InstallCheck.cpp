@@ -1,17 +1,13 @@
 #include "platform/InstallCheck.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 #include <set>
 
 #include "platform/LanguageTable.h"
 #include "platform/Messages.h"
+#include "platform/RegularFile.h"
 
 namespace platform {
 
@@ -25,27 +21,20 @@ QByteArray Signature(const QString& path) {
   return QByteArray();
 }
 
-// Why the file cannot be used ("" when it can), without waiting on a pipe.
+// Why the file cannot be used ("" when it can). Only its first bytes are
+// read: the pictures of all cases together are megabytes.
 QString FileProblem(const QString& path) {
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0)
-    return errno == ENOENT ? QStringLiteral("is missing") : QStringLiteral("cannot be read");
-  struct stat st;
-  QString problem;
+  constexpr qint64 kLimit = qint64(1) << 30;
+  FileStamp stamp;
+  const FileRefusal refusal = CheckSmallRegularFile(path, kLimit, &stamp);
+  if (refusal != FileRefusal::None) return RefusalText(refusal, kLimit);
+  if (stamp.size == 0) return QStringLiteral("is empty");
   const QByteArray signature = Signature(path);
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    problem = QStringLiteral("is not a regular file");
-  } else if (st.st_size == 0) {
-    problem = QStringLiteral("is empty");
-  } else if (!signature.isEmpty()) {
-    QByteArray head(signature.size(), '\0');
-    if (::read(fd, head.data(), static_cast<size_t>(head.size())) != head.size())
-      problem = QStringLiteral("cannot be read");
-    else if (head != signature)
-      problem = QStringLiteral("is not a picture of its kind");
-  }
-  ::close(fd);
-  return problem;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return RefusalText(FileRefusal::Unreadable, kLimit);
+  if (!signature.isEmpty() && file.read(signature.size()) != signature)
+    return QStringLiteral("is not a picture of its kind");
+  return QString();
 }
 }  // namespace
 
