@@ -249,7 +249,7 @@ void FormGraficaVIGAS::mnu_archivo_editar_Click() {
 void FormGraficaVIGAS::mnu_archivo_imprimir_Click() {
   platform::PrinterSystem& printers = platform::Printers();
   if (printers.PrinterNames().isEmpty()) {
-    platform::MsgBox(GetL_win(QStringLiteral("NoPrinter")), kProgramTitle,
+    platform::MsgBox(GetL_win(QStringLiteral("NoPrinter")), platform::kProgramName,
                      platform::MsgIcon::Exclamation);
     return;
   }
@@ -299,7 +299,7 @@ void FormGraficaVIGAS::mnu_archivo_saveas_Click() {
   const QString key = result == platform::SaveResult::WriteProtected
                           ? QStringLiteral("ErrorWriteProtectFile")
                           : QStringLiteral("CantSaveFile");
-  platform::MsgBox(GetL_win(key) + QStringLiteral("\r\n") + path, kProgramTitle,
+  platform::MsgBox(GetL_win(key) + QStringLiteral("\r\n") + path, platform::kProgramName,
                    platform::MsgIcon::Exclamation);
 }
 

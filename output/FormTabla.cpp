@@ -19,6 +19,7 @@
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Printers.h"
+#include "platform/Program.h"
 #include "platform/SaveFileDialog.h"
 #include "platform/TextFile.h"
 
@@ -327,7 +328,7 @@ void FormTabla::mnu_archivo_saveas_Click() {
   if (!saved)
     platform::MsgBox(GetL_win(QStringLiteral("CantSaveFile")) + QStringLiteral("\r\n") + path +
                          QStringLiteral("\r\n") + saved.reason,
-                     kProgramTitle, platform::MsgIcon::Exclamation);
+                     platform::kProgramName, platform::MsgIcon::Exclamation);
 }
 
 void FormTabla::mnu_edicion_copiar_Click() {
@@ -343,7 +344,7 @@ void FormTabla::mnu_edicion_copiar_Click() {
 void FormTabla::mnu_archivo_imprimir_Click() {
   platform::PrinterSystem& printers = platform::Printers();
   if (printers.PrinterNames().isEmpty()) {
-    platform::MsgBox(GetL_win(QStringLiteral("NoPrinter")), kProgramTitle,
+    platform::MsgBox(GetL_win(QStringLiteral("NoPrinter")), platform::kProgramName,
                      platform::MsgIcon::Exclamation);
     return;
   }

@@ -19,6 +19,7 @@
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Printers.h"
+#include "platform/Program.h"
 
 namespace {
 constexpr int kClientWidth = 477, kClientHeight = 286;
@@ -287,7 +288,7 @@ void frmImprimir::Aceptar() {
     accept();
     return;
   }
-  platform::MsgBox(GetL_win(QStringLiteral("TooMuchCopies")), kProgramTitle,
+  platform::MsgBox(GetL_win(QStringLiteral("TooMuchCopies")), platform::kProgramName,
                    platform::MsgIcon::Exclamation);
 }
 
