@@ -204,6 +204,7 @@ void FormMain::CreateTabPage(int i) {
     connect(Text1[k], &QLineEdit::textChanged, this, [this, k] { Text1_Change(k); });
   }
   ImgSLD[i] = new platform::ImageControl(io);
+  ImgSLD[i]->TakeMouse();
   ImgSLD[i]->SetPicture(artwork::SliderThumbPicture());
   // Slider, second formula picture and separator appear when a case places them.
   LinSLD[i]->SetVisible(false);
@@ -223,14 +224,10 @@ void FormMain::CreateTabPage(int i) {
   ImgDEL[i]->Move(0, 0, 114, 34);
   ImgGRA[i]->Move(0, 0, 120, 34);
   ImgINF[i]->Move(0, 0, 120, 34);
-  LblCAL[i] = new platform::Label(io);
-  LblDEL[i] = new platform::Label(io);
-  LblGRA[i] = new platform::Label(io);
-  LblINF[i] = new platform::Label(io);
-  for (platform::Label* l : {LblCAL[i], LblDEL[i], LblGRA[i], LblINF[i]}) {
-    l->SetCentered(true);
-    l->SetForeColor(QColor(0, 0, 128));
-  }
+  LblCAL[i] = new platform::ButtonCaption(io);
+  LblDEL[i] = new platform::ButtonCaption(io);
+  LblGRA[i] = new platform::ButtonCaption(io);
+  LblINF[i] = new platform::ButtonCaption(io);
   connect(LblCAL[i], &platform::Label::clicked, this, [this, i] { LblCAL_Click(i); });
   connect(LblDEL[i], &platform::Label::clicked, this, [this, i] { LblDEL_Click(i); });
   connect(LblGRA[i], &platform::Label::clicked, this, [this, i] { LblGRA_Click(i); });

@@ -52,7 +52,7 @@ void FormVigasEditUnits::CreateControls() {
   PicBOTTOM = new platform::Panel(this);
   for (int i = 0; i < 3; ++i) {
     Imgbot[i] = new platform::ImageControl(PicBOTTOM);
-    Lblbot[i] = new platform::Label(PicBOTTOM);
+    Lblbot[i] = new platform::ButtonCaption(PicBOTTOM);
     connect(Lblbot[i], &platform::Label::clicked, this, [this, i] { Lblbot_Click(i); });
     connect(Lblbot[i], &platform::Label::mouseDown, this,
             [this, i](int b) { Lblbot_MouseDown(i, b); });
@@ -77,8 +77,6 @@ void FormVigasEditUnits::Form_Load() {
     Imgbot[i]->SetPicture(platform::ButtonFacePicture(true));
     Lblbot[i]->SetHeight(26);
     Lblbot[i]->SetFont(10, false);
-    Lblbot[i]->SetForeColor(QColor(0, 0, 128));
-    Lblbot[i]->SetCentered(true);
     Lblbot[i]->raise();
   }
 
