@@ -45,11 +45,8 @@ void FormEditGRAF::CreateControls() {
   for (int i = 0; i < 2; ++i) {
     Imgbot[i] = new platform::ImageControl(PicBOTTOM);
     Lblbot[i] = new platform::ButtonCaption(PicBOTTOM);
-    connect(Lblbot[i], &platform::ButtonCaption::clicked, this, [this, i] { Lblbot_Click(i); });
-    connect(Lblbot[i], &platform::ButtonCaption::mouseDown, this,
-            [this, i](int b) { Lblbot_MouseDown(i, b); });
-    connect(Lblbot[i], &platform::ButtonCaption::mouseUp, this,
-            [this, i](int b) { Lblbot_MouseUp(i, b); });
+    platform::ConnectButtonCaption(Lblbot[i], this, i, &FormEditGRAF::Lblbot_Click,
+                                   &FormEditGRAF::Lblbot_MouseDown, &FormEditGRAF::Lblbot_MouseUp);
   }
 }
 

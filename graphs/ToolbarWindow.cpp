@@ -58,10 +58,9 @@ ToolbarWindow::ToolbarWindow(const QString& prefix, int firstButton, QWidget* pa
   for (int i = firstButton_; i < 5; ++i) {
     Imgbot[i] = new platform::ImageControl(PicBot);
     Lblbot[i] = new platform::ButtonCaption(PicBot);
-    connect(Lblbot[i], &platform::Label::clicked, this, [this, i] { Lblbot_Click(i); });
-    connect(Lblbot[i], &platform::Label::mouseDown, this,
-            [this, i](int b) { Lblbot_MouseDown(i, b); });
-    connect(Lblbot[i], &platform::Label::mouseUp, this, [this, i](int b) { Lblbot_MouseUp(i, b); });
+    platform::ConnectButtonCaption(Lblbot[i], this, i, &ToolbarWindow::Lblbot_Click,
+                                   &ToolbarWindow::Lblbot_MouseDown,
+                                   &ToolbarWindow::Lblbot_MouseUp);
   }
 
   Timer2 = new QTimer(this);

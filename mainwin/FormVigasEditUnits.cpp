@@ -53,10 +53,9 @@ void FormVigasEditUnits::CreateControls() {
   for (int i = 0; i < 3; ++i) {
     Imgbot[i] = new platform::ImageControl(PicBOTTOM);
     Lblbot[i] = new platform::ButtonCaption(PicBOTTOM);
-    connect(Lblbot[i], &platform::Label::clicked, this, [this, i] { Lblbot_Click(i); });
-    connect(Lblbot[i], &platform::Label::mouseDown, this,
-            [this, i](int b) { Lblbot_MouseDown(i, b); });
-    connect(Lblbot[i], &platform::Label::mouseUp, this, [this, i](int b) { Lblbot_MouseUp(i, b); });
+    platform::ConnectButtonCaption(Lblbot[i], this, i, &FormVigasEditUnits::Lblbot_Click,
+                                   &FormVigasEditUnits::Lblbot_MouseDown,
+                                   &FormVigasEditUnits::Lblbot_MouseUp);
   }
 }
 

@@ -131,11 +131,8 @@ void frmImprimir::CreateControls() {
   for (int i = 0; i < 2; ++i) {
     Image1[i] = new platform::ImageControl(this);
     Label3[i] = new platform::ButtonCaption(this);
-    connect(Label3[i], &platform::ButtonCaption::clicked, this, [this, i] { Label3_Click(i); });
-    connect(Label3[i], &platform::ButtonCaption::mouseDown, this,
-            [this, i](int b) { Label3_MouseDown(i, b); });
-    connect(Label3[i], &platform::ButtonCaption::mouseUp, this,
-            [this, i](int b) { Label3_MouseUp(i, b); });
+    platform::ConnectButtonCaption(Label3[i], this, i, &frmImprimir::Label3_Click,
+                                   &frmImprimir::Label3_MouseDown, &frmImprimir::Label3_MouseUp);
   }
 
   connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });

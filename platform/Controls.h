@@ -126,6 +126,17 @@ class ButtonCaption : public Label {
   int heldKey_ = 0;  // the key holding the button down
 };
 
+// Wires an image button's caption to its window's handlers of button index:
+// the click, and the button (or key) going down and coming up.
+template <class Window>
+void ConnectButtonCaption(ButtonCaption* caption, Window* window, int index,
+                          void (Window::*click)(int), void (Window::*down)(int, int),
+                          void (Window::*up)(int, int)) {
+  QObject::connect(caption, &Label::clicked, window, [=] { (window->*click)(index); });
+  QObject::connect(caption, &Label::mouseDown, window, [=](int b) { (window->*down)(index, b); });
+  QObject::connect(caption, &Label::mouseUp, window, [=](int b) { (window->*up)(index, b); });
+}
+
 // Image: shows its picture at the picture's own size; assigning a picture
 // gives the control that size. The mouse goes through it to what lies
 // behind unless it takes the mouse (a slider thumb).

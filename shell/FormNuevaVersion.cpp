@@ -85,11 +85,9 @@ void FormNuevaVersion::CreateControls() {
     Label3[i] = new platform::ButtonCaption(this);
     Label3[i]->setFont(platform::WidgetFont(QStringLiteral("Arial"), 11, true));
     Label3[i]->installEventFilter(this);
-    connect(Label3[i], &platform::ButtonCaption::clicked, this, [this, i] { Label3_Click(i); });
-    connect(Label3[i], &platform::ButtonCaption::mouseDown, this,
-            [this, i](int b) { Label3_MouseDown(i, b); });
-    connect(Label3[i], &platform::ButtonCaption::mouseUp, this,
-            [this, i](int b) { Label3_MouseUp(i, b); });
+    platform::ConnectButtonCaption(Label3[i], this, i, &FormNuevaVersion::Label3_Click,
+                                   &FormNuevaVersion::Label3_MouseDown,
+                                   &FormNuevaVersion::Label3_MouseUp);
   }
 }
 
