@@ -42,10 +42,9 @@ platform::ButtonCaption* LinkLabel(QWidget* parent, int left, int top, int width
   QFont f = platform::WidgetFont(QStringLiteral("Arial"), 11);
   f.setUnderline(true);
   l->setFont(f);
-  l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  QPalette pal = l->palette();
-  pal.setColor(QPalette::WindowText, kGreyText);
-  l->setPalette(pal);
+  l->SetForeColor(kGreyText);
+  // Any key closes the window: a link takes the mouse only.
+  l->setFocusPolicy(Qt::NoFocus);
   return l;
 }
 }  // namespace
