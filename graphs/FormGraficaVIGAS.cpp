@@ -144,18 +144,15 @@ void FormGraficaVIGAS::mnu_archivo_editar_Click() {
 }
 
 void FormGraficaVIGAS::mnu_archivo_imprimir_Click() {
+  using Orientation = platform::PrinterTarget::Orientation;
   const platform::PictureTarget& screen = PicG->Target();
-  const bool printed = PrintCopies(
-      Mini_HTFC_rut::ReadableText(TituloGrafica), [&screen](platform::PrinterTarget& page) {
-        page.SetOrientation(screen.ScaleHeight() >= screen.ScaleWidth()
-                                ? platform::PrinterTarget::Orientation::Portrait
-                                : platform::PrinterTarget::Orientation::Landscape);
-        page.SetFontName(screen.FontName());
-        page.SetFontSize(10);
-        page.SetFontItalic(screen.FontItalic());
-        page.SetFontBold(screen.FontBold());
-        DibujarGrafica(page, true);
-      });
+  const bool tall = screen.ScaleHeight() >= screen.ScaleWidth();
+  const bool printed = PrintCopies(Mini_HTFC_rut::ReadableText(TituloGrafica), [&](auto& page) {
+    page.SetOrientation(tall ? Orientation::Portrait : Orientation::Landscape);
+    page.SetFontAs(screen);
+    page.SetFontSize(10);
+    DibujarGrafica(page, true);
+  });
   // The printed drawing cleared the points: the screen graph fills them again.
   if (printed) DibujarGrafica(PicG->Target(), true);
 }

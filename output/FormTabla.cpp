@@ -227,10 +227,7 @@ void FormTabla::mnu_archivo_imprimir_Click() {
                       Mini_HTFC_rut::ReadableText(TituloGrafica);
   PrintCopies(job, [this, &cab](platform::PrinterTarget& page) {
     page.SetOrientation(platform::PrinterTarget::Orientation::Portrait);
-    page.SetFontName(cab.FontName());
-    page.SetFontSize(cab.FontSize());
-    page.SetFontItalic(cab.FontItalic());
-    page.SetFontBold(cab.FontBold());
+    page.SetFontAs(cab);
     PonerCabecera(page);
     PonerTabla(page);
   });

@@ -102,6 +102,13 @@ void DrawTarget::SetFontBold(bool on) {
   fontValid_ = false;
 }
 
+void DrawTarget::SetFontAs(const DrawTarget& other) {
+  SetFontName(other.FontName());
+  SetFontSize(other.FontSize());
+  SetFontItalic(other.FontItalic());
+  SetFontBold(other.FontBold());
+}
+
 void DrawTarget::SetDrawWidth(double pixels) {
   if (std::isnan(pixels)) return;
   drawWidth_ = static_cast<int>(std::lround(std::clamp(pixels, 1.0, 32767.0)));

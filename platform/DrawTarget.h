@@ -55,6 +55,8 @@ class DrawTarget {
   void SetFontItalic(bool on);
   bool FontBold() const { return bold_; }
   void SetFontBold(bool on);
+  // Name, size, italic and bold as another target has them.
+  void SetFontAs(const DrawTarget& other);
   ColorValue ForeColor() const { return foreColor_; }
   void SetForeColor(ColorValue color) { foreColor_ = color; }
 
