@@ -31,6 +31,7 @@ class ToolbarWindow : public QDialog {
     return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
   }
 
+  // Esc (27) closes the window.
   void Form_KeyPress(int KeyAscii);
   virtual void Form_Resize() = 0;
   // Buttons 2, 3 and 4 print, copy and close.
@@ -73,7 +74,7 @@ class ToolbarWindow : public QDialog {
   ToolbarWindow(const QString& prefix, int firstButton, QWidget* parent);
 
   // Faces and captions of the buttons at rest, 60 px apart from the top of
-  // the strip, in the strip's colour.
+  // the strip.
   void PlaceButtons();
   // The texts of the shared menus; the save command's text has its own key.
   void SetMenuTexts(const QString& saveAsKey);

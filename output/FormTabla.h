@@ -10,9 +10,6 @@
 #include "graphs/ToolbarWindow.h"
 #include "platform/PictureBox.h"
 
-class QAction;
-class QMenu;
-
 // The table's scroll bar. It leaves wheel turns to the window, which scrolls
 // one small step per turn. Min and Max as the window sets them: Max may lie
 // below Min (the table moves up as the value falls).
