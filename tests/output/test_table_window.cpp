@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QPrinter>
 
 #include "../platform/PdfPages.h"
 #include "TableTestSupport.h"
