@@ -331,7 +331,13 @@ TEST_F(BoxesSliderTest, CaseHundredIsCalculatedByKeyboardAlone) {
       EXPECT_NE(std::find(visited.begin(), visited.end(), Box(r)), visited.end());
     }
   }
-  Key(F().LblCAL[1], Qt::Key_Space, " ");
+  const QPoint rest = F().ImgCAL[1]->pos();
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+  QCoreApplication::sendEvent(F().LblCAL[1], &down);
+  EXPECT_EQ(F().ImgCAL[1]->pos(), rest + QPoint(1, 1));  // pressed as by the mouse
+  QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+  QCoreApplication::sendEvent(F().LblCAL[1], &up);
+  EXPECT_EQ(F().ImgCAL[1]->pos(), rest);
   ASSERT_TRUE(GraphAndReportOn());
   EXPECT_NEAR(Vigas::Datos[Slot::Ymax], -5 * 10000 * 625 / (384 * 2e7), 1e-9);  // 5wL^4/384EI
   EXPECT_FALSE(Text(RowOf("Ymax")).isEmpty());
