@@ -326,11 +326,8 @@ TEST_F(BoxesSliderTest, CaseHundredIsCalculatedByKeyboardAlone) {
     TypeText(QApplication::focusWidget(), value);
   }
   ASSERT_TRUE(tabTo(F().LblCAL[1]));
-  for (int r = 0; r < 15; ++r) {  // every row shown came before Calculate
-    if (Box(r)->isVisible()) {
-      EXPECT_NE(std::find(visited.begin(), visited.end(), Box(r)), visited.end());
-    }
-  }
+  for (int r = 0; r < 15; ++r)  // every row shown came before Calculate
+    EXPECT_TRUE(!Box(r)->isVisible() || std::count(visited.begin(), visited.end(), Box(r))) << r;
   const QPoint rest = F().ImgCAL[1]->pos();
   QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
   QCoreApplication::sendEvent(F().LblCAL[1], &down);
@@ -344,7 +341,6 @@ TEST_F(BoxesSliderTest, CaseHundredIsCalculatedByKeyboardAlone) {
   visited.clear();
   for (int i = 0; i < 3; ++i) press(Qt::Key_Tab), visited.push_back(QApplication::focusWidget());
   EXPECT_EQ(visited, (std::vector<QWidget*>{F().LblDEL[1], F().LblGRA[1], F().LblINF[1]}));
-  F().grab().save(qt_test::BuildFolder() + "/keyboard_focus_report.png");
 }
 
 }  // namespace
