@@ -2,7 +2,6 @@
 
 #include <cfenv>
 #include <cmath>
-#include <cstring>
 #if defined(__x86_64__) && defined(__SSE2__)
 #include <xmmintrin.h>
 #endif
@@ -32,10 +31,9 @@ bool FaultRaised() {
 }
 #endif
 
+// "Missing" means the marker itself, not merely a huge value.
 bool IsMarker(double v) {
-  // "Missing" means the marker itself, bit for bit, not merely a huge value.
-  double marker = SinValor;
-  return std::memcmp(&v, &marker, sizeof v) == 0;
+  return v == SinValor;
 }
 }  // namespace
 

@@ -1,6 +1,8 @@
 #include "engine/DataVector.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <utility>
 
 namespace Vigas {
@@ -11,6 +13,15 @@ int16_t FlagError = 0;
 int16_t TipoViga = 0;
 int16_t CasoCarga[6] = {-1, -1, -1, -1, -1, -1};
 std::string SimboloSigno[7][3];
+
+KeepData::KeepData() : flag_(FlagError) {
+  std::copy(std::begin(Datos), std::end(Datos), kept_);
+}
+
+void KeepData::Restore() {
+  std::copy(std::begin(kept_), std::end(kept_), Datos);
+  FlagError = flag_;
+}
 
 void IniciarVariables() {
   static const char* const kKeys[kNumSlots] = {

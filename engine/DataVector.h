@@ -26,6 +26,22 @@ inline bool HasValue(double v) {
 // 0 when the last step succeeded, 1 when it failed.
 extern int16_t FlagError;
 
+// Puts the data vector and the error flag back as they were when it was
+// made, however the scope ends: sampling a case along the beam moves x and
+// overwrites the results.
+class KeepData {
+ public:
+  KeepData();
+  ~KeepData() { Restore(); }
+  KeepData(const KeepData&) = delete;
+  KeepData& operator=(const KeepData&) = delete;
+  void Restore();
+
+ private:
+  double kept_[kNumSlots];
+  int16_t flag_;
+};
+
 // Selected support type (1..5, 0 = none) and chosen list row per tab (-1 = none).
 extern int16_t TipoViga;
 extern int16_t CasoCarga[6];

@@ -21,35 +21,32 @@ FormEditGRAF::FormEditGRAF(QWidget* parent) : QDialog(parent) {
 }
 
 void FormEditGRAF::CreateControls() {
-  using namespace graphs_ui;
-  SetBackColor(this, QColor(240, 240, 240));
+  platform::SetBackColor(this, QColor(240, 240, 240));
   // Frames first, so they stay behind what they frame.
-  ShaG = new FrameShape(this, Qt::white, QColor(144, 160, 255));
-  Shabor = new FrameShape(this, kOptionBack, QColor(255, 128, 0), 2);
+  ShaG = new platform::Shape(this, Qt::white, QColor(144, 160, 255));
+  Shabor = new platform::Shape(this, kOptionBack, QColor(255, 128, 0), 2);
   LblTIT = new QLabel(this);
   LblINSTR = new QLabel(this);
   for (QLabel* l : {LblTIT, LblINSTR}) l->setTextFormat(Qt::PlainText);
   for (int i = 0; i < 4; ++i) {
     Option1[i] = new platform::OptionButton(this);
-    SetBackColor(Option1[i], kOptionBack);
+    platform::SetBackColor(Option1[i], kOptionBack);
     Option1[i]->installEventFilter(this);
     connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     connect(Option1[i], &platform::OptionButton::doubleClicked, this,
             [this, i] { Option1_DblClick(i); });
-    Picture1[i] = new ClickablePicture(this, platform::RGBColor(226, 234, 255));
-    connect(Picture1[i], &ClickablePicture::clicked, this, [this, i] { Picture1_Click(i); });
-    connect(Picture1[i], &ClickablePicture::doubleClicked, this,
+    Picture1[i] = new platform::PictureBox(this, platform::RGBColor(226, 234, 255));
+    connect(Picture1[i], &platform::PictureBox::clicked, this, [this, i] { Picture1_Click(i); });
+    connect(Picture1[i], &platform::PictureBox::doubleClicked, this,
             [this, i] { Picture1_DblClick(i); });
   }
   PicBOTTOM = new QWidget(this);
-  SetBackColor(PicBOTTOM, QColor(240, 244, 255));
+  platform::SetBackColor(PicBOTTOM, QColor(240, 244, 255));
   for (int i = 0; i < 2; ++i) {
-    Imgbot[i] = new ImageBox(PicBOTTOM);
-    Lblbot[i] = new ButtonCaption(PicBOTTOM);
-    connect(Lblbot[i], &ButtonCaption::clicked, this, [this, i] { Lblbot_Click(i); });
-    connect(Lblbot[i], &ButtonCaption::mouseDown, this,
-            [this, i](int b) { Lblbot_MouseDown(i, b); });
-    connect(Lblbot[i], &ButtonCaption::mouseUp, this, [this, i](int b) { Lblbot_MouseUp(i, b); });
+    Imgbot[i] = new platform::ImageControl(PicBOTTOM);
+    Lblbot[i] = new platform::ButtonCaption(PicBOTTOM);
+    platform::ConnectButtonCaption(Lblbot[i], this, i, &FormEditGRAF::Lblbot_Click,
+                                   &FormEditGRAF::Lblbot_MouseDown, &FormEditGRAF::Lblbot_MouseUp);
   }
 }
 
@@ -85,8 +82,8 @@ void FormEditGRAF::Form_Load() {
   BotY[0] = 11, BotY[1] = 11;
   PicBOTTOM->setGeometry(0, SH - 54, SW, 54);
   for (int i = 0; i < 2; ++i) {
-    Imgbot[i]->move(BotX[i], BotY[i]);
-    Lblbot[i]->setGeometry(BotX[i], BotY[i] + 7, Imgbot[i]->width(), 26);
+    Imgbot[i]->Move(BotX[i], BotY[i]);
+    Lblbot[i]->Move(BotX[i], BotY[i] + 7, Imgbot[i]->width(), 26);
   }
 
   // 5.
@@ -96,7 +93,7 @@ void FormEditGRAF::Form_Load() {
   LblTIT->setText(TituloPestana(Vigas::TipoViga));
   LblTIT->setGeometry(10, 10, SW - 20, 24);
   LblINSTR->setGeometry(10, 30, SW - 20, 19);
-  ShaG->setGeometry(5, 5, SW - 10, SH - PicBOTTOM->height() - 10);
+  ShaG->Move(5, 5, SW - 10, SH - PicBOTTOM->height() - 10);
 
   // 7. Options, each with its description box beside it.
   for (int i = 0; i < 4; ++i) {
@@ -161,7 +158,7 @@ int FormEditGRAF::SelectedOption() const {
 void FormEditGRAF::Option1_Click(int Index) {
   QWidget* o = Option1[Index];
   QWidget* p = Picture1[Index];
-  Shabor->setGeometry(o->x() - 1, o->y() - 1, o->width() + p->width() + 3, p->height() + 3);
+  Shabor->Move(o->x() - 1, o->y() - 1, o->width() + p->width() + 3, p->height() + 3);
   // No frame around an option that is not offered.
   Shabor->setHidden(o->isHidden());
 }

@@ -7,9 +7,9 @@
 #include <QDialog>
 #include <cstdint>
 
-#include "graphs/GraphWidgets.h"
 #include "platform/Controls.h"
 #include "platform/LanguageTable.h"
+#include "platform/PictureBox.h"
 
 class QLabel;
 
@@ -47,13 +47,13 @@ class FormEditGRAF : public QDialog {
   // ---- Controls -----------------------------------------------------------
   QLabel* LblTIT = nullptr;
   QLabel* LblINSTR = nullptr;
-  graphs_ui::FrameShape* ShaG = nullptr;
-  graphs_ui::FrameShape* Shabor = nullptr;
+  platform::Shape* ShaG = nullptr;
+  platform::Shape* Shabor = nullptr;
   platform::OptionButton* Option1[4] = {};
-  graphs_ui::ClickablePicture* Picture1[4] = {};
+  platform::PictureBox* Picture1[4] = {};
   QWidget* PicBOTTOM = nullptr;
-  graphs_ui::ImageBox* Imgbot[2] = {};
-  graphs_ui::ButtonCaption* Lblbot[2] = {};
+  platform::ImageControl* Imgbot[2] = {};
+  platform::ButtonCaption* Lblbot[2] = {};
   int32_t BotX[2] = {};
   int32_t BotY[2] = {};
 

@@ -86,6 +86,3 @@ QString TituloPestana(int tab);
 // until one is registered the graphs measure on one of their own.
 void SetMeasuringPictureSource(std::function<platform::DrawTarget*()> source);
 platform::DrawTarget& MeasuringPicture();
-
-// Caption of the program's own messages.
-inline const QString kProgramTitle = QStringLiteral("TORV");

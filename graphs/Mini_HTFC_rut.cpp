@@ -311,6 +311,13 @@ bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino) {
   return ImprimirHTFC(Texto, Destino, plano);
 }
 
+QString ReadableText(const QString& markup) {
+  platform::MeasureTarget nowhere;
+  QString plain, readable;
+  ImprimirHTFC(markup, nowhere, plain, readable);
+  return readable.simplified();
+}
+
 bool DrawMarkupCutAt(const QString& markup, platform::DrawTarget& target, double rightLimit) {
   return Renderer(markup, target, rightLimit).Run();
 }

@@ -57,6 +57,9 @@ bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino, QString& 
 bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino, QString& TextoPlano,
                   QString& TextoLegible);
 bool ImprimirHTFC(const QString& Texto, platform::DrawTarget& Destino);
+// The text as a reader sees it, drawn nowhere, runs of blanks as one: the
+// name of a print job.
+QString ReadableText(const QString& markup);
 // The same, stopping at the first character that would start right of
 // rightLimit (twips): a line longer than its page is cut at the edge rather
 // than drawn unseen, however long it is.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <sstream>
 
@@ -179,7 +180,8 @@ class ExpressionParser {
       auto e = std::make_shared<Expr>();
       e->kind = Expr::Kind::Number;
       e->text = k.text;
-      e->value = std::stod(k.text);
+      // Read the same under every locale ("0.5" is a half, not 0).
+      std::from_chars(k.text.data(), k.text.data() + k.text.size(), e->value);
       return e;
     }
     if (At("(")) {

@@ -76,14 +76,14 @@ CalcDriver::Reading CalcDriver::ReadRow(int t, int r, double& value) const {
   value = SinValor;
   const QString text = view_.BoxText(t, r);
   if (IsBlank(text)) return Reading::Read;
-  const int16_t before = FlagError;
+  Vigas::KeepData kept;
   FlagError = 0;
   // "10 kN" or "1.000.000" would read as their leading number: only a box
   // holding one whole number counts as read.
   bool complete = false, beyond = false;
   const double typed = Vigas::LeerNumero(text.toStdString(), &complete, &beyond);
   const bool number = complete && FlagError == 0;
-  FlagError = before;
+  kept.Restore();
   if (!number) return beyond ? Reading::TooLarge : Reading::NotANumber;
   // A value at the no-value mark or past it, or one the unit conversion
   // takes out of range, cannot be held, let alone computed with.

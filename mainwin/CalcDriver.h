@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "mainwin/CaseModel.h"
+#include "platform/LanguageTable.h"
 
 namespace mainwin {
 
@@ -33,7 +34,7 @@ class RowsView {
 class CalcDriver {
  public:
   // The text of a language key ("" when missing).
-  using TextLookup = std::function<QString(const QString& key)>;
+  using TextLookup = platform::TextLookup;
   // Base-unit values of the 15 rows of a tab, and of every tab (1..5).
   using TabValues = std::array<double, CaseModel::kRowsPerTab>;
   using Snapshot = std::array<TabValues, CaseModel::kTabs + 1>;

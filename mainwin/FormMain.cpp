@@ -204,6 +204,7 @@ void FormMain::CreateTabPage(int i) {
     connect(Text1[k], &QLineEdit::textChanged, this, [this, k] { Text1_Change(k); });
   }
   ImgSLD[i] = new platform::ImageControl(io);
+  ImgSLD[i]->TakeMouse();
   ImgSLD[i]->SetPicture(artwork::SliderThumbPicture());
   // Slider, second formula picture and separator appear when a case places them.
   LinSLD[i]->SetVisible(false);
@@ -223,27 +224,17 @@ void FormMain::CreateTabPage(int i) {
   ImgDEL[i]->Move(0, 0, 114, 34);
   ImgGRA[i]->Move(0, 0, 120, 34);
   ImgINF[i]->Move(0, 0, 120, 34);
-  LblCAL[i] = new platform::Label(io);
-  LblDEL[i] = new platform::Label(io);
-  LblGRA[i] = new platform::Label(io);
-  LblINF[i] = new platform::Label(io);
-  for (platform::Label* l : {LblCAL[i], LblDEL[i], LblGRA[i], LblINF[i]}) {
-    l->SetCentered(true);
-    l->SetForeColor(QColor(0, 0, 128));
-  }
-  connect(LblCAL[i], &platform::Label::clicked, this, [this, i] { LblCAL_Click(i); });
-  connect(LblDEL[i], &platform::Label::clicked, this, [this, i] { LblDEL_Click(i); });
-  connect(LblGRA[i], &platform::Label::clicked, this, [this, i] { LblGRA_Click(i); });
+  LblCAL[i] = new platform::ButtonCaption(io);
+  LblDEL[i] = new platform::ButtonCaption(io);
+  LblGRA[i] = new platform::ButtonCaption(io);
+  LblINF[i] = new platform::ButtonCaption(io);
+  platform::ConnectButtonCaption(LblCAL[i], this, i, &FormMain::LblCAL_Click,
+                                 &FormMain::LblCAL_MouseDown, &FormMain::LblCAL_MouseUp);
+  platform::ConnectButtonCaption(LblDEL[i], this, i, &FormMain::LblDEL_Click,
+                                 &FormMain::LblDEL_MouseDown, &FormMain::LblDEL_MouseUp);
+  platform::ConnectButtonCaption(LblGRA[i], this, i, &FormMain::LblGRA_Click,
+                                 &FormMain::LblGRA_MouseDown, &FormMain::LblGRA_MouseUp);
   connect(LblINF[i], &platform::Label::clicked, this, [this, i] { LblINF_Click(i); });
-  connect(LblCAL[i], &platform::Label::mouseDown, this,
-          [this, i](int b) { LblCAL_MouseDown(i, b); });
-  connect(LblCAL[i], &platform::Label::mouseUp, this, [this, i](int b) { LblCAL_MouseUp(i, b); });
-  connect(LblDEL[i], &platform::Label::mouseDown, this,
-          [this, i](int b) { LblDEL_MouseDown(i, b); });
-  connect(LblDEL[i], &platform::Label::mouseUp, this, [this, i](int b) { LblDEL_MouseUp(i, b); });
-  connect(LblGRA[i], &platform::Label::mouseDown, this,
-          [this, i](int b) { LblGRA_MouseDown(i, b); });
-  connect(LblGRA[i], &platform::Label::mouseUp, this, [this, i](int b) { LblGRA_MouseUp(i, b); });
 
   PicFOR[i] = new platform::Panel(page);
   ImgFOR[i] = new platform::ImageControl(PicFOR[i]);

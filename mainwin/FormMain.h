@@ -143,13 +143,13 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   platform::LineControl* LinSLD[6] = {};
   platform::ImageControl* ImgSLD[6] = {};
   platform::ImageControl* ImgCAL[6] = {};
-  platform::Label* LblCAL[6] = {};
+  platform::ButtonCaption* LblCAL[6] = {};
   platform::ImageControl* ImgDEL[6] = {};
-  platform::Label* LblDEL[6] = {};
+  platform::ButtonCaption* LblDEL[6] = {};
   platform::ImageControl* ImgGRA[6] = {};
-  platform::Label* LblGRA[6] = {};
+  platform::ButtonCaption* LblGRA[6] = {};
   platform::ImageControl* ImgINF[6] = {};
-  platform::Label* LblINF[6] = {};
+  platform::ButtonCaption* LblINF[6] = {};
 
   platform::Panel* PicFOR[6] = {};
   platform::ImageControl* ImgFOR[6] = {};

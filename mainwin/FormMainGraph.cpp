@@ -1,8 +1,5 @@
 // The Graph command: recalculate the tab's case, let the user choose a graph
 // type, then show the graph window.
-#include <algorithm>
-#include <iterator>
-
 #include "engine/Vigas.h"
 #include "graphs/FormEditGRAF.h"
 #include "graphs/FormGraficaVIGAS.h"
@@ -18,9 +15,7 @@ void FormMain::LblGRA_Click(int Index) {
   // Drawing samples the case along the beam and leaves the last sample in
   // the data; what the calculation left is put back when the graph closes,
   // so a report made afterwards states the user's own x.
-  double kept[kNumSlots];
-  std::copy(std::begin(Datos), std::end(Datos), kept);
-  const int16_t keptFlag = FlagError;
+  const KeepData kept;
 
   CodigoCaso = QString::number(CurrentCaseCode());
   TipoGrafica = 0;
@@ -33,7 +28,4 @@ void FormMain::LblGRA_Click(int Index) {
     FormGraficaVIGAS window;
     platform::ShowModal(window);
   }
-
-  std::copy(std::begin(kept), std::end(kept), Datos);
-  FlagError = keptFlag;
 }

@@ -98,7 +98,7 @@ void FormMain::ImgSLD_MouseUp(int, int) {
 
 namespace {
 // Button Index (1..5) of one kind: its picture, its caption and where they rest.
-void ShowPressed(platform::ImageControl* const (&img)[6], platform::Label* const (&lbl)[6],
+void ShowPressed(platform::ImageControl* const (&img)[6], platform::ButtonCaption* const (&lbl)[6],
                  const int32_t (&x)[6], const int32_t (&y)[6], int Index, bool pressed) {
   if (Index >= 1 && Index <= FormMain::kTabs)
     platform::ShowButtonPressed(img[Index], lbl[Index], x[Index], y[Index], 6, pressed);

@@ -117,24 +117,25 @@ void FormMain::Form_Load() {
   }
 
   // 14. Rows, emptied and hidden without their change handling.
-  Ocupado = true;
-  for (int r = 0; r < kRows; ++r) {
-    Label1[r]->SetCaption(QString());
-    Text1[r]->SetText(QString());
-    Text1[r]->SetFont(11, true);
-    Img1[r]->SetWidth(33);
-    Img1[r]->SetHeight(16);
-    Img1[r]->SetPicture(ImgBOX[26]->Picture());
-    Label1[r]->SetVisible(false);
-    Img1[r]->SetVisible(false);
-    Text1[r]->SetVisible(false);
-    Label1[r]->SetFont(10, false);
-    Label1[r]->SetWidth(60);
-    Label1[r]->SetHeight(16);
-    Text1[r]->SetWidth(62);
-    Text1[r]->SetHeight(20);
+  {
+    BusyGuard busy(Ocupado);
+    for (int r = 0; r < kRows; ++r) {
+      Label1[r]->SetCaption(QString());
+      Text1[r]->SetText(QString());
+      Text1[r]->SetFont(11, true);
+      Img1[r]->SetWidth(33);
+      Img1[r]->SetHeight(16);
+      Img1[r]->SetPicture(ImgBOX[26]->Picture());
+      Label1[r]->SetVisible(false);
+      Img1[r]->SetVisible(false);
+      Text1[r]->SetVisible(false);
+      Label1[r]->SetFont(10, false);
+      Label1[r]->SetWidth(60);
+      Label1[r]->SetHeight(16);
+      Text1[r]->SetWidth(62);
+      Text1[r]->SetHeight(20);
+    }
   }
-  Ocupado = false;
 
   // 15. Report graphs: colours and the picture they are drawn on.
   ColorTextoGraf = platform::RGBColor(64, 64, 96);

@@ -52,11 +52,10 @@ void FormVigasEditUnits::CreateControls() {
   PicBOTTOM = new platform::Panel(this);
   for (int i = 0; i < 3; ++i) {
     Imgbot[i] = new platform::ImageControl(PicBOTTOM);
-    Lblbot[i] = new platform::Label(PicBOTTOM);
-    connect(Lblbot[i], &platform::Label::clicked, this, [this, i] { Lblbot_Click(i); });
-    connect(Lblbot[i], &platform::Label::mouseDown, this,
-            [this, i](int b) { Lblbot_MouseDown(i, b); });
-    connect(Lblbot[i], &platform::Label::mouseUp, this, [this, i](int b) { Lblbot_MouseUp(i, b); });
+    Lblbot[i] = new platform::ButtonCaption(PicBOTTOM);
+    platform::ConnectButtonCaption(Lblbot[i], this, i, &FormVigasEditUnits::Lblbot_Click,
+                                   &FormVigasEditUnits::Lblbot_MouseDown,
+                                   &FormVigasEditUnits::Lblbot_MouseUp);
   }
 }
 
@@ -77,8 +76,6 @@ void FormVigasEditUnits::Form_Load() {
     Imgbot[i]->SetPicture(platform::ButtonFacePicture(true));
     Lblbot[i]->SetHeight(26);
     Lblbot[i]->SetFont(10, false);
-    Lblbot[i]->SetForeColor(QColor(0, 0, 128));
-    Lblbot[i]->SetCentered(true);
     Lblbot[i]->raise();
   }
 

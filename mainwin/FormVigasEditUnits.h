@@ -50,7 +50,7 @@ class FormVigasEditUnits : public QDialog {
   platform::OptionButton* Option1[kOptions] = {};
   platform::Panel* PicBOTTOM = nullptr;
   platform::ImageControl* Imgbot[3] = {};
-  platform::Label* Lblbot[3] = {};
+  platform::ButtonCaption* Lblbot[3] = {};
 
   // ---- State ----------------------------------------------------------------
   // Base-unit value of row r of tab t as read when the dialog opened;

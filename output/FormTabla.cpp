@@ -1,29 +1,26 @@
 #include "output/FormTabla.h"
 
 #include <QAction>
-#include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "graphs/GraphHooks.h"
 #include "graphs/GraphState.h"
+#include "graphs/Mini_HTFC_rut.h"
 #include "output/OutputState.h"
 #include "output/TableDrawing.h"
 #include "output/Wheel.h"
-#include "platform/ButtonFace.h"
 #include "platform/Clipboard.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
-#include "platform/Printers.h"
-#include "platform/SaveFileDialog.h"
+#include "platform/Program.h"
 #include "platform/TextFile.h"
 
 namespace {
-constexpr int kPicBotWidth = 128;
 constexpr int kScrollWidth = 18;
 constexpr int kCabWidth = 796, kCabHeight = 81;
 constexpr int kTabHeight = 1125 - kCabHeight;
@@ -59,7 +56,7 @@ void TableScrollBar::wheelEvent(QWheelEvent* e) {
 
 // ---- FormTabla ----------------------------------------------------------------
 
-FormTabla::FormTabla(QWidget* parent) : QDialog(parent) {
+FormTabla::FormTabla(QWidget* parent) : ToolbarWindow(QStringLiteral("TAV"), 2, parent) {
   CreateControls();
   Form_Load();
 }
@@ -69,42 +66,8 @@ FormTabla::~FormTabla() {
 }
 
 void FormTabla::CreateControls() {
-  using namespace graphs_ui;
-  setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-  setWindowFlag(Qt::WindowMinimizeButtonHint, true);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  Menus = new QMenuBar(this);
-  layout->setMenuBar(Menus);
-  surface_ = new QWidget(this);
-  layout->addWidget(surface_);
-  surface_->installEventFilter(this);
-
-  mnu_archivo = Menus->addMenu(QString());
-  mnu_archivo_saveas = mnu_archivo->addAction(QString());
-  mnu_archivo_saveas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  mnu_archivo_imprimir = mnu_archivo->addAction(QString());
-  mnu_archivo_imprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  zep001 = mnu_archivo->addSeparator();
-  mnu_archivo_cerrar = mnu_archivo->addAction(QString());
-  mnu_archivo_cerrar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-  mnu_edicion = Menus->addMenu(QString());
-  mnu_edicion_copiar = mnu_edicion->addAction(QString());
-  mnu_edicion_copiar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-  connect(mnu_archivo_saveas, &QAction::triggered, this, [this] { mnu_archivo_saveas_Click(); });
-  connect(mnu_archivo_imprimir, &QAction::triggered, this,
-          [this] { mnu_archivo_imprimir_Click(); });
-  connect(mnu_archivo_cerrar, &QAction::triggered, this, [this] { mnu_archivo_cerrar_Click(); });
-  connect(mnu_edicion_copiar, &QAction::triggered, this, [this] { mnu_edicion_copiar_Click(); });
-
-  // Behind the viewport and toolbar, as shapes lie behind controls.
-  ShaG = new FrameShape(surface_, Qt::white, QColor(128, 128, 128), 1, false);
-  ShaBOT = new FrameShape(surface_, Qt::white, QColor(128, 128, 128), 1, false);
   PicG = new QWidget(surface_);
   PicG->setAutoFillBackground(true);
-  PicBot = new QWidget(surface_);
-  PicBot->setAutoFillBackground(true);
   // Stacking inside the viewport: the table passes under the header, the
   // mask strip above it and the scroll bar.
   PicTab = new platform::PictureBox(PicG, platform::RGBColor(255, 255, 255));
@@ -113,27 +76,6 @@ void FormTabla::CreateControls() {
   PicSUP->setAutoFillBackground(true);
   VScroll1 = new TableScrollBar(PicG);
   connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
-
-  for (int i = 2; i <= 4; ++i) {
-    Imgbot[i] = new ImageBox(PicBot);
-    Lblbot[i] = new ButtonCaption(PicBot);
-    connect(Lblbot[i], &ButtonCaption::clicked, this, [this, i] { Lblbot_Click(i); });
-    connect(Lblbot[i], &ButtonCaption::mouseDown, this,
-            [this, i](int b) { Lblbot_MouseDown(i, b); });
-    connect(Lblbot[i], &ButtonCaption::mouseUp, this, [this, i](int b) { Lblbot_MouseUp(i, b); });
-  }
-
-  Timer2 = new QTimer(this);
-  Timer2->setInterval(500);
-  connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
-}
-
-int FormTabla::ScaleWidth() const {
-  return surface_->width();
-}
-
-int FormTabla::ScaleHeight() const {
-  return surface_->height();
 }
 
 void FormTabla::SetLanguage() {
@@ -141,29 +83,18 @@ void FormTabla::SetLanguage() {
   for (int i = 2; i <= 4; ++i) Lblbot[i]->setText(GetL_win(QString::fromLatin1(kCaptionKeys[i])));
   Lblbot[3]->setToolTip(GetL_win(QStringLiteral("TTT_Copy")));
   Lblbot[4]->setToolTip(GetL_win(QStringLiteral("TTT_Close")));
-  mnu_archivo->setTitle(GetL_win(QStringLiteral("mnu_File")));
-  mnu_archivo_saveas->setText(GetL_win(QStringLiteral("mnu_SaveTableAs")));
-  mnu_archivo_imprimir->setText(GetL_win(QStringLiteral("mnu_Print")));
-  mnu_archivo_cerrar->setText(GetL_win(QStringLiteral("mnu_Close")));
-  mnu_edicion->setTitle(GetL_win(QStringLiteral("mnu_Edit")));
-  mnu_edicion_copiar->setText(GetL_win(QStringLiteral("mnu_Copy")));
+  SetMenuTexts(QStringLiteral("mnu_SaveTableAs"));
 }
 
 void FormTabla::Form_Load() {
   // 1-2. Sizes and fonts.
   setMinimumSize(640, 480);
   resize(798, 578);
-  const QFont buttonFont = platform::WidgetFont(QStringLiteral("Arial"), 10);
-  for (int i = 2; i <= 4; ++i) {
-    Imgbot[i]->SetPicture(platform::ButtonFacePicture());
-    Lblbot[i]->setFont(buttonFont);
-  }
-  PicBot->resize(kPicBotWidth, PicBot->height());
   for (platform::PictureBox* p : {PicTab, PicCab}) {
     p->Target().SetFontName(QStringLiteral("Arial"));
     p->Target().SetFontSize(platform::DesignFontSize(10));
   }
-  PicG->setFont(buttonFont);
+  PicG->setFont(platform::WidgetFont(QStringLiteral("Arial"), 10));
   VScroll1->resize(kScrollWidth, VScroll1->height());
 
   // 3.
@@ -172,9 +103,7 @@ void FormTabla::Form_Load() {
   });
 
   // 4-5. Colours, places and the two pictures.
-  graphs_ui::SetBackColor(surface_, QColor(240, 240, 240));
-  graphs_ui::SetBackColor(PicBot, QColor(0xF0, 0xF4, 0xFF));
-  graphs_ui::SetBackColor(PicG, kViewportGrey);
+  platform::SetBackColor(PicG, kViewportGrey);
   PicG->move(6, 6);
   PicBot->move(PicBot->x(), PicG->y());
   ShaG->move(PicG->x() - 1, PicG->y() - 1);
@@ -182,15 +111,10 @@ void FormTabla::Form_Load() {
   PicTab->resize(kCabWidth, kTabHeight);
   PicCab->Target().Cls();
   PicTab->Target().SetBackColor(platform::RGBColor(255, 255, 255));
-  graphs_ui::SetBackColor(PicSUP, kViewportGrey);
+  platform::SetBackColor(PicSUP, kViewportGrey);
 
   // 6. Toolbar buttons at rest, 60 px apart.
-  for (int i = 2; i <= 4; ++i) {
-    BotX[i] = 4;
-    BotY[i] = 11 + 60 * (i - 2);
-    Imgbot[i]->move(BotX[i], BotY[i]);
-    Lblbot[i]->setGeometry(BotX[i], BotY[i] + 7, Imgbot[i]->width(), 26);
-  }
+  PlaceButtons();
 
   // 7.
   LoadIdioma(QStringLiteral("TAV"));
@@ -267,44 +191,6 @@ void FormTabla::PonerTabla(platform::DrawTarget& OB) {
   DrawTableRows(OB, TextoTabla);
 }
 
-void FormTabla::Timer2_Timer() {
-  platform::PrinterSystem& printers = platform::Printers();
-  if (printers.PrinterNames().isEmpty()) return;
-  Lblbot[2]->setToolTip(printers.CurrentPrinterName());
-}
-
-void FormTabla::Lblbot_Click(int Index) {
-  switch (Index) {
-    case 2:
-      mnu_archivo_imprimir_Click();
-      break;
-    case 3:
-      mnu_edicion_copiar_Click();
-      break;
-    case 4:
-      mnu_archivo_cerrar_Click();
-      break;
-    default:
-      break;
-  }
-}
-
-void FormTabla::Lblbot_MouseDown(int Index, int) {
-  platform::ShowButtonPressed(Imgbot[Index], Lblbot[Index], BotX[Index], BotY[Index], 7, true);
-}
-
-void FormTabla::Lblbot_MouseUp(int Index, int) {
-  platform::ShowButtonPressed(Imgbot[Index], Lblbot[Index], BotX[Index], BotY[Index], 7, false);
-}
-
-void FormTabla::Form_KeyPress(int KeyAscii) {
-  if (KeyAscii == 27) close();
-}
-
-void FormTabla::mnu_archivo_cerrar_Click() {
-  close();
-}
-
 void FormTabla::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
@@ -313,14 +199,9 @@ void FormTabla::Form_Unload() {
 }
 
 void FormTabla::mnu_archivo_saveas_Click() {
-  const QString filter = GetL_win(QStringLiteral("TXT_file")) + QStringLiteral(" (*.txt)|*.txt|") +
-                         GetL_win(QStringLiteral("AllFiles")) + QStringLiteral(" (*.*)|*.*");
-  QString path =
-      platform::DialogoGuardarArchivo(filter, GetL_win(QStringLiteral("Save")), UltimaCarpetaTabla,
-                                      QString(), this, QStringLiteral(".txt"));
+  const QString path =
+      AskSavePath(QStringLiteral("TXT_file"), QStringLiteral(".txt"), UltimaCarpetaTabla);
   if (path.isEmpty()) return;
-  path = platform::WithExtension(path, QStringLiteral(".txt"));
-  UltimaCarpetaTabla = platform::FolderOf(path);
 
   // Complete or not at all: a failed save keeps the old file and says why.
   const platform::WriteResult saved = platform::WriteLocaleTextFile(path, TextoTabla);
@@ -328,7 +209,7 @@ void FormTabla::mnu_archivo_saveas_Click() {
     platform::MsgBox(GetL_win(QStringLiteral("CantSaveFile")) + QStringLiteral("\r\n") +
                          platform::QuotedText(path) + QStringLiteral("\r\n") +
                          platform::AsSentence(saved.reason),
-                     kProgramTitle, platform::MsgIcon::Exclamation);
+                     platform::kProgramName, platform::MsgIcon::Exclamation);
 }
 
 void FormTabla::mnu_edicion_copiar_Click() {
@@ -342,46 +223,15 @@ void FormTabla::mnu_edicion_copiar_Click() {
 }
 
 void FormTabla::mnu_archivo_imprimir_Click() {
-  platform::PrinterSystem& printers = platform::Printers();
-  if (printers.PrinterNames().isEmpty()) {
-    platform::MsgBox(GetL_win(QStringLiteral("NoPrinter")), kProgramTitle,
-                     platform::MsgIcon::Exclamation);
-    return;
-  }
-  VerCopias = true;
-  VerCollate = false;
-  VerBN = false;
-  MostrarDialogoImprimir();
-  if (!ImprimirAceptado) return;
-  QPrinter* printer = printers.CurrentPrinter();
-  if (!printer) return;
-
   const platform::PictureTarget& cab = PicCab->Target();
-  platform::PrinterTarget page(printer);
-  for (int32_t i = 1; i <= NumCopias; ++i) {
+  const QString job = GetL_win(QStringLiteral("DataTable"), true) + QStringLiteral(": ") +
+                      Mini_HTFC_rut::ReadableText(TituloGrafica);
+  PrintCopies(job, [this, &cab](platform::PrinterTarget& page) {
     page.SetOrientation(platform::PrinterTarget::Orientation::Portrait);
-    page.SetFontName(cab.FontName());
-    page.SetFontSize(cab.FontSize());
-    page.SetFontItalic(cab.FontItalic());
-    page.SetFontBold(cab.FontBold());
+    page.SetFontAs(cab);
     PonerCabecera(page);
     PonerTabla(page);
-    if (i < NumCopias) page.NewPage();
-  }
-  page.EndDoc();
-}
-
-bool FormTabla::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == surface_ && event->type() == QEvent::Resize) Form_Resize();
-  return QDialog::eventFilter(watched, event);
-}
-
-void FormTabla::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    Form_KeyPress(27);
-    return;
-  }
-  QDialog::keyPressEvent(event);
+  });
 }
 
 void FormTabla::done(int result) {

@@ -4,18 +4,11 @@
 // the graph window.
 #pragma once
 
-#include <QDialog>
 #include <QScrollBar>
 #include <cstdint>
 
-#include "graphs/GraphWidgets.h"
-#include "platform/LanguageTable.h"
+#include "graphs/ToolbarWindow.h"
 #include "platform/PictureBox.h"
-
-class QAction;
-class QMenu;
-class QMenuBar;
-class QTimer;
 
 // The table's scroll bar. It leaves wheel turns to the window, which scrolls
 // one small step per turn. Min and Max as the window sets them: Max may lie
@@ -41,32 +34,22 @@ class TableScrollBar : public QScrollBar {
   int Direction() const { return max_ < min_ ? -1 : 1; }
 };
 
-class FormTabla : public QDialog {
+class FormTabla : public ToolbarWindow {
   Q_OBJECT
 
  public:
   explicit FormTabla(QWidget* parent = nullptr);
   ~FormTabla() override;
 
-  // Language table with the prefix "TAV".
-  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdiomaOrTell(OBJ); }
-  QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
-    return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
-  }
+  // Language texts from the file with the prefix "TAV".
   void SetLanguage();
 
-  void Form_KeyPress(int KeyAscii);
   void Form_Load();
-  void Form_Resize();
+  void Form_Resize() override;
   void Form_Unload();
-  void Lblbot_Click(int Index);
-  void Lblbot_MouseDown(int Index, int Button);
-  void Lblbot_MouseUp(int Index, int Button);
-  void mnu_archivo_saveas_Click();
-  void mnu_archivo_imprimir_Click();
-  void mnu_archivo_cerrar_Click();
-  void mnu_edicion_copiar_Click();
-  void Timer2_Timer();
+  void mnu_archivo_saveas_Click() override;
+  void mnu_archivo_imprimir_Click() override;
+  void mnu_edicion_copiar_Click() override;
   void VScroll1_Change();
   void MouseWheel(int32_t MouseKeys, int32_t Rotation, int32_t Xpos, int32_t Ypos);
 
@@ -74,47 +57,22 @@ class FormTabla : public QDialog {
   void PonerCabecera(platform::DrawTarget& OB);
   void PonerTabla(platform::DrawTarget& OB);
 
-  // The client area below the menus, in pixels.
-  int ScaleWidth() const;
-  int ScaleHeight() const;
-
   // Plain text of the last drawing (screen or printer): what is saved and
   // copied.
   QString TextoTabla;
 
   // ---- Controls -----------------------------------------------------------
-  QMenuBar* Menus = nullptr;
-  QMenu* mnu_archivo = nullptr;
-  QAction* mnu_archivo_saveas = nullptr;
-  QAction* mnu_archivo_imprimir = nullptr;
-  QAction* zep001 = nullptr;
-  QAction* mnu_archivo_cerrar = nullptr;
-  QMenu* mnu_edicion = nullptr;
-  QAction* mnu_edicion_copiar = nullptr;
-
-  graphs_ui::FrameShape* ShaG = nullptr;
-  graphs_ui::FrameShape* ShaBOT = nullptr;
   QWidget* PicG = nullptr;
-  QWidget* PicBot = nullptr;
   platform::PictureBox* PicTab = nullptr;
   platform::PictureBox* PicCab = nullptr;
   QWidget* PicSUP = nullptr;
   TableScrollBar* VScroll1 = nullptr;
-  graphs_ui::ImageBox* Imgbot[5] = {};
-  graphs_ui::ButtonCaption* Lblbot[5] = {};
-  QTimer* Timer2 = nullptr;
-  int32_t BotX[5] = {};
-  int32_t BotY[5] = {};
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void done(int result) override;
 
  private:
   void CreateControls();
 
-  platform::LanguageTable idioma_{QStringLiteral("TAV")};
-  QWidget* surface_ = nullptr;
   bool unloaded_ = false;
 };

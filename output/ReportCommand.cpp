@@ -15,28 +15,6 @@
 
 namespace report {
 
-namespace {
-
-// Puts the calculation's data back however the report ends: the graphs
-// move x and overwrite the results while sampling.
-class KeepData {
- public:
-  KeepData() : flag_(Vigas::FlagError) {
-    std::copy(std::begin(Vigas::Datos), std::end(Vigas::Datos), kept_);
-  }
-  ~KeepData() { Restore(); }
-  void Restore() {
-    std::copy(std::begin(kept_), std::end(kept_), Vigas::Datos);
-    Vigas::FlagError = flag_;
-  }
-
- private:
-  double kept_[Vigas::kNumSlots];
-  int16_t flag_;
-};
-
-}  // namespace
-
 QString ReportMessage(const QString& key) {
   static platform::LanguageTable table(QStringLiteral("INF"));
   return table.GetL_win(key);
@@ -69,7 +47,7 @@ HandOver CrearINFORME_HTFC_NEU(const ReportContext& c) {
     return HandOver::NotWritten;
   }
 
-  KeepData keep;
+  Vigas::KeepData keep;
   QString bmp[4], jpg[4];
   ReportPictureNames(QDateTime::currentDateTime(), bmp, jpg);
 

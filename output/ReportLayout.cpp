@@ -11,6 +11,7 @@
 #include "graphs/Mini_HTFC_rut.h"
 #include "platform/DrawTarget.h"
 #include "platform/Messages.h"
+#include "platform/Program.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 #include "platform/WholeFile.h"
@@ -446,7 +447,7 @@ platform::WriteResult SaveReportPdf(const ReportDocument& document, ReportPictur
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     pdf.setDocName(title);
-    pdf.setCreator(QStringLiteral("TORV"));
+    pdf.setCreator(platform::kProgramName);
     pdf.setOutputFileName(part);
     platform::PrinterTarget page(&pdf);
     printed = PrintPages(document, pictures, page, A4Frame(), 1);

@@ -14,6 +14,7 @@
 
 #include "engine/DataVector.h"
 #include "engine/Units.h"
+#include "platform/LanguageTable.h"
 
 namespace report {
 
@@ -30,8 +31,8 @@ struct ReportData {
 // The engine's current data, units and sign suffixes with the given title.
 ReportData ReportDataFromEngine(const QString& caseTitle);
 
-// The main window's language text of a key ("" when missing).
-using TextLookup = std::function<QString(const QString& key)>;
+// The main window's language texts.
+using platform::TextLookup;
 
 // The 64 graph points of the four graphs, rows 1..64, in display units.
 struct ReportTables {

@@ -32,10 +32,7 @@ struct TitleMeasure {
 };
 TitleMeasure MeasureTitle(const platform::DrawTarget& OB, const QString& markup) {
   platform::MeasureTarget m;
-  m.SetFontName(OB.FontName());
-  m.SetFontSize(OB.FontSize());
-  m.SetFontItalic(OB.FontItalic());
-  m.SetFontBold(OB.FontBold());
+  m.SetFontAs(OB);
   QString plain, readable;
   Mini_HTFC_rut::ImprimirHTFC(markup, m, plain, readable);
   return {readable, m.CurrentX()};

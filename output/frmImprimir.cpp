@@ -19,6 +19,7 @@
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Printers.h"
+#include "platform/Program.h"
 
 namespace {
 constexpr int kClientWidth = 477, kClientHeight = 286;
@@ -115,8 +116,7 @@ frmImprimir::frmImprimir(QWidget* parent) : QDialog(parent) {
 }
 
 void frmImprimir::CreateControls() {
-  using namespace graphs_ui;
-  Shape1 = new FrameShape(this, Qt::white, QColor(192, 192, 255));
+  Shape1 = new platform::Shape(this, Qt::white, QColor(192, 192, 255));
   Label2 = new QLabel(this);
   Combo1 = new QComboBox(this);
   Combo1->setEditable(false);
@@ -126,15 +126,13 @@ void frmImprimir::CreateControls() {
   Text1->setValidator(new CopiesValidator(Text1));
   VScroll1 = new CopiesSpinner(this);
   ChkCOLLATE = new QCheckBox(this);
-  for (int i = 0; i < 2; ++i) ImgCOLLATE[i] = new ImageBox(this);
+  for (int i = 0; i < 2; ++i) ImgCOLLATE[i] = new platform::ImageControl(this);
   ChK_BN = new QCheckBox(this);
   for (int i = 0; i < 2; ++i) {
-    Image1[i] = new ImageBox(this);
-    Label3[i] = new ButtonCaption(this);
-    connect(Label3[i], &ButtonCaption::clicked, this, [this, i] { Label3_Click(i); });
-    connect(Label3[i], &ButtonCaption::mouseDown, this,
-            [this, i](int b) { Label3_MouseDown(i, b); });
-    connect(Label3[i], &ButtonCaption::mouseUp, this, [this, i](int b) { Label3_MouseUp(i, b); });
+    Image1[i] = new platform::ImageControl(this);
+    Label3[i] = new platform::ButtonCaption(this);
+    platform::ConnectButtonCaption(Label3[i], this, i, &frmImprimir::Label3_Click,
+                                   &frmImprimir::Label3_MouseDown, &frmImprimir::Label3_MouseUp);
   }
 
   connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
@@ -161,26 +159,26 @@ void frmImprimir::Form_Load() {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
   }
-  graphs_ui::SetBackColor(this, QColor(226, 234, 255));
+  platform::SetBackColor(this, QColor(226, 234, 255));
   setAutoFillBackground(true);
   const QFont font = platform::WidgetFont(QStringLiteral("Arial"), 9.75);
   Label2->setGeometry(22, 18, 133, 20);
   Combo1->setGeometry(22, 37, 432, Combo1->sizeHint().height());
-  Shape1->setGeometry(21, 82, 432, 108);
+  Shape1->Move(21, 82, 432, 108);
   Label1->setGeometry(23, 103, 152, 20);
   Text1->setGeometry(175, 101, 48, 23);
   VScroll1->setGeometry(226, 100, 19, 24);
   ChkCOLLATE->setGeometry(298, 98, 116, 22);
-  ImgCOLLATE[0]->move(291, 136);
+  ImgCOLLATE[0]->Move(291, 136);
   ImgCOLLATE[0]->SetPicture(SheetsPicture(111, 34, false));
-  ImgCOLLATE[1]->move(298, 131);
+  ImgCOLLATE[1]->Move(298, 131);
   ImgCOLLATE[1]->SetPicture(SheetsPicture(93, 43, true));
   ChK_BN->setGeometry(32, 153, 200, 22);
   for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Combo1),
                      static_cast<QWidget*>(Label1), static_cast<QWidget*>(Text1),
                      static_cast<QWidget*>(ChkCOLLATE), static_cast<QWidget*>(ChK_BN)})
     w->setFont(font);
-  for (QCheckBox* c : {ChkCOLLATE, ChK_BN}) graphs_ui::SetBackColor(c, Qt::white);
+  for (QCheckBox* c : {ChkCOLLATE, ChK_BN}) platform::SetBackColor(c, Qt::white);
   const QFont captionFont = platform::WidgetFont(QStringLiteral("Arial"), 11.25, true);
   for (int i = 0; i < 2; ++i) {
     Image1[i]->SetPicture(FacePicture());
@@ -224,8 +222,8 @@ void frmImprimir::Form_Load() {
   BotX[1] = 312;
   BotY[0] = BotY[1] = 220;
   for (int i = 0; i < 2; ++i) {
-    Image1[i]->move(BotX[i], BotY[i]);
-    Label3[i]->setGeometry(BotX[i], BotY[i] + 6, Image1[i]->width(), kFaceHeight);
+    Image1[i]->Move(BotX[i], BotY[i]);
+    Label3[i]->Move(BotX[i], BotY[i] + 6, Image1[i]->width(), kFaceHeight);
   }
 
   // 8. The current printer is selected when the list holds it.
@@ -287,7 +285,7 @@ void frmImprimir::Aceptar() {
     accept();
     return;
   }
-  platform::MsgBox(GetL_win(QStringLiteral("TooMuchCopies")), kProgramTitle,
+  platform::MsgBox(GetL_win(QStringLiteral("TooMuchCopies")), platform::kProgramName,
                    platform::MsgIcon::Exclamation);
 }
 

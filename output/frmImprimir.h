@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <cstdint>
 
-#include "graphs/GraphWidgets.h"
+#include "platform/Controls.h"
 #include "platform/LanguageTable.h"
 
 class QCheckBox;
@@ -71,15 +71,15 @@ class frmImprimir : public QDialog {
   // ---- Controls -----------------------------------------------------------
   QLabel* Label2 = nullptr;
   QComboBox* Combo1 = nullptr;
-  graphs_ui::FrameShape* Shape1 = nullptr;
+  platform::Shape* Shape1 = nullptr;
   QLabel* Label1 = nullptr;
   QLineEdit* Text1 = nullptr;
   CopiesSpinner* VScroll1 = nullptr;
   QCheckBox* ChkCOLLATE = nullptr;
-  graphs_ui::ImageBox* ImgCOLLATE[2] = {};
+  platform::ImageControl* ImgCOLLATE[2] = {};
   QCheckBox* ChK_BN = nullptr;
-  graphs_ui::ImageBox* Image1[2] = {};
-  graphs_ui::ButtonCaption* Label3[2] = {};
+  platform::ImageControl* Image1[2] = {};
+  platform::ButtonCaption* Label3[2] = {};
   int32_t BotX[2] = {};
   int32_t BotY[2] = {};
 

@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QWidget>
 
 #include "platform/Controls.h"
 
@@ -34,20 +33,11 @@ QPixmap ButtonFacePicture(bool enabled) {
   return pix;
 }
 
-namespace {
-void MoveTo(QWidget* w, int x, int y) {
-  if (auto* placed = dynamic_cast<Placement*>(w))
-    placed->Move(x, y);
-  else
-    w->move(x, y);
-}
-}  // namespace
-
-void ShowButtonPressed(QWidget* face, QWidget* caption, int x, int y, int captionDrop,
+void ShowButtonPressed(Placement* face, Placement* caption, int x, int y, int captionDrop,
                        bool pressed) {
   const int d = pressed ? 1 : 0;
-  MoveTo(face, x + d, y + d);
-  MoveTo(caption, x + d, y + captionDrop + d);
+  face->Move(x + d, y + d);
+  caption->Move(x + d, y + captionDrop + d);
 }
 
 }  // namespace platform

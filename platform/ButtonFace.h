@@ -4,9 +4,9 @@
 
 #include <QPixmap>
 
-class QWidget;
-
 namespace platform {
+
+class Placement;
 
 constexpr int kButtonFaceWidth = 120, kButtonFaceHeight = 34;
 
@@ -16,9 +16,8 @@ QPixmap ButtonFacePicture(bool enabled = true);
 
 // The pressed look: pressed, face and caption stand one pixel right and
 // down from where they rest; released, they are back. The face rests at
-// (x, y), the caption captionDrop pixels lower. Controls that keep their own
-// place (platform::Placement) keep it.
-void ShowButtonPressed(QWidget* face, QWidget* caption, int x, int y, int captionDrop,
+// (x, y), the caption captionDrop pixels lower.
+void ShowButtonPressed(Placement* face, Placement* caption, int x, int y, int captionDrop,
                        bool pressed);
 
 }  // namespace platform

@@ -78,6 +78,14 @@ void Placement::ApplyGeometry() {
   widget_->setGeometry(x, y, w, h);
 }
 
+void SetBackColor(QWidget* widget, const QColor& color) {
+  QPalette pal = widget->palette();
+  pal.setColor(QPalette::Window, color);
+  pal.setColor(QPalette::Button, color);
+  widget->setPalette(pal);
+  widget->setAutoFillBackground(true);
+}
+
 QFont ScaledFont(double points, bool bold, const QString& face) {
   return WidgetFont(face, points, bold);
 }
@@ -158,7 +166,61 @@ void Label::mouseDoubleClickEvent(QMouseEvent* e) {
   emit doubleClicked();
 }
 
-ImageControl::ImageControl(QWidget* parent) : QWidget(parent), Placement(this) {}
+ButtonCaption::ButtonCaption(QWidget* parent) : Label(parent) {
+  SetCentered(true);
+  SetForeColor(QColor(0, 0, 128));
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void ButtonCaption::keyPressEvent(QKeyEvent* e) {
+  const int k = e->key();
+  if (k != Qt::Key_Space && k != Qt::Key_Return && k != Qt::Key_Enter) {
+    Label::keyPressEvent(e);  // Esc and the rest go on to the window
+    return;
+  }
+  if (!e->isAutoRepeat() && heldKey_ == 0) {
+    heldKey_ = k;
+    emit mouseDown(1);
+  }
+}
+
+void ButtonCaption::keyReleaseEvent(QKeyEvent* e) {
+  if (e->isAutoRepeat() || e->key() != heldKey_ || heldKey_ == 0) {
+    Label::keyReleaseEvent(e);
+    return;
+  }
+  heldKey_ = 0;
+  emit mouseUp(1);
+  emit clicked();
+}
+
+void ButtonCaption::focusOutEvent(QFocusEvent* e) {
+  // Leaving while a key holds it down lets it up without a click.
+  if (heldKey_ != 0) {
+    heldKey_ = 0;
+    emit mouseUp(1);
+  }
+  Label::focusOutEvent(e);
+}
+
+void ButtonCaption::paintEvent(QPaintEvent* e) {
+  Label::paintEvent(e);
+  if (!hasFocus()) return;
+  QPainter p(this);
+  p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+  const QRect text =
+      fontMetrics().boundingRect(rect(), static_cast<int>(alignment()), this->text());
+  p.drawRect(text.adjusted(-3, -1, 2, 0).intersected(rect().adjusted(0, 0, -1, -1)));
+}
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent), Placement(this) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ImageControl::TakeMouse() {
+  setAttribute(Qt::WA_TransparentForMouseEvents, false);
+}
 
 void ImageControl::SetPicture(const QPixmap& p) {
   picture_ = p;
@@ -176,15 +238,19 @@ void ImageControl::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, picture_);
 }
 
+// An image that does not take the mouse leaves it to what lies behind.
 void ImageControl::mousePressEvent(QMouseEvent* e) {
+  if (testAttribute(Qt::WA_TransparentForMouseEvents)) return e->ignore();
   cursorX_ = e->globalPosition().x();
   emit mouseDown(MouseButtonCode(e->button()));
 }
 void ImageControl::mouseMoveEvent(QMouseEvent* e) {
+  if (testAttribute(Qt::WA_TransparentForMouseEvents)) return e->ignore();
   cursorX_ = e->globalPosition().x();
   emit mouseMove();
 }
 void ImageControl::mouseReleaseEvent(QMouseEvent* e) {
+  if (testAttribute(Qt::WA_TransparentForMouseEvents)) return e->ignore();
   cursorX_ = e->globalPosition().x();
   emit mouseUp(MouseButtonCode(e->button()));
 }
@@ -336,6 +402,15 @@ Shape::Shape(QWidget* parent) : QWidget(parent), Placement(this) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+Shape::Shape(QWidget* parent, const QColor& fill, const QColor& border, int borderWidth,
+             bool filled)
+    : Shape(parent) {
+  back_ = fill;
+  border_ = border;
+  borderWidth_ = borderWidth;
+  filled_ = filled;
+}
+
 void Shape::SetBackColor(const QColor& c) {
   back_ = c;
   update();
@@ -348,9 +423,11 @@ void Shape::SetBorderColor(const QColor& c) {
 
 void Shape::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), back_);
-  p.setPen(border_);
-  p.drawRect(rect().adjusted(0, 0, -1, -1));
+  if (filled_) p.fillRect(rect(), back_);
+  const int b = borderWidth_;
+  for (const QRect& side : {QRect(0, 0, width(), b), QRect(0, height() - b, width(), b),
+                            QRect(0, 0, b, height()), QRect(width() - b, 0, b, height())})
+    p.fillRect(side, border_);
 }
 
 LineControl::LineControl(QWidget* parent) : QWidget(parent), Placement(this) {

@@ -49,6 +49,9 @@ class Placement {
   bool enabled_ = true;
 };
 
+// A plain back colour for any widget.
+void SetBackColor(QWidget* widget, const QColor& color);
+
 // Font of design size n points at the screen's pixel scale, face Arial.
 QFont ScaledFont(double points, bool bold = false, const QString& face = QStringLiteral("Arial"));
 
@@ -69,7 +72,7 @@ class Panel : public QWidget, public Placement {
 };
 
 // Text label; transparent unless given an opaque back colour. Reports the
-// mouse so it can act as the caption of a picture button.
+// mouse buttons as 1 (left), 2 (right) and 4 (middle).
 class Label : public QLabel, public Placement {
   Q_OBJECT
  public:
@@ -104,14 +107,46 @@ class Label : public QLabel, public Placement {
   bool pressed_ = false;
 };
 
+// The caption of an image button, laid over its face: centred, with the hand
+// pointer. Tab reaches it; focused, it shows a dotted frame, and Space or
+// Enter press it as the left button does: mouseDown(1) when the key goes
+// down, mouseUp(1) and clicked when it comes up.
+class ButtonCaption : public Label {
+  Q_OBJECT
+ public:
+  explicit ButtonCaption(QWidget* parent);
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+
+ private:
+  int heldKey_ = 0;  // the key holding the button down
+};
+
+// Wires an image button's caption to its window's handlers of button index:
+// the click, and the button (or key) going down and coming up.
+template <class Window>
+void ConnectButtonCaption(ButtonCaption* caption, Window* window, int index,
+                          void (Window::*click)(int), void (Window::*down)(int, int),
+                          void (Window::*up)(int, int)) {
+  QObject::connect(caption, &Label::clicked, window, [=] { (window->*click)(index); });
+  QObject::connect(caption, &Label::mouseDown, window, [=](int b) { (window->*down)(index, b); });
+  QObject::connect(caption, &Label::mouseUp, window, [=](int b) { (window->*up)(index, b); });
+}
+
 // Image: shows its picture at the picture's own size; assigning a picture
-// gives the control that size.
+// gives the control that size. The mouse goes through it to what lies
+// behind unless it takes the mouse (a slider thumb).
 class ImageControl : public QWidget, public Placement {
   Q_OBJECT
  public:
   explicit ImageControl(QWidget* parent);
   const QPixmap& Picture() const { return picture_; }
   void SetPicture(const QPixmap& p);
+  void TakeMouse();
   // Horizontal screen position of the cursor at the last mouse event.
   double CursorX() const { return cursorX_; }
 
@@ -196,11 +231,14 @@ class ListBox : public QListWidget, public Placement {
   double fontSize_ = 8;
 };
 
-// Filled rectangle with a one-pixel border, drawn behind the controls.
+// Rectangle with a border, filled unless made a frame only, drawn behind the
+// controls; the mouse goes through it.
 class Shape : public QWidget, public Placement {
   Q_OBJECT
  public:
   explicit Shape(QWidget* parent);
+  Shape(QWidget* parent, const QColor& fill, const QColor& border, int borderWidth = 1,
+        bool filled = true);
   QColor BackColor() const { return back_; }
   void SetBackColor(const QColor& c);
   QColor BorderColor() const { return border_; }
@@ -212,6 +250,8 @@ class Shape : public QWidget, public Placement {
  private:
   QColor back_{255, 255, 255};
   QColor border_{0, 0, 0};
+  int borderWidth_ = 1;
+  bool filled_ = true;
 };
 
 // Straight line between (X1, Y1) and (X2, Y2) in its container's pixels.

@@ -39,20 +39,12 @@ QImage BlankImage(int width, int height, int dotsPerMeter, QColor back) {
   return image;
 }
 
-// A painter of its own for one drawing step on an image; nullptr when the
-// image cannot be painted.
-QPainter* BeginImagePaint(QImage& image) {
-  auto* p = new QPainter(&image);
-  if (!p->isActive()) {
-    delete p;
-    return nullptr;
-  }
-  return p;
-}
-
-void EndImagePaint(QPainter* painter) {
-  painter->end();
-  delete painter;
+// A painter of its own for one drawing step on an image, held until the
+// step ends; nullptr when the image cannot be painted.
+QPainter* BeginImagePaint(QImage& image, std::unique_ptr<QPainter>& held) {
+  held = std::make_unique<QPainter>(&image);
+  if (!held->isActive()) held.reset();
+  return held.get();
 }
 
 QStringList Lines(const QString& text) {
@@ -108,6 +100,13 @@ void DrawTarget::SetFontItalic(bool on) {
 void DrawTarget::SetFontBold(bool on) {
   bold_ = on;
   fontValid_ = false;
+}
+
+void DrawTarget::SetFontAs(const DrawTarget& other) {
+  SetFontName(other.FontName());
+  SetFontSize(other.FontSize());
+  SetFontItalic(other.FontItalic());
+  SetFontBold(other.FontBold());
 }
 
 void DrawTarget::SetDrawWidth(double pixels) {
@@ -280,11 +279,11 @@ void PictureTarget::Cls() {
 }
 
 QPainter* PictureTarget::BeginPaint() {
-  return BeginImagePaint(image_);
+  return BeginImagePaint(image_, painter_);
 }
 
-void PictureTarget::EndPaint(QPainter* painter) {
-  EndImagePaint(painter);
+void PictureTarget::EndPaint(QPainter*) {
+  painter_.reset();
 }
 
 void PictureTarget::Changed() {
@@ -314,7 +313,7 @@ SmoothPictureTarget::SmoothPictureTarget(int widthPixels, int heightPixels, Colo
 SmoothPictureTarget::~SmoothPictureTarget() = default;
 
 QPainter* SmoothPictureTarget::BeginPaint() {
-  QPainter* p = BeginImagePaint(image_);
+  QPainter* p = BeginImagePaint(image_, painter_);
   if (p) {
     p->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     p->scale(scale_, scale_);
@@ -322,8 +321,8 @@ QPainter* SmoothPictureTarget::BeginPaint() {
   return p;
 }
 
-void SmoothPictureTarget::EndPaint(QPainter* painter) {
-  EndImagePaint(painter);
+void SmoothPictureTarget::EndPaint(QPainter*) {
+  painter_.reset();
 }
 
 const QPaintDevice* SmoothPictureTarget::MetricsDevice() const {
@@ -385,20 +384,19 @@ bool PrinterTarget::Printing() const {
 }
 
 QPainter* PrinterTarget::BeginPaint() {
-  if (painter_) return painter_;
+  if (painter_) return painter_.get();
   if (failed_) return nullptr;
   QPaintDevice* device = printer_ ? static_cast<QPaintDevice*>(printer_) : page_;
   if (!device) return nullptr;
   FontDeviceChanged();
-  auto* p = new QPainter;
+  auto p = std::make_unique<QPainter>();
   if (!p->begin(device)) {
-    delete p;
     failed_ = true;
     return nullptr;
   }
   p->setRenderHint(QPainter::TextAntialiasing, true);
-  painter_ = p;
-  return painter_;
+  painter_ = std::move(p);
+  return painter_.get();
 }
 
 void PrinterTarget::NewPage() {
@@ -414,8 +412,7 @@ void PrinterTarget::NewPage() {
 void PrinterTarget::EndDoc() {
   if (painter_) {
     painter_->end();
-    delete painter_;
-    painter_ = nullptr;
+    painter_.reset();
   }
   failed_ = false;
   Cls();

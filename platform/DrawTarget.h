@@ -14,6 +14,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QPainter;
 class QPaintDevice;
@@ -54,6 +55,8 @@ class DrawTarget {
   void SetFontItalic(bool on);
   bool FontBold() const { return bold_; }
   void SetFontBold(bool on);
+  // Name, size, italic and bold as another target has them.
+  void SetFontAs(const DrawTarget& other);
   ColorValue ForeColor() const { return foreColor_; }
   void SetForeColor(ColorValue color) { foreColor_ = color; }
 
@@ -165,6 +168,7 @@ class PictureTarget : public DrawTarget {
   QImage image_;
   ColorValue backColor_;
   std::function<void()> changed_;
+  std::unique_ptr<QPainter> painter_;  // during one drawing step
 };
 
 // The hidden measuring picture: text "printed" on it draws nothing but moves
@@ -213,6 +217,7 @@ class SmoothPictureTarget : public DrawTarget {
   int height_;
   int scale_;
   QImage image_;
+  std::unique_ptr<QPainter> painter_;  // during one drawing step
 };
 
 // The printer: pages of a print job at 1440 / dpi twips per pixel, origin at
@@ -255,8 +260,8 @@ class PrinterTarget : public DrawTarget {
  private:
   QPrinter* printer_ = nullptr;
   QImage* page_ = nullptr;
-  QPainter* painter_ = nullptr;
-  bool failed_ = false;  // the job could not start: draw nothing until EndDoc
+  std::unique_ptr<QPainter> painter_;  // for the whole job
+  bool failed_ = false;                // the job could not start: draw nothing until EndDoc
   double Dpi() const;
 };
 

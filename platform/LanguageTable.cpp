@@ -163,7 +163,7 @@ void LanguageTable::LoadIdiomaOrTell(const QString& OBJ) {
   MsgBox(QStringLiteral("This window cannot show its texts: ") + problem +
              QStringLiteral(" in the folder\r\n") + QDir::toNativeSeparators(LanguageFolder()) +
              QStringLiteral("\r\n\r\nPlease install the program again."),
-         QStringLiteral("TORV"), MsgIcon::Critical);
+         kProgramName, MsgIcon::Critical);
 }
 
 QString LanguageTable::GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace platform {
 
@@ -12,6 +13,10 @@ namespace platform {
 QString ResourceFolder();
 // An empty folder goes back to the program's own.
 void SetResourceFolder(const QString& folder);
+
+// A window's text of a key ("" when missing), as the code that builds
+// texts for a window is given it.
+using TextLookup = std::function<QString(const QString& key)>;
 
 // One window's table of key/text pairs. Every window holds one and gives it
 // its own three-letter prefix.

@@ -1,5 +1,6 @@
 #include "platform/PictureBox.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -24,6 +25,14 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 void PictureBox::resizeEvent(QResizeEvent* event) {
   target_.Resize(event->size().width(), event->size().height());
   QWidget::resizeEvent(event);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) emit clicked();
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) emit doubleClicked();
 }
 
 }  // namespace platform

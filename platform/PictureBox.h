@@ -1,5 +1,6 @@
 // A picture box: a widget showing a persistent picture that the drawing code
-// draws on. The picture follows the widget's size and keeps what was drawn.
+// draws on. The picture follows the widget's size and keeps what was drawn;
+// it reports left clicks and double clicks.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +10,7 @@
 namespace platform {
 
 class PictureBox : public QWidget {
+  Q_OBJECT
  public:
   explicit PictureBox(QWidget* parent = nullptr, ColorValue backColor = 0xFFFFFF);
 
@@ -17,9 +19,15 @@ class PictureBox : public QWidget {
   PictureTarget& Target();
   const PictureTarget& Target() const { return target_; }
 
+ signals:
+  void clicked();
+  void doubleClicked();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
 
  private:
   PictureTarget target_;

@@ -1,9 +1,13 @@
-// The program's place on disk and the busy pointer.
+// The program's name, its place on disk and the busy pointer.
 #pragma once
 
 #include <QString>
 
 namespace platform {
+
+// The program's name: the caption of its own messages, the application name
+// of its settings, the creator of the documents it writes.
+inline const QString kProgramName = QStringLiteral("TORV");
 
 // The folder of the executable, without a trailing "/".
 QString ProgramFolder();

@@ -5,10 +5,11 @@
 #include <QString>
 #include <functional>
 
+#include "platform/Program.h"
+
 namespace shell {
 
-// The program's name, also the application name of its settings.
-inline const QString kProgramName = QStringLiteral("TORV");
+using platform::kProgramName;
 // The two lines of its descriptive name.
 inline const QString kDescriptiveName1 = QStringLiteral("Elastic beam");
 inline const QString kDescriptiveName2 = QStringLiteral("calculator");

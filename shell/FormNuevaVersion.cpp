@@ -7,9 +7,9 @@
 #include <QUrl>
 #include <cmath>
 
-#include "graphs/GraphWidgets.h"
 #include "platform/ButtonFace.h"
 #include "platform/Clipboard.h"
+#include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/ShellOpen.h"
@@ -17,9 +17,9 @@
 #include "shell/AppInfo.h"
 #include "shell/ShellPictures.h"
 
-using graphs_ui::ButtonCaption;
-using graphs_ui::FrameShape;
-using graphs_ui::ImageBox;
+using platform::ButtonCaption;
+using platform::ImageControl;
+using platform::Shape;
 
 namespace {
 const QColor kBorder(102, 153, 255);
@@ -52,8 +52,8 @@ void FormNuevaVersion::CreateControls() {
   pal.setColor(QPalette::Window, Qt::white);
   setPalette(pal);
 
-  ShapeFrame = new FrameShape(this, Qt::white, kBorder, 1, false);
-  ShapeBand = new FrameShape(this, QColor(232, 240, 255), kBorder, 10);
+  ShapeFrame = new platform::Shape(this, Qt::white, kBorder, 1, false);
+  ShapeBand = new platform::Shape(this, QColor(232, 240, 255), kBorder, 10);
   for (int i = 0; i < 15; ++i) {
     Label1[i] = new QLabel(this);
     Label1[i]->setTextFormat(Qt::PlainText);
@@ -74,21 +74,20 @@ void FormNuevaVersion::CreateControls() {
   Text1->setPalette(tp);
   Text1->installEventFilter(this);
 
-  Image2 = new ImageBox(this);
+  Image2 = new platform::ImageControl(this);
   Image2->SetPicture(shell::NewVersionNoticePicture());
 
   const QPixmap face = platform::ButtonFacePicture(true).scaled(
       kButtonWidth, kButtonHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   for (int i = 0; i < 2; ++i) {
-    Image1[i] = new ImageBox(this);
+    Image1[i] = new platform::ImageControl(this);
     Image1[i]->SetPicture(face);
-    Label3[i] = new ButtonCaption(this);
+    Label3[i] = new platform::ButtonCaption(this);
     Label3[i]->setFont(platform::WidgetFont(QStringLiteral("Arial"), 11, true));
     Label3[i]->installEventFilter(this);
-    connect(Label3[i], &ButtonCaption::clicked, this, [this, i] { Label3_Click(i); });
-    connect(Label3[i], &ButtonCaption::mouseDown, this,
-            [this, i](int b) { Label3_MouseDown(i, b); });
-    connect(Label3[i], &ButtonCaption::mouseUp, this, [this, i](int b) { Label3_MouseUp(i, b); });
+    platform::ConnectButtonCaption(Label3[i], this, i, &FormNuevaVersion::Label3_Click,
+                                   &FormNuevaVersion::Label3_MouseDown,
+                                   &FormNuevaVersion::Label3_MouseUp);
   }
 }
 
@@ -111,10 +110,10 @@ void FormNuevaVersion::Form_Load() {
   Label1[5]->setFont(platform::WidgetFont(QStringLiteral("Arial"), 10));
   Label1[5]->setGeometry(kLabelLeft, 270, 330, 45);
   Label1[5]->setWordWrap(true);
-  Image2->setGeometry(360, 110, shell::kNoticeWidth, shell::kNoticeHeight);
+  Image2->Move(360, 110, shell::kNoticeWidth, shell::kNoticeHeight);
 
-  ShapeFrame->setGeometry(0, 0, inner, 333);
-  ShapeBand->setGeometry(0, 333, inner, 77);
+  ShapeFrame->Move(0, 0, inner, 333);
+  ShapeBand->Move(0, 333, inner, 77);
   ShapeFrame->lower();
 
   LoadIdioma(QStringLiteral("A2R"));
@@ -126,8 +125,8 @@ void FormNuevaVersion::Form_Load() {
   BotX[1] = static_cast<int32_t>(std::lround(inner / 2.0 + 10));
   for (int i = 0; i < 2; ++i) {
     BotY[i] = static_cast<int32_t>(std::lround(bandTop + 20));
-    Image1[i]->setGeometry(BotX[i], BotY[i], kButtonWidth, kButtonHeight);
-    Label3[i]->setGeometry(BotX[i], BotY[i] + 6, kButtonWidth, kButtonHeight - 8);
+    Image1[i]->Move(BotX[i], BotY[i], kButtonWidth, kButtonHeight);
+    Label3[i]->Move(BotX[i], BotY[i] + 6, kButtonWidth, kButtonHeight - 8);
     Image1[i]->raise();
     Label3[i]->raise();
   }

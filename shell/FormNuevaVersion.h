@@ -12,11 +12,11 @@
 
 class QLabel;
 class QLineEdit;
-namespace graphs_ui {
-class FrameShape;
-class ImageBox;
+namespace platform {
+class Shape;
+class ImageControl;
 class ButtonCaption;
-}  // namespace graphs_ui
+}  // namespace platform
 
 class FormNuevaVersion : public QDialog {
   Q_OBJECT
@@ -46,11 +46,11 @@ class FormNuevaVersion : public QDialog {
 
   QLabel* Label1[15] = {};
   QLineEdit* Text1 = nullptr;
-  graphs_ui::ImageBox* Image2 = nullptr;
-  graphs_ui::FrameShape* ShapeFrame = nullptr;
-  graphs_ui::FrameShape* ShapeBand = nullptr;
-  graphs_ui::ImageBox* Image1[2] = {};
-  graphs_ui::ButtonCaption* Label3[2] = {};
+  platform::ImageControl* Image2 = nullptr;
+  platform::Shape* ShapeFrame = nullptr;
+  platform::Shape* ShapeBand = nullptr;
+  platform::ImageControl* Image1[2] = {};
+  platform::ButtonCaption* Label3[2] = {};
   int32_t BotX[2] = {};
   int32_t BotY[2] = {};
 

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "graphs/GraphWidgets.h"
+#include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/ShellOpen.h"
@@ -15,8 +15,8 @@
 #include "shell/ShellPictures.h"
 #include "shell/StartupState.h"
 
-using graphs_ui::FrameShape;
-using graphs_ui::ImageBox;
+using platform::ImageControl;
+using platform::Shape;
 
 namespace {
 const QColor kWhite(255, 255, 255);
@@ -36,16 +36,15 @@ QLabel* TextLabel(QWidget* parent, int left, int top, int width, int height, dou
   return l;
 }
 
-graphs_ui::ButtonCaption* LinkLabel(QWidget* parent, int left, int top, int width, int height) {
-  auto* l = new graphs_ui::ButtonCaption(parent);
-  l->setGeometry(left, top, width, height);
+platform::ButtonCaption* LinkLabel(QWidget* parent, int left, int top, int width, int height) {
+  auto* l = new platform::ButtonCaption(parent);
+  l->Move(left, top, width, height);
   QFont f = platform::WidgetFont(QStringLiteral("Arial"), 11);
   f.setUnderline(true);
   l->setFont(f);
-  l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  QPalette pal = l->palette();
-  pal.setColor(QPalette::WindowText, kGreyText);
-  l->setPalette(pal);
+  l->SetForeColor(kGreyText);
+  // Any key closes the window: a link takes the mouse only.
+  l->setFocusPolicy(Qt::NoFocus);
   return l;
 }
 }  // namespace
@@ -62,21 +61,21 @@ void FormSplash::CreateControls() {
   pal.setColor(QPalette::Window, QColor(192, 192, 192));
   setPalette(pal);
 
-  Shape2 = new FrameShape(this, kWhite, kWhite, 1, false);
-  Shape1[0] = new FrameShape(this, QColor(0, 102, 51), QColor(0, 102, 51));
-  Shape1[1] = new FrameShape(this, QColor(197, 250, 215), QColor(197, 250, 215));
-  Shape1[2] = new FrameShape(this, kWhite, kWhite);
+  Shape2 = new platform::Shape(this, kWhite, kWhite, 1, false);
+  Shape1[0] = new platform::Shape(this, QColor(0, 102, 51), QColor(0, 102, 51));
+  Shape1[1] = new platform::Shape(this, QColor(197, 250, 215), QColor(197, 250, 215));
+  Shape1[2] = new platform::Shape(this, kWhite, kWhite);
   for (int i = 0; i < 4; ++i) {
-    ImgUP[i] = new ImageBox(this);
-    ImgDW[i] = new ImageBox(this);
+    ImgUP[i] = new platform::ImageControl(this);
+    ImgDW[i] = new platform::ImageControl(this);
     ImgUP[i]->hide();
     ImgDW[i]->hide();
   }
   ImgUP[2]->SetPicture(shell::UpperBannerPicture());
   ImgDW[2]->SetPicture(shell::LowerBannerPicture());
-  ImageUP = new ImageBox(this);
-  ImageDW = new ImageBox(this);
-  ImgLOGO = new ImageBox(this);
+  ImageUP = new platform::ImageControl(this);
+  ImageDW = new platform::ImageControl(this);
+  ImgLOGO = new platform::ImageControl(this);
   ImgLOGO->SetPicture(shell::LogoPicture());
 
   LblTIT0 = TextLabel(this, 30, 20, 344, 31, 18, false, kWhite);
@@ -88,8 +87,8 @@ void FormSplash::CreateControls() {
   LblYear = TextLabel(this, 20, 340, 220, 17, 9, false, kGreyText);
   LblWEB = LinkLabel(this, 200, 200, 157, 17);
   LlblMAIL = LinkLabel(this, 198, 230, 159, 17);
-  connect(LblWEB, &graphs_ui::ButtonCaption::clicked, this, [this] { LblWEB_Click(); });
-  connect(LlblMAIL, &graphs_ui::ButtonCaption::clicked, this, [this] { LlblMAIL_Click(); });
+  connect(LblWEB, &platform::ButtonCaption::clicked, this, [this] { LblWEB_Click(); });
+  connect(LlblMAIL, &platform::ButtonCaption::clicked, this, [this] { LlblMAIL_Click(); });
 
   // Every control but the two links passes its clicks on to the window,
   // which closes on them.
@@ -117,16 +116,16 @@ void FormSplash::Form_Load() {
   // 3. Theme "VER": banners with the bands and the frame around them.
   ImageUP->SetPicture(shell::UpperBannerPicture());
   ImageDW->SetPicture(shell::LowerBannerPicture());
-  ImageUP->setGeometry(10, 120, shell::kBannerWidth, shell::kBannerHeight);
-  ImageDW->setGeometry(10, 240, shell::kBannerWidth, shell::kBannerHeight);
+  ImageUP->Move(10, 120, shell::kBannerWidth, shell::kBannerHeight);
+  ImageDW->Move(10, 240, shell::kBannerWidth, shell::kBannerHeight);
   const int bandWidth = shell::kBannerWidth + 1;
   const int upBottom = ImageUP->y() + ImageUP->height();
   const int dwBottom = ImageDW->y() + ImageDW->height();
-  Shape1[0]->setGeometry(10, 10, bandWidth, ImageUP->y() - 10);
-  Shape1[1]->setGeometry(10, upBottom, bandWidth, ImageDW->y() - upBottom);
-  Shape1[2]->setGeometry(10, dwBottom, bandWidth, 50);
-  Shape2->setGeometry(9, 9, shell::kBannerWidth + 2, 355);
-  ImgLOGO->setGeometry(361, 296, shell::kLogoWidth, shell::kLogoHeight);
+  Shape1[0]->Move(10, 10, bandWidth, ImageUP->y() - 10);
+  Shape1[1]->Move(10, upBottom, bandWidth, ImageDW->y() - upBottom);
+  Shape1[2]->Move(10, dwBottom, bandWidth, 50);
+  Shape2->Move(9, 9, shell::kBannerWidth + 2, 355);
+  ImgLOGO->Move(361, 296, shell::kLogoWidth, shell::kLogoHeight);
 
   // 4. Version, reference and links.
   lblVersion->setText(QStringLiteral("Version: ") + shell::VersionText(shell::ProgramVersion()));

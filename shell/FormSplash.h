@@ -9,11 +9,11 @@
 
 class QLabel;
 class QTimer;
-namespace graphs_ui {
-class FrameShape;
-class ImageBox;
+namespace platform {
+class Shape;
+class ImageControl;
 class ButtonCaption;
-}  // namespace graphs_ui
+}  // namespace platform
 
 class FormSplash : public QDialog {
   Q_OBJECT
@@ -35,14 +35,14 @@ class FormSplash : public QDialog {
   static constexpr int kWidth = 541, kHeight = 377;
   static constexpr int kClosingDelay = 1500;
 
-  graphs_ui::FrameShape* Shape1[3] = {};
-  graphs_ui::FrameShape* Shape2 = nullptr;
-  graphs_ui::ImageBox* ImageUP = nullptr;
-  graphs_ui::ImageBox* ImageDW = nullptr;
+  platform::Shape* Shape1[3] = {};
+  platform::Shape* Shape2 = nullptr;
+  platform::ImageControl* ImageUP = nullptr;
+  platform::ImageControl* ImageDW = nullptr;
   // Banner pictures per colour theme; only theme 2 ("VER") is drawn.
-  graphs_ui::ImageBox* ImgUP[4] = {};
-  graphs_ui::ImageBox* ImgDW[4] = {};
-  graphs_ui::ImageBox* ImgLOGO = nullptr;
+  platform::ImageControl* ImgUP[4] = {};
+  platform::ImageControl* ImgDW[4] = {};
+  platform::ImageControl* ImgLOGO = nullptr;
   QLabel* LblTIT0 = nullptr;
   QLabel* LblTIT1 = nullptr;
   QLabel* LblTIT2 = nullptr;
@@ -50,8 +50,8 @@ class FormSplash : public QDialog {
   QLabel* LblRef = nullptr;
   QLabel* lblVersion = nullptr;
   QLabel* LblYear = nullptr;
-  graphs_ui::ButtonCaption* LblWEB = nullptr;
-  graphs_ui::ButtonCaption* LlblMAIL = nullptr;
+  platform::ButtonCaption* LblWEB = nullptr;
+  platform::ButtonCaption* LlblMAIL = nullptr;
   QTimer* Timer1 = nullptr;
 
  protected:

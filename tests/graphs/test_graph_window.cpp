@@ -115,6 +115,8 @@ TEST_F(GraphWindow, PrintsCopiesOnTheCurrentPrinterAndRedrawsTheScreenGraph) {
   W().Lblbot_Click(2);
   EXPECT_EQ(dialogs, 1);
   EXPECT_EQ(PdfPageCount(pdf_->OutputFile("Plotter")), 3);
+  // The job is named by the graph's title, as a reader sees it.
+  EXPECT_EQ(pdf_->CurrentPrinter()->docName(), "Shear force V versus position x");
   // A wide picture prints landscape; the points are back for the table.
   EXPECT_EQ(pdf_->CurrentPrinter()->pageLayout().orientation(), QPageLayout::Landscape);
   ExpectPointsOfTheScreenGraph();

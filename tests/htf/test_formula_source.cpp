@@ -2,7 +2,9 @@
 // the mark-up, and sources that must be refused with their line named.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 
 #include "htf/FormulaMarkup.h"
 #include "htf/FormulaSource.h"
@@ -25,6 +27,12 @@ TEST(FormulaExpressions, ReadAsTheyAreShown) {
   EXPECT_DOUBLE_EQ(Value("(a - b)^3/(6 L*EI)", v), 27.0 / 300);
   EXPECT_DOUBLE_EQ(Value("2 a*b", v), 56);
   EXPECT_DOUBLE_EQ(Value("0.5 L", v), 2.5);
+  // The same under a locale whose decimal mark is a comma.
+  const std::string kept = std::setlocale(LC_NUMERIC, nullptr);
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+    EXPECT_DOUBLE_EQ(Value("0.5 L", v), 2.5);
+  }
+  std::setlocale(LC_NUMERIC, kept.c_str());
   EXPECT_NEAR(Value("sin(pi x/(4 x))", v), std::sqrt(0.5), 1e-15);
   EXPECT_THROW(Value("z + 1", v), SourceError);  // no value for z
 }

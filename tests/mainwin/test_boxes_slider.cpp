@@ -2,6 +2,9 @@
 // with the mouse, and the pressed look of the buttons.
 #include <QApplication>
 #include <QClipboard>
+#include <algorithm>
+#include <map>
+#include <vector>
 
 #include "CalcTestSupport.h"
 
@@ -291,6 +294,53 @@ TEST_F(BoxesSliderTest, ButtonsLookPressedWhileHeldExceptReportAndDisabledOnes) 
   SendMouse(f.LblGRA[1], QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
   EXPECT_EQ(f.ImgGRA[1]->Left(), f.XposGRA[1]);
   SendMouse(f.LblGRA[1], QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton, Qt::NoButton);
+}
+
+// Case 100 by keyboard alone: Tab to the case list and each box, type, Tab
+// on past the rows to Calculate and press Space; the buttons follow the rows.
+TEST_F(BoxesSliderTest, CaseHundredIsCalculatedByKeyboardAlone) {
+  F().mnu_TIPO_CAL[1]->trigger();
+  F().activateWindow();
+  QApplication::setActiveWindow(&F());
+  QCoreApplication::processEvents();
+  if (!F().isActiveWindow()) GTEST_SKIP() << "the window cannot take the focus here";
+  // Keys go where the focus is; to the window while nothing has it.
+  auto press = [this](int key, const QString& text = QString()) {
+    QWidget* focus = QApplication::focusWidget();
+    Key(focus ? focus : &F(), key, text);
+  };
+  std::vector<QWidget*> visited;
+  auto tabTo = [&](QWidget* target) {
+    for (int i = 0; i < 60 && QApplication::focusWidget() != target; ++i) {
+      press(Qt::Key_Tab);
+      visited.push_back(QApplication::focusWidget());
+    }
+    return QApplication::focusWidget() == target;
+  };
+  ASSERT_TRUE(tabTo(F().List1[1]));
+  press(Qt::Key_Home);
+  ASSERT_EQ(Vigas::CasoCarga[1], 0);
+  for (const auto& [key, value] :
+       std::map<QString, QString>{{"EI", "20000000"}, {"L", "5"}, {"X", "1"}, {"W0", "10000"}}) {
+    ASSERT_TRUE(tabTo(Box(RowOf(key))));
+    TypeText(QApplication::focusWidget(), value);
+  }
+  ASSERT_TRUE(tabTo(F().LblCAL[1]));
+  for (int r = 0; r < 15; ++r)  // every row shown came before Calculate
+    EXPECT_TRUE(!Box(r)->isVisible() || std::count(visited.begin(), visited.end(), Box(r))) << r;
+  const QPoint rest = F().ImgCAL[1]->pos();
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+  QCoreApplication::sendEvent(F().LblCAL[1], &down);
+  EXPECT_EQ(F().ImgCAL[1]->pos(), rest + QPoint(1, 1));  // pressed as by the mouse
+  QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+  QCoreApplication::sendEvent(F().LblCAL[1], &up);
+  EXPECT_EQ(F().ImgCAL[1]->pos(), rest);
+  ASSERT_TRUE(GraphAndReportOn());
+  EXPECT_NEAR(Vigas::Datos[Slot::Ymax], -5 * 10000 * 625 / (384 * 2e7), 1e-9);  // 5wL^4/384EI
+  EXPECT_FALSE(Text(RowOf("Ymax")).isEmpty());
+  visited.clear();
+  for (int i = 0; i < 3; ++i) press(Qt::Key_Tab), visited.push_back(QApplication::focusWidget());
+  EXPECT_EQ(visited, (std::vector<QWidget*>{F().LblDEL[1], F().LblGRA[1], F().LblINF[1]}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CalcTestSupport.h"
+#include "output/ReportText.h"
 #include "platform/DrawTarget.h"
 #include "platform/ProcessStart.h"
 #include "platform/TempFolder.h"
@@ -73,6 +74,34 @@ TEST_F(ReportCommandTest, AReportThatCannotBeShownSaysSoAndLeavesNoFiles) {
   const QString work = platform::CarpetaTemp() + "/qntemp";
   EXPECT_TRUE(QDir(work).entryList(QDir::Files | QDir::Hidden).isEmpty());
   EXPECT_TRUE(GraphAndReportOn());
+}
+
+// The report states the values at C and D of the point loads' own positions:
+// an asymmetric two-load case and an overhang whose D is the free tip.
+TEST_F(ReportCommandTest, ValuesAtTheLoadPointsAreThoseAtTheirPositions) {
+  namespace S = Vigas::Slot;
+  const std::map<QString, QString> inputs = {{"EI", "21000"}, {"L", "6"},   {"X", "2.5"},
+                                             {"P", "40"},     {"P1", "30"}, {"P2", "-12"},
+                                             {"a", "1.5"},    {"b", "2"},   {"#c", "1.5"}};
+  for (int code : {112, 503}) {
+    SCOPED_TRACE(code);
+    ChooseCase(code);
+    FillInputs(inputs);
+    Calculate();
+    ASSERT_TRUE(GraphAndReportOn());
+    const report::ReportData reported = report::ReportDataFromEngine(QString());
+    report::ReportData expected = reported;
+    for (auto [at, first] : {std::pair{S::xC, S::Yc}, std::pair{S::xD, S::Yd}}) {
+      ASSERT_TRUE(Vigas::HasValue(reported.Datos[at]));
+      Vigas::Datos[S::x] = reported.Datos[at];
+      Vigas::CalcularCaso(code, false);
+      for (int q = 0; q < 4; ++q) expected.Datos[first + 7 * q] = Vigas::Datos[S::Y + 7 * q];
+    }
+    const report::TextLookup text = [this](const QString& key) { return F().GetL_win(key); };
+    const QString solution = report::ReportSolution(reported, text);
+    EXPECT_TRUE(solution.contains("&+Iy&-I_C = ") && solution.contains("&+IV&-I_D = "));
+    EXPECT_EQ(solution, report::ReportSolution(expected, text));
+  }
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "CalcTestSupport.h"
-#include "graphs/GraphWidgets.h"
 #include "mainwin/MainState.h"
+#include "platform/Controls.h"
 #include "platform/Download.h"
 #include "platform/Modal.h"
 #include "platform/ShellOpen.h"

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPrinter>
 
 #include "../platform/PdfPages.h"
 #include "TableTestSupport.h"
@@ -191,6 +192,7 @@ TEST_F(TableWindowTest, PrintMakesOnePagePerCopyOnTheChosenPrinter) {
   w.mnu_archivo_imprimir_Click();
   EXPECT_EQ(PdfPageCount(Pdf().OutputFile("Plotter")), 3);
   EXPECT_EQ(Pdf().CurrentPrinterName(), "Plotter");
+  EXPECT_EQ(Pdf().CurrentPrinter()->docName(), "Data table: Deflection");
   // The text now is the printed one: same lines, as the table fits the page.
   EXPECT_EQ(w.TextoTabla, screenText);
 }

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStringList>
 
 #include "platform/Controls.h"
 
@@ -63,6 +65,49 @@ TEST(Controls, KeyHookMayDiscardATypedCharacter) {
   }
   EXPECT_EQ(box.Text(), "12");
   EXPECT_EQ(enterDown, 1);
+}
+
+// Every window's image buttons are this caption: the hand pointer, buttons
+// coded 1, 2 and 4, and Space or Enter pressing it as the left button does.
+TEST(Controls, ButtonCaptionTakesTheMouseAndTheKeyboardAlike) {
+  QWidget window;
+  ButtonCaption caption(&window);
+  caption.Move(0, 0, 120, 26);
+  caption.SetCaption(QStringLiteral("Calculate"));
+  EXPECT_EQ(caption.cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(caption.focusPolicy(), Qt::TabFocus);
+  QStringList heard;
+  QObject::connect(&caption, &Label::mouseDown, [&](int b) { heard << QString("down%1").arg(b); });
+  QObject::connect(&caption, &Label::mouseUp, [&](int b) { heard << QString("up%1").arg(b); });
+  QObject::connect(&caption, &Label::clicked, [&] { heard << "click"; });
+  auto send = [&](QEvent::Type type, int key) {
+    QKeyEvent e(type, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&caption, &e);
+    return e.isAccepted();
+  };
+  for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), b, b, {});
+    QCoreApplication::sendEvent(&caption, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), b, {}, {});
+    QCoreApplication::sendEvent(&caption, &release);
+  }
+  EXPECT_EQ(heard.join(' '), "down1 up1 click down2 up2 down4 up4");
+
+  heard.clear();
+  for (int key : {int(Qt::Key_Space), int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+    send(QEvent::KeyPress, key);
+    EXPECT_EQ(heard.last(), "down1");  // down at once, the click when the key comes up
+    send(QEvent::KeyRelease, key);
+  }
+  EXPECT_EQ(heard.join(' '), "down1 up1 click down1 up1 click down1 up1 click");
+  // Leaving while held lets the button up without a click; Esc is the window's.
+  heard.clear();
+  send(QEvent::KeyPress, Qt::Key_Space);
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(&caption, &out);
+  send(QEvent::KeyRelease, Qt::Key_Space);
+  EXPECT_EQ(heard.join(' '), "down1 up1");
+  EXPECT_FALSE(send(QEvent::KeyPress, Qt::Key_Escape));
 }
 
 }  // namespace

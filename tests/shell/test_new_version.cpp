@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "ShellTestSupport.h"
-#include "graphs/GraphWidgets.h"
+#include "platform/Controls.h"
 #include "shell/FormNuevaVersion.h"
 
 using shell_test::ShellTest;
@@ -139,7 +139,7 @@ TEST_F(NewVersionTest, WithoutAHomePageTheFailedAddressIsNamed) {
 TEST_F(NewVersionTest, AButtonSpringsBackWhenReleasedOutside) {
   FormNuevaVersion w;
   w.show();
-  graphs_ui::ButtonCaption* ok = w.Label3[0];
+  platform::ButtonCaption* ok = w.Label3[0];
   qt_test::SendMouse(ok, QEvent::MouseButtonPress, Qt::LeftButton);
   EXPECT_EQ(w.Image1[0]->pos(), QPoint(100, 354));
   EXPECT_EQ(ok->pos(), QPoint(100, 360));

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "ShellTestSupport.h"
-#include "graphs/GraphWidgets.h"
+#include "platform/Controls.h"
 #include "shell/FormSplash.h"
 
 using shell_test::ShellTest;
