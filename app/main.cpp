@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <memory>
 
+#include "app/ProgramFiles.h"
 #include "app/WindowLinks.h"
 #include "mainwin/FormMain.h"
 #include "output/ReportFiles.h"
@@ -12,12 +13,14 @@ int main(int argc, char* argv[]) {
   app::ConnectWindows();
   std::unique_ptr<FormMain> form;
   // The splash window brings the main window up when it closes.
-  const bool started = Vigas::Main([&form] {
-    if (!form) form = std::make_unique<FormMain>();
-    form->show();
-    form->raise();
-    form->activateWindow();
-  });
+  const bool started = Vigas::Main(
+      [&form] {
+        if (!form) form = std::make_unique<FormMain>();
+        form->show();
+        form->raise();
+        form->activateWindow();
+      },
+      app::DataFilesBesideProgram());
   if (!started) return 1;
   // The work folder does not grow forever: reports a day old are not looked at again.
   report::RemoveOldReportFiles(QDateTime::currentDateTime());

@@ -163,14 +163,17 @@ void FormGraficaVIGAS::mnu_archivo_saveas_Click() {
   if (path.isEmpty()) return;
 
   platform::BusyCursor busy;
-  const platform::SaveResult result = platform::SaveImageFile(PicG->Target().Image(), path, "BMP");
+  QString reason;
+  const platform::SaveResult result =
+      platform::SaveImageFile(PicG->Target().Image(), path, "BMP", -1, &reason);
   busy.Release();
   if (result == platform::SaveResult::Ok) return;
   const QString key = result == platform::SaveResult::WriteProtected
                           ? QStringLiteral("ErrorWriteProtectFile")
                           : QStringLiteral("CantSaveFile");
-  platform::MsgBox(GetL_win(key) + QStringLiteral("\r\n") + path, platform::kProgramName,
-                   platform::MsgIcon::Exclamation);
+  platform::MsgBox(GetL_win(key) + QStringLiteral("\r\n") + platform::QuotedText(path) +
+                       QStringLiteral("\r\n") + platform::AsSentence(reason),
+                   platform::kProgramName, platform::MsgIcon::Exclamation);
 }
 
 void FormGraficaVIGAS::mnu_edicion_copiar_Click() {

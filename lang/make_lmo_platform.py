@@ -24,14 +24,30 @@ TMP = [
      "Other users may use it: its permissions are %MODE%; they must be "
      "0700 (rwx------)."),
     ("FolderRemoveIt",
-     "Remove or rename it (someone else may have put it there); the next "
-     "report makes the folder again, private to you."),
+     "Remove or rename it (someone else may have put it there); %NEXT% "
+     "makes the folder again, private to you."),
     ("FolderMakePrivate",
-     "Make it private (chmod 700 %FOLDER%), or remove it and let the next "
-     "report make it again."),
+     "Make it private (chmod 700 %FOLDER%), or remove it and let %NEXT% "
+     "make it again."),
     ("FolderMakeRoom",
      "Check that the folder above it exists, that you may write in it and "
-     "that the disk is not full, then make the report again."),
+     "that the disk is not full, then %AGAIN%."),
+    ("FolderUnsafeParent",
+     "Other users could swap it for another folder: %PARENT% above it %WHY%."),
+    ("ParentForeign", "belongs to another user"),
+    ("ParentNotFolder", "is not a folder"),
+    ("ParentUnchecked", "cannot be checked:"),
+    ("ParentOpen",
+     "may be written by others without the sticky bit (its permissions are "
+     "%MODE%)"),
+    ("FolderSafeParent",
+     "Set XDG_CACHE_HOME to a folder of your own that only you may change "
+     "(or leave it unset to use ~/.cache), then %AGAIN%."),
+    # What makes the folder again, and what to do then: the command that met it.
+    ("NextReport", "the next report"),
+    ("NextCheck", "the next update check"),
+    ("AgainReport", "make the report again"),
+    ("AgainCheck", "check for updates again"),
 ]
 
 # The message reads: SettingsNotSaved, the settings file, then the cause.
@@ -39,6 +55,9 @@ SETTINGS = [
     ("SettingsNotSaved",
      "Your settings could not be saved; they hold only until TORV closes. "
      "The settings file:"),
+    ("SettingsNotSavedAtClose",
+     "Your settings could not be saved, so TORV will not have them when it "
+     "starts again. The settings file:"),
     ("SettingsNoReason", "The system gave no reason."),
 ]
 

@@ -7,6 +7,7 @@
 
 #include "engine/Vigas.h"
 #include "mainwin/Extremes.h"
+#include "platform/Messages.h"
 
 using Vigas::Datos;
 using Vigas::FlagError;
@@ -221,8 +222,8 @@ QString CalcDriver::UnreadableInputText() const {
                                                                : QStringLiteral("InputNotANumber"));
   if (named.isEmpty() || unreadableRow_ < 0) return general;
   constexpr int kLongest = 40;  // a long paste is cut, not shown whole
-  QString typed = view_.BoxText(unreadableTab_, unreadableRow_).trimmed();
-  if (typed.size() > kLongest) typed = typed.left(kLongest) + QStringLiteral("...");
+  const QString typed =
+      platform::QuotedText(view_.BoxText(unreadableTab_, unreadableRow_).trimmed(), kLongest);
   const QString caption =
       QString::fromStdString(model_.CaptionShown(unreadableTab_, unreadableRow_)).trimmed();
   return named.arg(caption, typed);

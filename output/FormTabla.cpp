@@ -206,8 +206,9 @@ void FormTabla::mnu_archivo_saveas_Click() {
   // Complete or not at all: a failed save keeps the old file and says why.
   const platform::WriteResult saved = platform::WriteLocaleTextFile(path, TextoTabla);
   if (!saved)
-    platform::MsgBox(GetL_win(QStringLiteral("CantSaveFile")) + QStringLiteral("\r\n") + path +
-                         QStringLiteral("\r\n") + saved.reason,
+    platform::MsgBox(GetL_win(QStringLiteral("CantSaveFile")) + QStringLiteral("\r\n") +
+                         platform::QuotedText(path) + QStringLiteral("\r\n") +
+                         platform::AsSentence(saved.reason),
                      platform::kProgramName, platform::MsgIcon::Exclamation);
 }
 

@@ -54,10 +54,12 @@ HandOver CrearINFORME_HTFC_NEU(const ReportContext& c) {
   ReportTables tables;
   double* columns[4] = {tables.y, tables.theta, tables.m, tables.v};
   for (int g = 1; g <= 4; ++g) {
-    if (!CrearGraficoAsJPG(g, bmp[g - 1], jpg[g - 1], *c.picture, c.caseTitle)) {
+    QString why;
+    if (!CrearGraficoAsJPG(g, bmp[g - 1], jpg[g - 1], *c.picture, c.caseTitle, &why)) {
       keep.Restore();
       RemoveMadeFiles(bmp, jpg, QString());
-      ReportFailed(busy, ReportMessage("PicturesNotWritten") + crlf + ReportWorkFolder());
+      ReportFailed(busy, ReportMessage("PicturesNotWritten") + crlf + ReportWorkFolder() + crlf +
+                             platform::AsSentence(why));
       return HandOver::NotWritten;
     }
     if (g == 1) std::copy(PuntosX + 1, PuntosX + 65, tables.x + 1);
@@ -75,7 +77,8 @@ HandOver CrearINFORME_HTFC_NEU(const ReportContext& c) {
   if (!r.folder.ok())
     ReportFailed(busy, ReportMessage("NotMade") + crlf + platform::PrivateFolderMessage(r.folder));
   else if (r.outcome == HandOver::NotWritten)
-    ReportFailed(busy, ReportMessage("ReportNotWritten") + crlf + r.path + crlf + r.reason);
+    ReportFailed(busy, ReportMessage("ReportNotWritten") + crlf + r.path + crlf +
+                           platform::AsSentence(r.reason));
   else
     ReportFailed(busy, ReportMessage("ViewerNotStarted") + crlf + ViewerProgram());
   return r.outcome;

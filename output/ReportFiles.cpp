@@ -41,7 +41,7 @@ int RemoveOldReportFiles(const QDateTime& now) {
 }
 
 bool CrearGraficoAsJPG(int ID_Graf, const QString& Nomb_BMP, const QString& Nomb_JPG,
-                       platform::PictureTarget& PicG, const QString& caseTitle) {
+                       platform::PictureTarget& PicG, const QString& caseTitle, QString* reason) {
   using namespace Vigas;
   TipoGrafica = static_cast<int16_t>(ID_Graf);
   TituloCaso1 = caseTitle;
@@ -51,13 +51,20 @@ bool CrearGraficoAsJPG(int ID_Graf, const QString& Nomb_BMP, const QString& Nomb
   PicG.SetBackColor(platform::RGBColor(255, 255, 255));
   DibujarGrafica(PicG, true);
 
-  if (!PrepareReportWorkFolder().ok()) return false;
+  QString why;
+  const platform::FolderCheck folder = PrepareReportWorkFolder();
+  bool made = folder.ok();
+  if (!made) why = platform::PrivateFolderMessage(folder);
   const QString bmp = ReportWorkFolder() + "/" + Nomb_BMP;
   const QString jpg = ReportWorkFolder() + "/" + Nomb_JPG;
-  if (platform::SaveImageFile(PicG.Image(), bmp, "BMP") != platform::SaveResult::Ok) return false;
-  const bool converted = platform::GuardarBMPcomoJPG(bmp, jpg, 95);
-  QFile::remove(bmp);
-  return converted && QFileInfo(jpg).isFile();
+  made = made &&
+         platform::SaveImageFile(PicG.Image(), bmp, "BMP", -1, &why) == platform::SaveResult::Ok;
+  if (made) {
+    made = platform::GuardarBMPcomoJPG(bmp, jpg, 95, &why) && QFileInfo(jpg).isFile();
+    QFile::remove(bmp);
+  }
+  if (!made && reason) *reason = why;
+  return made;
 }
 
 QString FormulaFilePath(int caseCode) {

@@ -33,9 +33,10 @@ int RemoveOldReportFiles(const QDateTime& now);
 // current case on the picture, saves it as the BMP Nomb_BMP in the work
 // folder, turns that into the JPEG Nomb_JPG and removes the BMP. The graph
 // state (and the 64 graph points) then describe this graph. False when a
-// picture file could not be written.
+// picture file could not be written (`reason`, when given, says why).
 bool CrearGraficoAsJPG(int ID_Graf, const QString& Nomb_BMP, const QString& Nomb_JPG,
-                       platform::PictureTarget& PicG, const QString& caseTitle);
+                       platform::PictureTarget& PicG, const QString& caseTitle,
+                       QString* reason = nullptr);
 
 // htf/f<code>.htf in the program's resource folder.
 QString FormulaFilePath(int caseCode);

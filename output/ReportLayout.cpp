@@ -6,9 +6,11 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
 
 #include "graphs/Mini_HTFC_rut.h"
 #include "platform/DrawTarget.h"
+#include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFile.h"
@@ -433,7 +435,7 @@ platform::WriteResult SaveReportPdf(const ReportDocument& document, ReportPictur
   // written over the target as every save of the program is.
   QTemporaryDir work(QFileInfo(path).absolutePath() + "/.torv-pdf-XXXXXX");
   if (!work.isValid()) {
-    failed.reason = work.errorString();
+    failed.reason = platform::AsSentence(work.errorString());
     return failed;
   }
   const QString part = work.filePath("report.pdf");
@@ -454,7 +456,11 @@ platform::WriteResult SaveReportPdf(const ReportDocument& document, ReportPictur
   QFile written(part);
   const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
   if (!printed || !bytes.right(64).contains("%%EOF")) {
-    failed.reason = QStringLiteral("the PDF file could not be made in the folder");
+    // The printer keeps its write errors to itself; the disk tells the likely one.
+    failed.error = platform::DiskFull(work.path()) ? ENOSPC : EIO;
+    failed.reason = failed.error == ENOSPC
+                        ? platform::SystemWords(ENOSPC)
+                        : QStringLiteral("The PDF printer could not write the file");
     return failed;
   }
   return platform::WriteWholeFile(path, bytes);

@@ -336,7 +336,9 @@ void FormPlomview::mnu_archivo_pdf_Click() {
     const platform::BusyCursor busy;
     saved = SaveReportPdf(*document_, *pictures_, path, windowTitle());
   }
-  if (!saved) ShowMessage("CantSavePDF", path + "\r\n" + saved.reason);
+  if (!saved)
+    ShowMessage("CantSavePDF",
+                platform::QuotedText(path) + "\r\n" + platform::AsSentence(saved.reason));
 }
 
 void FormPlomview::mnu_archivo_cerrar_Click() {

@@ -6,6 +6,7 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
+#include "platform/Messages.h"
 #include "platform/Program.h"
 
 namespace platform {
@@ -87,13 +88,26 @@ void Download::ReplyFinished() {
   if (tooLarge_ || body_.size() > kDownloadSizeLimit) {
     outcome.kind = DownloadOutcome::TooLarge;
     outcome.detail = QStringLiteral("The answer is larger than %1 bytes.").arg(kDownloadSizeLimit);
+  } else if (reply_->error() == QNetworkReply::TooManyRedirectsError) {
+    // The status is then the last redirect's, which is no error of its own.
+    outcome.kind = DownloadOutcome::HttpError;
+    outcome.detail = QStringLiteral("The server sent too many redirects.");
+  } else if (reply_->error() == QNetworkReply::InsecureRedirectError) {
+    outcome.kind = DownloadOutcome::HttpError;
+    outcome.detail = QStringLiteral("The server redirected to an address that is not secure.");
+  } else if (outcome.httpStatus >= 300 && outcome.httpStatus < 400) {
+    outcome.kind = DownloadOutcome::HttpError;
+    outcome.detail =
+        QStringLiteral("The server redirected the request (answer %1), which is not followed.")
+            .arg(outcome.httpStatus);
   } else if (outcome.httpStatus != 0 && (outcome.httpStatus < 200 || outcome.httpStatus >= 300)) {
     outcome.kind = DownloadOutcome::HttpError;
     outcome.detail =
         QStringLiteral("The server answered with the error %1.").arg(outcome.httpStatus);
   } else if (reply_->error() != QNetworkReply::NoError || outcome.httpStatus == 0) {
     outcome.kind = DownloadOutcome::NoConnection;
-    outcome.detail = QStringLiteral("No connection to the server: ") + reply_->errorString();
+    outcome.detail =
+        AsSentence(QStringLiteral("No connection to the server: ") + reply_->errorString());
   } else {
     outcome.kind = DownloadOutcome::Received;
     outcome.body = body_;

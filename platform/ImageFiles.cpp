@@ -81,30 +81,40 @@ bool RleComplete(const QByteArray& data, int64_t rows, bool fourBit) {
 
 }  // namespace
 
-SaveResult SaveImageFile(const QImage& image, const QString& path, const char* format,
-                         int quality) {
-  if (image.isNull() || path.isEmpty()) return SaveResult::Failed;
+SaveResult SaveImageFile(const QImage& image, const QString& path, const char* format, int quality,
+                         QString* reason) {
+  const auto fail = [reason](SaveResult result, const QString& why) {
+    if (reason) *reason = why;
+    return result;
+  };
+  const QString unencodable = QStringLiteral("The picture could not be encoded");
+  if (image.isNull()) return fail(SaveResult::Failed, unencodable);
+  if (path.isEmpty()) return fail(SaveResult::Failed, SystemWords(ENOENT));
   const QFileInfo target(path);
   const QFileInfo folder(target.absolutePath());
-  if (!folder.isDir()) return SaveResult::Failed;
-  if (target.isDir()) return SaveResult::Failed;
-  if (target.exists() && !target.isWritable()) return SaveResult::WriteProtected;
+  if (!folder.isDir())
+    return fail(SaveResult::Failed, SystemWords(folder.exists() ? ENOTDIR : ENOENT));
+  if (target.isDir()) return fail(SaveResult::Failed, SystemWords(EISDIR));
+  if (target.exists() && !target.isWritable())
+    return fail(SaveResult::WriteProtected, SystemWords(EACCES));
 
   QByteArray bytes;
   if (IsJpeg(format)) {
     if (!EncodeJpeg(image, quality >= 0 ? quality : kDefaultJpegQuality, bytes))
-      return SaveResult::Failed;
+      return fail(SaveResult::Failed, unencodable);
   } else {
     QBuffer encoded(&bytes);
     encoded.open(QIODevice::WriteOnly);
     QImageWriter writer(&encoded, format);
     if (quality >= 0) writer.setQuality(std::clamp(quality, 0, 100));
-    if (!writer.write(image)) return SaveResult::Failed;
+    if (!writer.write(image)) return fail(SaveResult::Failed, unencodable);
   }
   const WriteResult written = WriteWholeFile(path, bytes);
   if (written) return SaveResult::Ok;
   const int e = written.error;
-  return e == EACCES || e == EPERM || e == EROFS ? SaveResult::WriteProtected : SaveResult::Failed;
+  return fail(
+      e == EACCES || e == EPERM || e == EROFS ? SaveResult::WriteProtected : SaveResult::Failed,
+      written.reason);
 }
 
 bool ParseBmpInfo(const QByteArray& head, int64_t fileSize, BmpInfo& info) {
@@ -168,7 +178,8 @@ bool BmpPixelsComplete(const BmpInfo& info, const QByteArray& rleData) {
   return bytes >= 0 && bytes <= info.fileSize - info.dataOffset;
 }
 
-bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int Calidad) {
+bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int Calidad,
+                       QString* writeReason) {
   BmpInfo info;
   if (!ReadBmpInfo(ArchivoBMP, info)) {
     ConversionError("Cannot find file");
@@ -211,7 +222,8 @@ bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int
     ConversionError("Cannot load file");
     return false;
   }
-  return SaveImageFile(image, ArchivoJPG, "JPG", std::clamp(Calidad, 0, 100)) == SaveResult::Ok;
+  return SaveImageFile(image, ArchivoJPG, "JPG", std::clamp(Calidad, 0, 100), writeReason) ==
+         SaveResult::Ok;
 }
 
 }  // namespace platform

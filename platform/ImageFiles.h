@@ -21,9 +21,10 @@ enum class SaveResult {
 // target's folder and moves it over the target only once it is complete, so
 // a failure leaves an old file as it was. A read-only existing file is not
 // replaced. quality: 0..100, or -1 for the format's default. JPEG files keep
-// the full colour detail (no chroma subsampling).
+// the full colour detail (no chroma subsampling). On failure `reason` (when
+// given) gets why, in the system's words where it gave them.
 SaveResult SaveImageFile(const QImage& image, const QString& path, const char* format,
-                         int quality = -1);
+                         int quality = -1, QString* reason = nullptr);
 
 // The headers of a BMP file: size, bits per pixel, compression and where the
 // pixels start, with the size of the whole file.
@@ -60,7 +61,9 @@ bool BmpPixelsComplete(const BmpInfo& info, const QByteArray& rleData = QByteArr
 // too big to hold, "Cannot load file" for pixels missing or unreadable,
 // titled "Error encountered!"); the picture's size is checked against the
 // file before anything is allocated. Returns true only when the JPEG file
-// was written; a failed write says nothing, the caller reports it.
-bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int Calidad);
+// was written; a failed write says nothing, the caller reports it (with
+// `writeReason`, when given, set to why).
+bool GuardarBMPcomoJPG(const QString& ArchivoBMP, const QString& ArchivoJPG, int Calidad,
+                       QString* writeReason = nullptr);
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <map>
 
+#include "platform/LanguageKeys.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/RegularFile.h"
@@ -90,7 +91,20 @@ QString LanguageFileProblem(const QString& prefix) {
   if (file.refusal != FileRefusal::None)
     return name + QLatin1Char(' ') + RefusalText(file.refusal, kLanguageFileLimit);
   if (!file.loaded) return name + QStringLiteral(" holds no valid entries");
-  return QString();
+  // A file cut short or garbled still loads, and its windows would come up
+  // without their menus and captions.
+  const QStringList wanted = ShippedLanguageKeys(prefix);
+  QStringList missing;
+  for (const QString& key : wanted)
+    if (!file.keys.contains(key)) missing << key;
+  if (missing.isEmpty()) return QString();
+  constexpr int kNamed = 3;
+  QString which = QStringList(missing.mid(0, kNamed)).join(QStringLiteral(", "));
+  if (missing.size() > kNamed) which += QStringLiteral(" and %1 more").arg(missing.size() - kNamed);
+  return name + QStringLiteral(" lacks %1 of its %2 texts (%3)")
+                    .arg(missing.size())
+                    .arg(wanted.size())
+                    .arg(which);
 }
 
 bool LanguageFilesUsable(const QString& programName, const QStringList& prefixes) {
@@ -105,11 +119,7 @@ bool LanguageFilesUsable(const QString& programName, const QStringList& prefixes
     }
   }
   if (problems.isEmpty()) return true;
-  MsgBox(programName +
-             QStringLiteral(" cannot start: its language files cannot be read in the folder\r\n") +
-             folder + QStringLiteral("\r\n\r\n") + problems.join(QStringLiteral("\r\n")) +
-             QStringLiteral("\r\n\r\nPlease install the program again."),
-         programName, MsgIcon::Critical);
+  TellCannotStart(programName, QStringLiteral("its language files"), folder, problems);
   return false;
 }
 
@@ -143,6 +153,17 @@ void LanguageTable::LoadIdioma(const QString& OBJ) {
   ClavesIdioma = file.keys;
   TextosIdioma = file.texts;
   IdiomaCargado = true;
+}
+
+void LanguageTable::LoadIdiomaOrTell(const QString& OBJ) {
+  LoadIdioma(OBJ);
+  const QString problem = LanguageFileProblem(OBJ);
+  if (problem.isEmpty()) return;
+  // Not from the language file: that is what is missing.
+  MsgBox(QStringLiteral("This window cannot show its texts: ") + problem +
+             QStringLiteral(" in the folder\r\n") + QDir::toNativeSeparators(LanguageFolder()) +
+             QStringLiteral("\r\n\r\nPlease install the program again."),
+         kProgramName, MsgIcon::Critical);
 }
 
 QString LanguageTable::GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND) {

@@ -29,6 +29,10 @@ class LanguageTable {
   // windows made again and again, and lookups that retry a failed load, do
   // not read it again.
   void LoadIdioma(const QString& OBJ);
+  // The same, for a window that loads its texts as it opens: when the file
+  // is gone or lacks texts (removed while the program runs), one message
+  // says which file and why rather than leaving blank buttons unexplained.
+  void LoadIdiomaOrTell(const QString& OBJ);
   // The text of the key ("" when missing); loads the file first when the
   // table is not loaded yet.
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTextBoundaryFinder>
 
 namespace platform {
 
@@ -93,6 +94,47 @@ MsgResult RecordingMessageSink::Show(const Message& message) {
   return message.buttons == MsgButtons::YesNo || message.buttons == MsgButtons::YesNoCancel
              ? MsgResult::Yes
              : MsgResult::Ok;
+}
+
+void TellCannotStart(const QString& programName, const QString& what, const QString& folder,
+                     const QStringList& problems) {
+  MsgBox(programName + QStringLiteral(" cannot start: ") + what +
+             QStringLiteral(" cannot be read in the folder\r\n") + folder +
+             QStringLiteral("\r\n\r\n") + problems.join(QStringLiteral("\r\n")) +
+             QStringLiteral("\r\n\r\nPlease install the program again."),
+         programName, MsgIcon::Critical);
+}
+
+QString QuotedText(const QString& text, int longest) {
+  QString shown;
+  shown.reserve(text.size());
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    const bool bidiControl = u == 0x061C || u == 0x200E || u == 0x200F ||
+                             (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+    if (!bidiControl) shown += c;
+  }
+  if (longest < 0) return shown;
+  QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, shown);
+  int count = 0;
+  for (qsizetype at = characters.toNextBoundary(); at > 0; at = characters.toNextBoundary()) {
+    if (++count > longest) {
+      // Where the character before `at` began: the cut falls in front of it.
+      characters.toPreviousBoundary();
+      return shown.left(characters.position()) + QStringLiteral("...");
+    }
+  }
+  return shown;
+}
+
+QString AsSentence(const QString& reason) {
+  QString s = reason.trimmed();
+  if (s.isEmpty()) return s;
+  s[0] = s[0].toUpper();
+  if (!s.endsWith(QLatin1Char('.')) && !s.endsWith(QLatin1Char('!')) &&
+      !s.endsWith(QLatin1Char('?')))
+    s += QLatin1Char('.');
+  return s;
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace platform {
@@ -27,6 +28,21 @@ class MessageSink {
 // Shows a message through the current sink (a real QMessageBox by default).
 MsgResult MsgBox(const QString& prompt, const QString& title, MsgIcon icon = MsgIcon::Exclamation,
                  MsgButtons buttons = MsgButtons::Ok);
+
+// Text from outside (typed, pasted, a file name) as a message quotes it:
+// without the controls that would turn the rest of the message around
+// (U+202E and its kind), and, when longer than `longest` characters, cut
+// between whole characters with "..." after it (-1: never cut).
+QString QuotedText(const QString& text, int longest = -1);
+// A reason as a sentence of its own: first letter a capital, a full stop at
+// the end ("no space left on device" -> "No space left on device.").
+QString AsSentence(const QString& reason);
+
+// Tells that the program cannot start because files beside it cannot be
+// used: what (e.g. "its language files"), the folder and each problem, one
+// per line. The text is the program's own: it cannot come from those files.
+void TellCannotStart(const QString& programName, const QString& what, const QString& folder,
+                     const QStringList& problems);
 
 // Replaces the sink; nullptr restores the real message box. Returns the old one.
 MessageSink* SetMessageSink(MessageSink* sink);

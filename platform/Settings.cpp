@@ -1,7 +1,6 @@
 #include "platform/Settings.h"
 
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -12,6 +11,7 @@
 #include <cerrno>
 
 #include "platform/LanguageTable.h"
+#include "platform/Messages.h"
 #include "platform/RegularFile.h"
 #include "platform/WholeFile.h"
 
@@ -64,9 +64,7 @@ QString WhyNotWritten(const QString& file) {
   const QByteArray name = QFile::encodeName(file);
   if (::access(name.constData(), F_OK) == 0 && ::access(name.constData(), W_OK) != 0)
     return SystemWords(errno);
-  struct statvfs disk;
-  if (::statvfs(folder.constData(), &disk) == 0 && (disk.f_bavail == 0 || disk.f_favail == 0))
-    return SystemWords(ENOSPC);
+  if (DiskFull(QFile::decodeName(folder))) return SystemWords(ENOSPC);
   return PlatformText(QStringLiteral("SettingsNoReason"));
 }
 }  // namespace
@@ -81,10 +79,26 @@ SettingsWrite SaveSettings(const QString& appName, const std::vector<SettingValu
         QStringLiteral("The file ") + RefusalText(refusal, kSettingsFileLimit) + QLatin1Char('.');
     return w;
   }
+  FileStamp before;
+  CheckSmallRegularFile(w.file, kSettingsFileLimit, &before);
   QSettings s(w.file, QSettings::IniFormat);
-  for (const SettingValue& v : values) s.setValue(v.section + "/" + v.key, v.value);
+  bool changes = false;
+  for (const SettingValue& v : values) {
+    const QString key = v.section + "/" + v.key;
+    changes = changes || s.value(key) != QVariant(v.value);
+    s.setValue(key, v.value);
+  }
   s.sync();
-  if (s.status() != QSettings::NoError) {
+  // A store that could not be parsed keeps its status for good, and a
+  // failed write does not change it: then the file itself tells.
+  bool written = s.status() == QSettings::NoError;
+  if (s.status() == QSettings::FormatError) {
+    FileStamp after;
+    const bool exists =
+        CheckSmallRegularFile(w.file, kSettingsFileLimit, &after) == FileRefusal::None;
+    written = !changes || (exists && !(after == before));
+  }
+  if (!written) {
     w.ok = false;
     w.reason = WhyNotWritten(w.file);
   }
@@ -96,10 +110,12 @@ SettingsWrite SaveSetting(const QString& appName, const QString& section, const 
   return SaveSettings(appName, {{section, key, value}});
 }
 
-QString SettingsNotSavedMessage(const SettingsWrite& write) {
+QString SettingsNotSavedMessage(const SettingsWrite& write, bool closing) {
   if (write.ok) return QString();
   const QString crlf = QStringLiteral("\r\n");
-  return PlatformText(QStringLiteral("SettingsNotSaved")) + crlf + write.file + crlf + write.reason;
+  return PlatformText(closing ? QStringLiteral("SettingsNotSavedAtClose")
+                              : QStringLiteral("SettingsNotSaved")) +
+         crlf + QuotedText(write.file) + crlf + AsSentence(write.reason);
 }
 
 QString SettingsStoreProblem(const QString& appName) {

@@ -29,8 +29,9 @@ SettingsWrite SaveSettings(const QString& appName, const std::vector<SettingValu
 SettingsWrite SaveSetting(const QString& appName, const QString& section, const QString& key,
                           const QString& value);
 // The message for the user when a write failed: the file and the cause;
-// "" when it was stored.
-QString SettingsNotSavedMessage(const SettingsWrite& write);
+// "" when it was stored. `closing`: the write the program makes as it ends,
+// after which the settings are not kept anywhere.
+QString SettingsNotSavedMessage(const SettingsWrite& write, bool closing = false);
 
 // A store file that is not a regular file (a pipe would hang the program) or
 // is absurdly large is left alone: reading gives the defaults and nothing is

@@ -9,9 +9,11 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cerrno>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/LanguageTable.h"
+#include "platform/Messages.h"
 #include "platform/WholeFile.h"
 
 namespace platform {
@@ -59,6 +61,55 @@ QString DefaultCarpetaTemp() {
   return PrivateFolderFor(::geteuid(), qEnvironmentVariable("XDG_RUNTIME_DIR"), UserCacheFolder());
 }
 
+namespace {
+// Why others may change the folder or link at `path` ("" when only the
+// administrator or `owner` can).
+QString OthersMayChange(const QByteArray& path, uid_t owner) {
+  struct stat st;
+  if (::lstat(path.constData(), &st) != 0) {
+    // Not there: making the folder below fails and says so.
+    if (errno == ENOENT) return QString();
+    return PlatformText(QStringLiteral("ParentUnchecked")) + QLatin1Char(' ') + SystemWords(errno);
+  }
+  if (st.st_uid != 0 && st.st_uid != owner) return PlatformText(QStringLiteral("ParentForeign"));
+  if (S_ISLNK(st.st_mode)) return QString();  // where it leads is checked on its own
+  if (!S_ISDIR(st.st_mode)) return PlatformText(QStringLiteral("ParentNotFolder"));
+  if ((st.st_mode & 022) != 0 && (st.st_mode & S_ISVTX) == 0)
+    return PlatformText(QStringLiteral("ParentOpen"))
+        .replace(QStringLiteral("%MODE%"),
+                 QStringLiteral("0%1").arg(st.st_mode & 07777, 3, 8, QLatin1Char('0')));
+  return QString();
+}
+
+// Every folder above `folder` as written and, where links lead elsewhere,
+// every folder above where they lead.
+void CheckFoldersAbove(const QString& folder, uid_t owner, FolderCheck& c) {
+  const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+  QStringList above;
+  for (QString p = QFileInfo(absolute).path();; p = QFileInfo(p).path()) {
+    above.prepend(p);
+    if (p == QLatin1String("/") || p.isEmpty()) break;
+  }
+  const QByteArray parent = QFile::encodeName(QFileInfo(absolute).path());
+  if (char* real = ::realpath(parent.constData(), nullptr)) {
+    const QString resolved = QFile::decodeName(real);
+    ::free(real);
+    for (QString p = resolved; !above.contains(p); p = QFileInfo(p).path()) {
+      above << p;
+      if (p == QLatin1String("/")) break;
+    }
+  }
+  for (const QString& p : above) {
+    const QString why = OthersMayChange(QFile::encodeName(p), owner);
+    if (why.isEmpty()) continue;
+    c.fault = FolderFault::UnsafeParent;
+    c.parent = p;
+    c.reason = why;
+    return;
+  }
+}
+}  // namespace
+
 FolderCheck CheckPrivateFolder(const QString& folder, uid_t owner) {
   FolderCheck c;
   c.folder = folder;
@@ -78,6 +129,8 @@ FolderCheck CheckPrivateFolder(const QString& folder, uid_t owner) {
   } else if ((st.st_mode & 07777) != 0700) {
     c.fault = FolderFault::OpenToOthers;
     c.reason = QStringLiteral("0%1").arg(st.st_mode & 07777, 3, 8, QLatin1Char('0'));
+  } else {
+    CheckFoldersAbove(folder, owner, c);
   }
   return c;
 }
@@ -88,6 +141,11 @@ FolderCheck CheckPrivateFolder(const QString& folder) {
 
 FolderCheck MakePrivateFolder(const QString& folder) {
   if (!folder.isEmpty()) {
+    // Nothing is made where others could swap it.
+    FolderCheck above;
+    above.folder = folder;
+    CheckFoldersAbove(folder, ::geteuid(), above);
+    if (!above.ok()) return above;
     const QByteArray name = QFile::encodeName(folder);
     if (::mkdir(name.constData(), 0700) == 0) {
       // A narrow umask must not leave the folder unusable to its owner.
@@ -118,7 +176,7 @@ FolderCheck PrepareCarpetaTemp() {
   return MakePrivateFolder(folder);
 }
 
-QString PrivateFolderMessage(const FolderCheck& check) {
+QString PrivateFolderMessage(const FolderCheck& check, FolderUse use) {
   QString what;
   QString remedy = QStringLiteral("FolderRemoveIt");
   switch (check.fault) {
@@ -142,10 +200,24 @@ QString PrivateFolderMessage(const FolderCheck& check) {
                  .replace(QStringLiteral("%MODE%"), check.reason);
       remedy = QStringLiteral("FolderMakePrivate");
       break;
+    case FolderFault::UnsafeParent:
+      what = PlatformText(QStringLiteral("FolderUnsafeParent"))
+                 .replace(QStringLiteral("%PARENT%"), QuotedText(check.parent))
+                 .replace(QStringLiteral("%WHY%"), check.reason);
+      remedy = QStringLiteral("FolderSafeParent");
+      break;
   }
+  const bool report = use == FolderUse::Report;
   const QString crlf = QStringLiteral("\r\n");
-  return PlatformText(QStringLiteral("FolderRefused")) + crlf + check.folder + crlf + what + crlf +
-         PlatformText(remedy).replace(QStringLiteral("%FOLDER%"), check.folder);
+  return PlatformText(QStringLiteral("FolderRefused")) + crlf + QuotedText(check.folder) + crlf +
+         what + crlf +
+         PlatformText(remedy)
+             .replace(QStringLiteral("%FOLDER%"), QuotedText(check.folder))
+             .replace(QStringLiteral("%NEXT%"), PlatformText(report ? QStringLiteral("NextReport")
+                                                                    : QStringLiteral("NextCheck")))
+             .replace(QStringLiteral("%AGAIN%"),
+                      PlatformText(report ? QStringLiteral("AgainReport")
+                                          : QStringLiteral("AgainCheck")));
 }
 
 int RemoveFilesOlderThan(const QString& folder, const QStringList& patterns,

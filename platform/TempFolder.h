@@ -37,17 +37,27 @@ enum class FolderFault {
   NotAFolder,    // a file or other thing of that name
   ForeignOwner,  // belongs to another user
   OpenToOthers,  // permissions other than 0700 (rwx------)
+  UnsafeParent,  // a folder above it that someone else may change (parent says which)
 };
+
+// Which command met the folder: the advice says what makes it again.
+enum class FolderUse { Report, UpdateCheck };
 
 struct FolderCheck {
   FolderFault fault = FolderFault::None;
   QString folder;
-  QString reason;  // the system's words for Missing; the permissions found for OpenToOthers
+  // The system's words for Missing; the permissions found for OpenToOthers;
+  // why others may change it for UnsafeParent.
+  QString reason;
+  QString parent;  // the folder above at fault (UnsafeParent)
   bool ok() const { return fault == FolderFault::None; }
 };
 
 // Whether the folder is a real folder (not a link), owned by `owner` and
-// open to nobody else (0700).
+// open to nobody else (0700), and whether every folder from / down to it
+// (links followed too) belongs to the administrator or to `owner` and lets
+// others write in it only with the sticky bit: otherwise someone else could
+// swap the folder for another after this check.
 FolderCheck CheckPrivateFolder(const QString& folder, uid_t owner);
 FolderCheck CheckPrivateFolder(const QString& folder);  // owned by this user
 // Makes the folder with mode 0700 when it is missing (its parent must
@@ -58,8 +68,9 @@ FolderCheck MakePrivateFolder(const QString& folder);
 // unless it is ok().
 FolderCheck PrepareCarpetaTemp();
 // The message for the user: the folder refused, the folder's path, what is
-// wrong with it and what the user can do; "" when the check is ok.
-QString PrivateFolderMessage(const FolderCheck& check);
+// wrong with it and what the user can do, for the command that met it; ""
+// when the check is ok.
+QString PrivateFolderMessage(const FolderCheck& check, FolderUse use = FolderUse::Report);
 
 // Removes the regular files of the user's in the folder whose names match
 // one of the patterns (regular expressions, whole name) and that were last

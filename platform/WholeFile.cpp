@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -41,20 +42,18 @@ WriteResult Failure(int error) {
 }
 
 // A new file beside the target with a name nobody else chose: created
-// exclusively, and never through a link planted on that name.
-int CreateTemporary(const QByteArray& target, mode_t mode, QByteArray& name) {
+// exclusively in the target's folder, and never through a link planted on
+// that name.
+int CreateTemporary(int folder, const QByteArray& base, mode_t mode, QByteArray& name) {
   static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  const qsizetype slash = target.lastIndexOf('/');
-  const QByteArray folder = target.left(slash + 1);
-  // Short enough for the longest name the target itself may have.
-  const QByteArray base = target.mid(slash + 1).left(200);
   for (int attempt = 0; attempt < 100; ++attempt) {
     QByteArray suffix;
     for (int i = 0; i < 8; ++i) suffix += kLetters[QRandomGenerator::global()->bounded(62)];
-    name = folder + "." + base + "." + suffix + ".tmp";
+    // Short enough for the longest name the target itself may have.
+    name = "." + base.left(200) + "." + suffix + ".tmp";
     if (InjectedAt(WriteStep::Create)) return -1;
-    const int fd =
-        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    const int fd = ::openat(folder, name.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
@@ -82,45 +81,53 @@ bool WriteAll(int fd, const QByteArray& bytes) {
   return true;
 }
 
-// Makes the rename itself last; a failure here costs nothing already done.
-void SyncFolder(const QByteArray& target) {
-  const qsizetype slash = target.lastIndexOf('/');
-  const QByteArray folder = slash > 0 ? target.left(slash) : QByteArray("/");
-  const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 }  // namespace
 
 QString SystemWords(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
 }
 
+bool DiskFull(const QString& folder) {
+  struct statvfs disk;
+  return ::statvfs(QFile::encodeName(folder).constData(), &disk) == 0 &&
+         (disk.f_bavail == 0 || disk.f_favail == 0);
+}
+
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
   if (path.isEmpty()) return Failure(ENOENT);
-  const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+  const QFileInfo info(path);
+  const QByteArray name = QFile::encodeName(info.fileName());
+  if (name.isEmpty()) return Failure(EISDIR);
   Injected& injected = Injection();
-  injected.now =
-      injected.error != 0 && (injected.names.pattern().isEmpty() ||
-                              injected.names.match(QFileInfo(path).fileName()).hasMatch());
+  injected.now = injected.error != 0 && (injected.names.pattern().isEmpty() ||
+                                         injected.names.match(info.fileName()).hasMatch());
+
+  // Everything from here on is done in the one folder opened now: a folder
+  // swapped for another meanwhile gets neither the file nor a temporary
+  // left behind.
+  const int folder = ::open(QFile::encodeName(info.absolutePath()).constData(),
+                            O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) return Failure(errno);
+  const auto fail = [folder](int error) {
+    ::close(folder);
+    return Failure(error);
+  };
 
   mode_t mode = 0666;  // less the user's umask, for a new file
   bool replacing = false;
   struct stat st;
-  if (::lstat(target.constData(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) return Failure(EISDIR);
+  if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (S_ISDIR(st.st_mode)) return fail(EISDIR);
     if (S_ISREG(st.st_mode)) {
-      if (::access(target.constData(), W_OK) != 0) return Failure(errno);
+      if (::faccessat(folder, name.constData(), W_OK, 0) != 0) return fail(errno);
       mode = st.st_mode & 07777;
       replacing = true;
     }
   }
 
   QByteArray temporary;
-  const int fd = CreateTemporary(target, mode, temporary);
-  if (fd < 0) return Failure(errno);
+  const int fd = CreateTemporary(folder, name, mode, temporary);
+  if (fd < 0) return fail(errno);
 
   int error = 0;
   if (!WriteAll(fd, bytes)) error = errno;
@@ -133,14 +140,16 @@ WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
   const int closeError = injectedClose ? errno : 0;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (injectedClose && error == 0) error = closeError;
-  if (error == 0 &&
-      (InjectedAt(WriteStep::Rename) || ::rename(temporary.constData(), target.constData()) != 0))
+  if (error == 0 && (InjectedAt(WriteStep::Rename) ||
+                     ::renameat(folder, temporary.constData(), folder, name.constData()) != 0))
     error = errno;
   if (error != 0) {
-    ::unlink(temporary.constData());
-    return Failure(error);
+    ::unlinkat(folder, temporary.constData(), 0);
+    return fail(error);
   }
-  SyncFolder(target);
+  // Makes the rename itself last; a failure here costs nothing already done.
+  ::fsync(folder);
+  ::close(folder);
   WriteResult done;
   done.ok = true;
   return done;

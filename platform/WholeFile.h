@@ -22,6 +22,10 @@ struct WriteResult {
 // reason every file and folder message of the program gives.
 QString SystemWords(int error);
 
+// Whether the disk that holds the folder has no room left (no free block or
+// no free file entry): the reason for a write whose own error got lost.
+bool DiskFull(const QString& folder);
+
 // Writes the bytes as the whole new content of the file. They go to a
 // temporary file made exclusively beside it (never through a link); every
 // write, the flush to disk and the close are checked, and only then is the

@@ -96,18 +96,20 @@ CheckResult Judge(const QByteArray& body) {
   return {};
 }
 
-CheckResult Conclude(const platform::DownloadOutcome& download) {
+CheckResult Conclude(const platform::DownloadOutcome& download, bool forced) {
   if (download.kind != platform::DownloadOutcome::Received)
     return {CheckOutcome::Failed, download.detail};
   if (download.body.isEmpty())
     return {CheckOutcome::Failed, QStringLiteral("The server sent an empty version file.")};
   // Any answer at all restarts the period.
   const double now = DateSerialNow();
-  if (!AjustesUsuario::GuardarUltimaConexion(DateSerialText(now))) answeredAt = now;
+  if (!AjustesUsuario::GuardarUltimaConexion(DateSerialText(now), forced)) answeredAt = now;
   // Kept in the user's private folder only, and never read back: what is
   // judged is what was just downloaded.
   const platform::FolderCheck folder = platform::PrepareCarpetaTemp();
-  if (!folder.ok()) return {CheckOutcome::Failed, platform::PrivateFolderMessage(folder)};
+  if (!folder.ok())
+    return {CheckOutcome::Failed,
+            platform::PrivateFolderMessage(folder, platform::FolderUse::UpdateCheck)};
   const QString path = ArchivoVersion();
   const platform::WriteResult written = platform::WriteWholeFile(path, download.body);
   if (!written)
@@ -120,7 +122,7 @@ void Finish(const platform::DownloadOutcome& download) {
   std::unique_ptr<RunningCheck> check = std::move(Running());
   if (!check) return;
   check->download->deleteLater();
-  const CheckResult result = Conclude(download);
+  const CheckResult result = Conclude(download, check->forced);
   if (result.outcome == CheckOutcome::Failed && !check->forced) automaticFailed = true;
   check->busy.reset();
   for (Waiter& waiter : check->waiters) Tell(waiter, result);

@@ -41,11 +41,13 @@ platform::SettingValue Value(const Setting& s, const QString& value) {
 
 // Stores the values in one write; a write that fails is told once, naming
 // the file and the cause, since the choice would otherwise vanish at exit.
-bool Write(const std::vector<platform::SettingValue>& values) {
+enum class Telling { Now, AtClose, Silent };
+
+bool Write(const std::vector<platform::SettingValue>& values, Telling tell = Telling::Now) {
   const platform::SettingsWrite w = platform::SaveSettings(shell::kProgramName, values);
-  if (!w.ok)
-    platform::MsgBox(platform::SettingsNotSavedMessage(w), shell::kProgramName,
-                     platform::MsgIcon::Exclamation);
+  if (!w.ok && tell != Telling::Silent)
+    platform::MsgBox(platform::SettingsNotSavedMessage(w, tell == Telling::AtClose),
+                     shell::kProgramName, platform::MsgIcon::Exclamation);
   return w.ok;
 }
 }  // namespace
@@ -70,8 +72,8 @@ double UltimaConexion(double now) {
   return serial;
 }
 
-bool GuardarUltimaConexion(const QString& serialText) {
-  return Write({Value(kLastCheck, serialText)});
+bool GuardarUltimaConexion(const QString& serialText, bool tell) {
+  return Write({Value(kLastCheck, serialText)}, tell ? Telling::Now : Telling::Silent);
 }
 
 QString SeparadorDecimal() {
@@ -109,7 +111,8 @@ bool GuardarAjustesSalida(const QString& UltimaCarpeta, const QString& UltimaCar
   QString digits = QString::fromStdString(Vigas::ShortestText(NumDigitos));
   if (digits.startsWith(QLatin1Char('.'))) digits.prepend(QLatin1Char('0'));
   return Write({Value(kGraphFolder, UltimaCarpeta), Value(kTableFolder, UltimaCarpetaTabla),
-                Value(kSeparator, SepDecimal), Value(kDigits, digits)});
+                Value(kSeparator, SepDecimal), Value(kDigits, digits)},
+               Telling::AtClose);
 }
 
 QString CambiarSeparador(const QString& text, QChar from, QChar to) {

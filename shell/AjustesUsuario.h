@@ -21,7 +21,9 @@ bool GuardarPeriodo(const QString& days);
 // ("never checked") when none is stored, the stored text is not a number, or
 // it lies after `now`.
 double UltimaConexion(double now);
-bool GuardarUltimaConexion(const QString& serialText);
+// `tell` false: a failure is not shown (the automatic check shows nothing of
+// its own; the next save the user asks for tells).
+bool GuardarUltimaConexion(const QString& serialText, bool tell = true);
 
 // The decimal separator, "." or ","; a stored value other than these is
 // damaged and would make every number unreadable, so the point stands in.

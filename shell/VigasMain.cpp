@@ -1,6 +1,7 @@
 #include "shell/VigasMain.h"
 
 #include "graphs/Mini_HTFC_rut.h"
+#include "platform/InstallCheck.h"
 #include "platform/LanguageTable.h"
 #include "platform/Messages.h"
 #include "platform/Settings.h"
@@ -28,9 +29,10 @@ void CheckSettingsStore() {
 }
 }  // namespace
 
-bool Main(MainWindowShower showMainWindow) {
+bool Main(MainWindowShower showMainWindow, const QStringList& dataFiles) {
   // Without its texts every window would be blank, without a single menu.
   if (!platform::LanguageFilesUsable(shell::kProgramName, kLanguagePrefixes)) return false;
+  if (!platform::DataFilesUsable(shell::kProgramName, dataFiles)) return false;
   CheckSettingsStore();
   SetMainWindowShower(std::move(showMainWindow));
   // The user's private work folder; it is made and checked where it is used.

@@ -14,8 +14,10 @@ extern const QStringList kLanguagePrefixes;
 
 // The entry: checks the files read at start, prepares the shared start-up
 // state, remembers the shower and shows the splash window without waiting.
-// False when the program cannot run (its language files are missing or
-// unreadable): the user has been told, and the program should end.
-bool Main(MainWindowShower showMainWindow);
+// `dataFiles` are the files the windows load from beside the program
+// (relative paths). False when the program cannot run (a language file or
+// one of those files is missing, damaged or lacks what its windows need):
+// the user has been told, and the program should end.
+bool Main(MainWindowShower showMainWindow, const QStringList& dataFiles = {});
 
 }  // namespace Vigas

@@ -1,7 +1,9 @@
 // The graph-type chooser: what it offers and preselects, its keys and mouse,
 // and how OK, Cancel and a failed set-up end.
+#include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QTemporaryDir>
 
 #include "WindowTestSupport.h"
 #include "graphs/FormEditGRAF.h"
@@ -149,4 +151,26 @@ TEST_F(Chooser, FailedSetUpOrUnknownCaseIsNotAccepted) {
   EXPECT_EQ(h.SelectedOption(), 1);
 }
 
+}  // namespace
+
+namespace {
+// Language files removed while the program runs: the window says which
+// instead of coming up with blank buttons unexplained.
+TEST_F(Chooser, AWindowWhoseLanguageFileIsGoneSaysSo) {
+  QTemporaryDir program;
+  ASSERT_TRUE(QDir().mkpath(program.filePath("lang")));
+  platform::SetResourceFolder(program.path());
+  {
+    FormEditGRAF f;
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].prompt,
+              "This window cannot show its texts: ENG_WIN_EGF.lmo is missing in the folder\r\n" +
+                  program.filePath("lang") + "\r\n\r\nPlease install the program again.");
+  }
+  ASSERT_TRUE(QFile::copy(SourceRoot() + "/lang/ENG_WIN_EGF.lmo",
+                          program.filePath("lang/ENG_WIN_EGF.lmo")));
+  FormEditGRAF whole;
+  EXPECT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(whole.windowTitle(), "Graph type");
+}
 }  // namespace

@@ -2,6 +2,7 @@
 // printing to PDF printers, saving and copying the picture, and screenshots
 // of the four graph types of one case and of a printed page.
 #include <QAction>
+#include <QDir>
 #include <QImage>
 #include <QMenu>
 #include <QPrinter>
@@ -13,6 +14,7 @@
 #include "graphs/GraphHooks.h"
 #include "platform/Clipboard.h"
 #include "platform/SaveFileDialog.h"
+#include "platform/WholeFile.h"
 
 using namespace graph_test;
 
@@ -208,7 +210,8 @@ TEST_F(GraphWindow, SavesThePictureAsBmpAndReportsEveryFailure) {
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].prompt,
             "The file or its folder is write-protected. The picture was not saved:\r\n"
-            "/sys/slope.bmp");
+            "/sys/slope.bmp\r\n" +
+                platform::AsSentence(platform::SystemWords(EACCES)));
   EXPECT_EQ(sink.messages[0].title, "TORV");
   EXPECT_EQ(sink.messages[0].icon, platform::MsgIcon::Exclamation);
   EXPECT_EQ(UltimaCarpeta, "/sys");
@@ -221,6 +224,20 @@ TEST_F(GraphWindow, SavesThePictureAsBmpAndReportsEveryFailure) {
   }
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_TRUE(sink.messages[0].prompt.startsWith("The picture could not be saved:\r\n"));
+
+  // A disk that fills up: the reason, and the old file as it was.
+  sink.messages.clear();
+  ASSERT_TRUE(platform::WriteWholeFile(dir.filePath("full.bmp"), "old"));
+  platform::InjectWriteFailure(platform::WriteStep::Write, ENOSPC);
+  {
+    OneAnswerDialog dialog(dir.filePath("full.bmp"));
+    W().mnu_archivo_saveas_Click();
+  }
+  platform::InjectWriteFailure(platform::WriteStep::Write, 0);
+  ASSERT_EQ(sink.messages.size(), 2u);  // the question to replace it, then the failure
+  EXPECT_EQ(sink.messages[1].prompt, "The picture could not be saved:\r\n" +
+                                         dir.filePath("full.bmp") + "\r\nNo space left on device.");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".tmp"), QStringList());
 
   // Declining to replace, then cancelling, leaves the old file alone.
   sink.messages.clear();

@@ -1,10 +1,12 @@
 // The language files the program ships: their form, and every key the main
 // window, its report and the units dialog ask for.
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 
 #include "MainwinTestSupport.h"
 #include "engine/Vigas.h"
+#include "platform/LanguageKeys.h"
 
 using mainwin_test::MainwinTest;
 
@@ -139,3 +141,28 @@ TEST_F(LanguageFilesTest, UnitsDialogFileHoldsItsTenKeys) {
 }
 
 }  // namespace
+
+// Start-up refuses a file that lacks a key of the shipped one; every key the
+// code asks for by name must therefore be shipped.
+TEST(ShippedLanguageKeys, EveryKeyTheCodeAsksForByNameIsShipped) {
+  QStringList shipped;
+  for (const char* prefix : {"KSL", "EUN", "GFV", "EGF", "TAV", "PRD", "INF", "A2R", "TMP"})
+    shipped << platform::ShippedLanguageKeys(prefix);
+  EXPECT_TRUE(shipped.contains("MNU_FILE"));
+  const QRegularExpression call(R"re((?:GetL_win|PlatformText)\(QStringLiteral\("([^"]+)"\))re");
+  int asked = 0;
+  for (const char* folder : {"platform", "graphs", "output", "shell", "mainwin"}) {
+    QDirIterator it(qt_test::SourceRoot() + "/" + folder, {"*.cpp", "*.h"}, QDir::Files);
+    while (it.hasNext()) {
+      QFile f(it.next());
+      ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+      const QString code = QString::fromUtf8(f.readAll());
+      for (auto m = call.globalMatch(code); m.hasNext(); ++asked) {
+        const QString key = m.next().captured(1).toUpper();
+        EXPECT_TRUE(shipped.contains(key))
+            << key.toStdString() << " in " << f.fileName().toStdString();
+      }
+    }
+  }
+  EXPECT_GT(asked, 50);
+}

@@ -132,7 +132,7 @@ TEST_F(ReportFailureTest, AReportFileThatCannotBeWrittenTakesItsPicturesWithIt) 
   ExpectStopped(
       HandOver::NotWritten,
       "The report was not made: its file cannot be written:\r\n" + ReportWorkFolder() + "/restemp",
-      ".rex\r\n" + QString::fromLocal8Bit(std::strerror(ENOSPC)));
+      ".rex\r\n" + QString::fromLocal8Bit(std::strerror(ENOSPC)) + ".");
   EXPECT_EQ(EverythingIn(ReportWorkFolder()), QStringList());
 
   // A picture that fails half way: the ones made before it go too.
@@ -140,7 +140,7 @@ TEST_F(ReportFailureTest, AReportFileThatCannotBeWrittenTakesItsPicturesWithIt) 
     platform::InjectWriteFailure(platform::WriteStep::Rename, EIO, failing);
     ExpectStopped(HandOver::NotWritten,
                   "The report was not made: its graph pictures cannot be written to the folder\r\n",
-                  ReportWorkFolder());
+                  ReportWorkFolder() + "\r\n" + QString::fromLocal8Bit(std::strerror(EIO)) + ".");
     EXPECT_EQ(EverythingIn(ReportWorkFolder()), QStringList()) << failing;
   }
   platform::InjectWriteFailure(platform::WriteStep::Create, 0);

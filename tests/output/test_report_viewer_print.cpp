@@ -17,6 +17,7 @@
 #include "output/ReportViewer.h"
 #include "output/frmImprimir.h"
 #include "platform/WholeFile.h"
+#include "support/FullDisk.h"
 
 using namespace report_test;
 
@@ -207,9 +208,21 @@ TEST_F(ViewerPrintTest, SavesTheWholeReportAsPdfAndKeepsTheOldFileWhenItCannot) 
   platform::InjectWriteFailure(platform::WriteStep::Write, 0);
   ASSERT_EQ(messages.messages.size(), 2u);
   EXPECT_EQ(messages.messages[1].prompt,
-            "The report could not be saved as PDF:\r\n" + saved + "\r\nNo space left on device");
+            "The report could not be saved as PDF:\r\n" + saved + "\r\nNo space left on device.");
   EXPECT_EQ(ReadAll(saved), before);
   messages.messages.clear();
+
+  // A disk already full: the printer's own file is cut short, and the reason is the disk's.
+  qt_test::FullDisk disk;
+  if (disk.mounted && disk.Fill()) {
+    output_test::OneAnswerDialog dialog(disk.Path("full.pdf"));
+    viewer->mnu_archivo_pdf_Click();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].prompt, "The report could not be saved as PDF:\r\n" +
+                                               disk.Path("full.pdf") +
+                                               "\r\nNo space left on device.");
+    messages.messages.clear();
+  }
 
   // Into a folder that is not there, or over a folder: the message, and
   // nothing written or replaced.
@@ -222,10 +235,10 @@ TEST_F(ViewerPrintTest, SavesTheWholeReportAsPdfAndKeepsTheOldFileWhenItCannot) 
   }
   ASSERT_EQ(messages.messages.size(), 3u);  // the second asked about replacing
   EXPECT_EQ(messages.messages[0].prompt, "The report could not be saved as PDF:\r\n" + nowhere +
-                                             "\r\nNo such file or directory");
+                                             "\r\nNo such file or directory.");
   EXPECT_EQ(messages.messages[0].buttons, platform::MsgButtons::Ok);
   EXPECT_EQ(messages.messages[2].prompt,
-            "The report could not be saved as PDF:\r\n" + folder + "\r\nIs a directory");
+            "The report could not be saved as PDF:\r\n" + folder + "\r\nIs a directory.");
   EXPECT_FALSE(QFileInfo::exists(temp_.path() + "/missing"));
   EXPECT_TRUE(QFileInfo(folder).isDir());
   EXPECT_EQ(QDir(temp_.path() + "/saved")

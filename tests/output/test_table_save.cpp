@@ -51,7 +51,7 @@ TEST_F(TableSaveTest, AFullDiskKeepsTheOldTableAndSaysSo) {
   EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"deflection.txt"});
   ASSERT_EQ(Said().size(), 1u);
   EXPECT_EQ(Said()[0].prompt, "The table could not be saved:\r\n" + path + "\r\n" +
-                                  QString::fromLocal8Bit(std::strerror(ENOSPC)));
+                                  QString::fromLocal8Bit(std::strerror(ENOSPC)) + ".");
   EXPECT_EQ(Said()[0].icon, platform::MsgIcon::Exclamation);
 }
 

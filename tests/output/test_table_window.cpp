@@ -149,7 +149,7 @@ TEST_F(TableWindowTest, SaveWritesTheTableTextAndNamesEndInTxt) {
   }
   ASSERT_FALSE(messages.messages.empty());
   EXPECT_EQ(messages.messages.back().prompt,
-            "The table could not be saved:\r\n" + folder + "/busy.txt\r\nIs a directory");
+            "The table could not be saved:\r\n" + folder + "/busy.txt\r\nIs a directory.");
   EXPECT_TRUE(QFileInfo(folder + "/busy.txt").isDir());
 
   // Cancel ends silently.

@@ -9,6 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "platform/TextFile.h"
+#include "platform/WholeFile.h"
 #include "support/FullDisk.h"
 
 using namespace platform;
@@ -87,7 +88,29 @@ TEST(SettingsStore, AWriteOnAFullDiskFailsAndSaysSo) {
   EXPECT_FALSE(w.ok);
   EXPECT_EQ(w.file, disk.Path("config/TORV.ini"));
   EXPECT_EQ(w.reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
-  EXPECT_TRUE(SettingsNotSavedMessage(w).endsWith(w.file + "\r\n" + w.reason));
+  EXPECT_TRUE(SettingsNotSavedMessage(w).endsWith(w.file + "\r\n" + w.reason + "."));
+  RedirectSettings(QString());
+}
+
+// A store damaged beyond parsing: a save is judged by what reached the file.
+TEST(SettingsStore, AJunkStoreIsRewrittenWithoutAFalseFailureAndAFullDiskStillFails) {
+  qt_test::FullDisk disk;
+  const QString folder = disk.mounted ? disk.Path("config") : disk.Path("");
+  QDir().mkpath(folder);
+  RedirectSettings(folder);
+  QByteArray junk;
+  for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919 + 13) % 251);
+  ASSERT_TRUE(WriteWholeFile(folder + "/TORV.ini", junk));
+  EXPECT_TRUE(SaveSetting("TORV", "DOT", "SEPARATOR", ",").ok);
+  EXPECT_EQ(GetSetting("TORV", "DOT", "SEPARATOR"), ",");
+  EXPECT_TRUE(SaveSetting("TORV", "DOT", "SEPARATOR", ",").ok);  // nothing new to write
+  if (disk.mounted) {
+    ASSERT_TRUE(WriteWholeFile(folder + "/TORV.ini", junk));
+    ASSERT_TRUE(disk.Fill());
+    const SettingsWrite w = SaveSetting("TORV", "PATH", "GRAF", QString(8000, 'g'));
+    EXPECT_FALSE(w.ok);
+    EXPECT_EQ(w.reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+  }
   RedirectSettings(QString());
 }
 
@@ -108,4 +131,18 @@ TEST(MessageBoxes, RecordingSinkKeepsMessagesAnswersAndRestoresThePreviousSink) 
   MsgBox("Error", "TORV");
   ASSERT_EQ(outer.messages.size(), 1u);
   EXPECT_EQ(outer.messages[0].icon, MsgIcon::Exclamation);
+}
+
+TEST(MessageBoxes, QuotedTextKeepsReadingOrderAndWholeCharacters) {
+  EXPECT_EQ(QuotedText(QString::fromUtf8("12\u202E3.5\u2066x\u200F"), 40), "123.5x");
+  // 39 letters, then a character outside the 16-bit range, then an accented one.
+  const QString emoji = QString::fromUtf8("\U0001F600");
+  const QString accented = QString::fromUtf8("e\u0301");
+  const QString typed = QString(39, 'a') + emoji + accented + "tail";
+  EXPECT_EQ(QuotedText(typed, 40), QString(39, 'a') + emoji + "...");
+  EXPECT_EQ(QuotedText(QString(38, 'a') + accented + accented, 40),
+            QString(38, 'a') + accented + accented);
+  EXPECT_EQ(QuotedText(QString(39, 'a') + accented + "b", 40), QString(39, 'a') + accented + "...");
+  EXPECT_EQ(AsSentence("no space left on device"), "No space left on device.");
+  EXPECT_EQ(AsSentence("Too many redirects."), "Too many redirects.");
 }

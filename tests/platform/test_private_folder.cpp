@@ -145,4 +145,47 @@ TEST_F(PrivateFolderTest, OnlyARealFolderOfTheUsersOpenToNobodyElseIsAccepted) {
                 "private to you.");
 }
 
+// A folder above that others may change would let them swap the work
+// folder after it was checked: a co-user's open folder, or one of theirs.
+TEST_F(PrivateFolderTest, EveryFolderAboveMustBeTheUsersOrTheAdministratorsAndSafe) {
+  const QString shared = Path("shared");
+  ASSERT_TRUE(QDir().mkpath(shared + "/cache"));
+  ASSERT_TRUE(MakePrivateFolder(shared + "/cache/torv").ok());
+  for (mode_t mode : {0777, 0757, 0775}) {
+    ASSERT_TRUE(SetMode(shared, mode));
+    const FolderCheck c = MakePrivateFolder(shared + "/cache/torv");
+    EXPECT_EQ(c.fault, FolderFault::UnsafeParent) << std::oct << mode;
+    EXPECT_EQ(c.parent, shared);
+  }
+  EXPECT_EQ(MakePrivateFolder(shared + "/cache/new").fault, FolderFault::UnsafeParent);
+  EXPECT_FALSE(QFileInfo::exists(shared + "/cache/new"));  // nothing made there
+  ASSERT_TRUE(SetMode(shared, 01777));  // sticky, as /tmp: nobody may rename what is not theirs
+  EXPECT_TRUE(CheckPrivateFolder(shared + "/cache/torv").ok());
+  // Reached through a link: where it leads is checked as well.
+  ASSERT_TRUE(SetMode(shared, 0777));
+  ASSERT_TRUE(QFile::link(shared + "/cache", Path("cache-link")));
+  EXPECT_EQ(CheckPrivateFolder(Path("cache-link/torv")).parent, shared);
+  ASSERT_TRUE(SetMode(shared, 0777));
+  const QString message =
+      PrivateFolderMessage(CheckPrivateFolder(shared + "/cache/torv"), FolderUse::UpdateCheck);
+  EXPECT_EQ(message, "Nothing was written: the private work folder cannot be used:\r\n" + shared +
+                         "/cache/torv\r\nOther users could swap it for another folder: " + shared +
+                         " above it may be written by others without the sticky bit (its "
+                         "permissions are 0777).\r\nSet XDG_CACHE_HOME to a folder of your own "
+                         "that only you may change (or leave it unset to use ~/.cache), then "
+                         "check for updates again.");
+  ASSERT_TRUE(SetMode(shared, 0755));
+  if (me_ == 0) {
+    ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), 4242, 4242), 0);
+    const FolderCheck c = CheckPrivateFolder(shared + "/cache/torv");
+    EXPECT_EQ(c.fault, FolderFault::UnsafeParent);
+    EXPECT_EQ(c.reason, "belongs to another user");
+  }
+  // What makes the folder again is the command that met it.
+  ASSERT_TRUE(SetMode(shared + "/cache/torv", 0755));
+  EXPECT_TRUE(
+      PrivateFolderMessage(CheckPrivateFolder(shared + "/cache/torv", 4242), FolderUse::UpdateCheck)
+          .endsWith("the next update check makes the folder again, private to you."));
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QRegularExpression>
 
 #include "ShellTestSupport.h"
 #include "shell/FormSplash.h"
@@ -88,6 +89,33 @@ TEST_F(StartUpTest, UnusableLanguageFilesAreEachNamed) {
   // Windows asking for texts from the pipe get none, at once.
   platform::LanguageTable table(QStringLiteral("KSL"));
   EXPECT_EQ(table.GetL_win("mnu_File"), "");
+}
+
+TEST_F(StartUpTest, AFileThatLoadsButLacksItsTextsAndAMissingFormulaFileAreNamed) {
+  const QString lang = CopyOfTheProgram();
+  const QByteArray whole = qt_test::ReadBytes(lang + "/ENG_WIN_KSL.lmo");
+  ASSERT_TRUE(qt_test::WriteBytes(lang + "/ENG_WIN_KSL.lmo",
+                                  whole.left(whole.indexOf("\r\n", whole.size() / 2) + 2)));
+  EXPECT_FALSE(Vigas::Main([this] { ++mainWindowShown_; }));
+  ASSERT_EQ(messages_->messages.size(), 1u);
+  EXPECT_TRUE(messages_->messages[0].prompt.contains(QRegularExpression(
+      "ENG_WIN_KSL\\.lmo lacks \\d+ of its \\d+ texts \\([A-Z_0-9]+, [A-Z_0-9]+, "
+      "[A-Z_0-9]+ and \\d+ more\\)\\.")))
+      << messages_->messages[0].prompt.toStdString();
+
+  ASSERT_TRUE(qt_test::WriteBytes(lang + "/ENG_WIN_KSL.lmo", whole));
+  const QString root = program_.path();
+  ASSERT_TRUE(qt_test::WriteBytes(root + "/htf/f100.htf", "A\r\n"));
+  ASSERT_TRUE(qt_test::WriteBytes(root + "/img/F100.gif", "not a picture"));
+  const QStringList files = {"htf/f100.htf", "htf/f305.htf", "img/F100.gif", "h100.jpg"};
+  EXPECT_FALSE(Vigas::Main([this] { ++mainWindowShown_; }, files));
+  ASSERT_EQ(messages_->messages.size(), 2u);
+  EXPECT_EQ(messages_->messages[1].prompt,
+            "TORV cannot start: files it shows cannot be read in the folder\r\n" + root +
+                "\r\n\r\nhtf/f305.htf is missing.\r\nimg/F100.gif is not a picture of its "
+                "kind.\r\nh100.jpg is missing.\r\n\r\nPlease install the program again.");
+  EXPECT_FALSE(SplashShown());
+  EXPECT_EQ(mainWindowShown_, 0);
 }
 
 TEST_F(StartUpTest, WithItsFilesInPlaceTheSplashComesUp) {

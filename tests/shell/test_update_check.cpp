@@ -352,6 +352,9 @@ TEST_F(UpdateCheckTest, DownloadsEndOnceWithTheirOutcome) {
     QCoreApplication::processEvents();
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(got.kind, c.kind) << c.url.toStdString() << " " << c.status;
+    if (c.status == 301) {
+      EXPECT_TRUE(got.detail.contains("redirected")) << got.detail.toStdString();
+    }
     EXPECT_EQ(got.body, c.kind == platform::DownloadOutcome::Received ? c.body : QByteArray());
     download.TimeOut();  // too late: nothing more
     EXPECT_EQ(calls, 1);
