@@ -1,6 +1,6 @@
 // The user manual the build writes beside the program: a real PDF whose
 // pages show, with the captions the windows use, every one of the 54 cases
-// with its pictures sharp in print, and the symbols its formulas use.
+// with its pictures drawn as vector graphics, and the symbols its formulas use.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -88,20 +88,14 @@ TEST_F(ManualTest, ExplainsEverySymbolTheFormulasUse) {
   }
 }
 
-// Every picture is embedded at print resolution: the beam pictures and the
-// formula pictures, drawn finer than the screen's 96 dpi.
-TEST_F(ManualTest, PicturesAreAtPrintResolution) {
+// The beam and formula pictures are drawn into the PDF as lines and text,
+// sharp at any resolution, which keeps the manual small.
+TEST_F(ManualTest, IsSmallWithItsPicturesDrawnAsVectorGraphics) {
+  EXPECT_LE(QFileInfo(Manual()).size(), 3000000);
   const QStringList list = QString::fromUtf8(RunTool("pdfimages", {"-list", Manual()})).split('\n');
-  ASSERT_GT(list.size(), 2) << "pdfimages is missing or failed";
-  int pictures = 0;
-  for (const QString& line : list.mid(2)) {
-    const QStringList column = line.simplified().split(' ');
-    if (column.size() < 14) continue;
-    ++pictures;
-    EXPECT_GE(column[12].toInt(), 300) << line.toStdString();
-    EXPECT_GE(column[13].toInt(), 300) << line.toStdString();
-  }
-  EXPECT_GE(pictures, 2 * 54);
+  ASSERT_GE(list.size(), 2) << "pdfimages is missing or failed";
+  for (const QString& line : list.mid(2))
+    EXPECT_TRUE(line.trimmed().isEmpty()) << line.toStdString();
 }
 
 // Two pages rendered as a reader sees them: the first page of text and the
