@@ -15,7 +15,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextObjectInterface>
+#include <QTextTable>
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -235,9 +237,89 @@ void InsertCatalogue(QTextCursor& c, std::vector<Together>& keep) {
   }
 }
 
+// ---- Contents --------------------------------------------------------------------
+
+// A line of the contents: what it names, where that starts, and the cell
+// that is to show its page once the pages are known.
+struct ContentsLine {
+  QTextCursor target, page;
+};
+
+// The cell's cursor, kept where it is when text goes in before the next cell.
+QTextCursor CellText(QTextTable* table, int row, int column, const QString& text,
+                     bool right = false) {
+  QTextCursor c = table->cellAt(row, column).firstCursorPosition();
+  if (right) {
+    QTextBlockFormat f = c.blockFormat();
+    f.setAlignment(Qt::AlignRight);
+    c.setBlockFormat(f);
+  }
+  c.insertText(text);
+  return c;
+}
+
+// The contents at the cursor: every section and sub-section after it, then
+// every case code, each with a cell for its page.
+void InsertContents(QTextCursor& c, std::vector<ContentsLine>& lines) {
+  QTextDocument* doc = c.document();
+  std::vector<QTextBlock> sections, cases;
+  // The contents fill the first page; the sections start on the next.
+  static const QRegularExpression caseLine(QStringLiteral("^Case (\\d{3}):"));
+  for (QTextBlock b = c.block().next(); b.isValid(); b = b.next()) {
+    if (b.blockFormat().headingLevel() >= 2) sections.push_back(b);
+    if (caseLine.match(b.text()).hasMatch()) cases.push_back(b);
+  }
+  if (!sections.empty()) QTextCursor(sections[0]).mergeBlockFormat(NewPage());
+  QTextBlockFormat headingFormat;
+  headingFormat.setHeadingLevel(1);
+  headingFormat.setTopMargin(12);
+  headingFormat.setBottomMargin(6);
+  QTextCharFormat headingText;
+  headingText.setFontPointSize(13);
+  headingText.setFontWeight(QFont::Bold);
+  c.setBlockFormat(headingFormat);
+  c.setCharFormat(headingText);
+  c.insertText(QStringLiteral("Contents"));
+  c.insertBlock(QTextBlockFormat(), QTextCharFormat());
+
+  QTextTableFormat grid;
+  grid.setBorder(0);
+  grid.setCellPadding(1);
+  grid.setCellSpacing(0);
+  grid.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+  grid.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 90),
+                                  QTextLength(QTextLength::PercentageLength, 10)});
+  QTextTable* list = c.insertTable(int(sections.size()), 2, grid);
+  for (int r = 0; r < int(sections.size()); ++r) {
+    const QTextBlock& b = sections[r];
+    const QString indent = b.blockFormat().headingLevel() > 2 ? QStringLiteral("      ") : "";
+    CellText(list, r, 0, indent + b.text());
+    lines.push_back({FixedAt(doc, b.position()), CellText(list, r, 1, QString(), true)});
+  }
+  c = list->lastCursorPosition();
+  c.movePosition(QTextCursor::NextBlock);
+  c.insertBlock(QTextBlockFormat(), QTextCharFormat());
+  c.insertText(QStringLiteral("The cases, by their code:"));
+  constexpr int kColumns = 4;
+  const int rows = (int(cases.size()) + kColumns - 1) / kColumns;
+  QVector<QTextLength> widths;
+  for (int k = 0; k < kColumns; ++k)
+    widths << QTextLength(QTextLength::PercentageLength, 15)
+           << QTextLength(QTextLength::PercentageLength, 10);
+  grid.setColumnWidthConstraints(widths);
+  QTextTable* codes = c.insertTable(std::max(1, rows), 2 * kColumns, grid);
+  for (int k = 0; k < int(cases.size()); ++k) {
+    const int row = k % std::max(1, rows), column = 2 * (k / std::max(1, rows));
+    CellText(codes, row, column, cases[k].text().section(':', 0, 0));
+    lines.push_back(
+        {FixedAt(doc, cases[k].position()), CellText(codes, row, column + 1, "", true)});
+  }
+}
+
 // Replaces each paragraph that is only a placeholder, last first so the
 // positions of the earlier ones stay.
-void FillPlaceholders(QTextDocument& doc, std::vector<Together>& keep) {
+void FillPlaceholders(QTextDocument& doc, std::vector<Together>& keep,
+                      std::vector<ContentsLine>& contents) {
   std::vector<QTextBlock> blocks;
   for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
     if (b.text().startsWith("{{")) blocks.push_back(b);
@@ -248,6 +330,8 @@ void FillPlaceholders(QTextDocument& doc, std::vector<Together>& keep) {
     c.removeSelectedText();
     if (what == "{{CASES}}")
       InsertCatalogue(c, keep);
+    else if (what == "{{CONTENTS}}")
+      InsertContents(c, contents);
     else if (what.startsWith("{{PICTURE:") && what.endsWith("}}"))
       c.insertHtml(BeamPicture(what.mid(10, what.size() - 12).toInt()));
     else
@@ -300,6 +384,21 @@ void KeepTogether(QTextDocument& doc, std::vector<Together> keep) {
       }
     }
   }
+}
+
+// The page (from 1) on which the block's first line is drawn: a line that
+// did not fit is moved down within its block, onto the next page.
+int PageOf(const QTextBlock& b) {
+  const QTextLayout* lines = b.layout();
+  double y = lines->position().y();
+  if (lines->lineCount() > 0) y += lines->lineAt(0).y();
+  return int((y + 1) / kPageHeight) + 1;
+}
+
+void FillInPages(QTextDocument& doc, std::vector<ContentsLine>& lines) {
+  for (ContentsLine& l : lines) l.page.insertText(QString::number(PageOf(l.target.block())));
+  doc.markContentsDirty(0, doc.characterCount());
+  doc.documentLayout()->documentSize();
 }
 
 // Each page of the document, scaled to the writer's resolution, with its
@@ -363,16 +462,25 @@ int main(int argc, char* argv[]) {
   QTextDocument doc;
   doc.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 10));
   doc.setMarkdown(ExpandCaptions(QString::fromUtf8(in.readAll())));
+  // The text of a table cell keeps clear of its rules.
+  for (QTextFrame* f : doc.rootFrame()->childFrames())
+    if (auto* table = qobject_cast<QTextTable*>(f)) {
+      QTextTableFormat format = table->format();
+      format.setCellPadding(4);
+      table->setFormat(format);
+    }
   doc.setPageSize(QSizeF(kPageWidth, kPageHeight));
   QTextFrameFormat frame = doc.rootFrame()->frameFormat();
   frame.setMargin(kMargin);
   doc.rootFrame()->setFrameFormat(frame);
   std::vector<Together> keep;
-  FillPlaceholders(doc, keep);
+  std::vector<ContentsLine> contents;
+  FillPlaceholders(doc, keep, contents);
   if (failed) return 1;
   Drawings drawings;
   MakeDrawings(doc, drawings);
   KeepTogether(doc, keep);
+  FillInPages(doc, contents);
 
   // Written aside and moved into place, so a failed run leaves no manual
   // that looks complete.
