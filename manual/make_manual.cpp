@@ -50,13 +50,18 @@ QString LanguageText(const QString& prefix, const QString& key) {
   return text.remove('&');
 }
 
+// "{{KSL:key|a|b}}" is a message with an example of what it names in
+// place of its %1 and %2.
 QString ExpandCaptions(QString text) {
   static const QRegularExpression key(QStringLiteral("\\{\\{([A-Z0-9]{3}):([^}]+)\\}\\}"));
   QString out;
   int last = 0;
   for (auto it = key.globalMatch(text); it.hasNext();) {
     const auto m = it.next();
-    out += text.mid(last, m.capturedStart() - last) + LanguageText(m.captured(1), m.captured(2));
+    const QStringList parts = m.captured(2).split('|');
+    QString shown = LanguageText(m.captured(1), parts[0]);
+    for (const QString& example : parts.mid(1)) shown = shown.arg(example);
+    out += text.mid(last, m.capturedStart() - last) + shown;
     last = m.capturedEnd();
   }
   return out + text.mid(last);

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
+#include <algorithm>
 #include <set>
 
 #include "htf/FormulaCheck.h"
@@ -87,6 +88,35 @@ TEST_F(ManualTest, ContentsGiveThePageOfEverySectionAndCase) {
     }
   EXPECT_EQ(cases, 54);
   EXPECT_GE(entries, 54 + 12);
+}
+
+// Every message the manual quotes ("TORV says: ...") is a text of the
+// language files, as the program shows it; %1 and %2 stand for what the
+// message names.
+TEST_F(ManualTest, QuotesOnlyMessagesOfTheLanguageFiles) {
+  std::vector<QRegularExpression> texts;
+  for (const QFileInfo& f : QDir(qt_test::SourceRoot() + "/lang").entryInfoList({"*.lmo"})) {
+    QFile file(f.filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    for (const QString& line : QString::fromLatin1(file.readAll()).split("\r\n")) {
+      const QString text = line.section(']', 1).mid(1).simplified();
+      if (!line.startsWith('[') || text.isEmpty()) continue;
+      QString pattern = QRegularExpression::escape(text);
+      pattern.replace(QRegularExpression("\\\\%\\d"), ".+");  // escape() puts a backslash before %
+      texts.emplace_back(QRegularExpression::anchoredPattern(pattern));
+    }
+  }
+  const QString text =
+      QString::fromUtf8(RunTool("pdftotext", {Manual(), "-"})).replace('\f', ' ').simplified();
+  static const QRegularExpression quoted(QStringLiteral("(?:says|example): \"(.+?)\"(?= [A-Z]|$)"));
+  int messages = 0;
+  for (auto it = quoted.globalMatch(text); it.hasNext(); ++messages) {
+    const QString message = it.next().captured(1);
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const QRegularExpression& t) {
+      return t.match(message).hasMatch();
+    })) << message.toStdString();
+  }
+  EXPECT_GE(messages, 3);
 }
 
 // Every name the formula sources use has a row in the table of symbols.
