@@ -29,6 +29,7 @@
 #include "img/BeamCases.h"
 #include "img/BeamDrawing.h"
 #include "mainwin/CaseRows.h"
+#include "manual/PdfOutline.h"
 #include "platform/LanguageTable.h"
 
 namespace {
@@ -248,6 +249,8 @@ void InsertCatalogue(QTextCursor& c, std::vector<Together>& keep) {
 // that is to show its page once the pages are known.
 struct ContentsLine {
   QTextCursor target, page;
+  int level;  // of the bookmark: 1 a section, 2 a sub-section, 3 a case
+  QString title;
 };
 
 // The cell's cursor, kept where it is when text goes in before the next cell.
@@ -299,7 +302,8 @@ void InsertContents(QTextCursor& c, std::vector<ContentsLine>& lines) {
     const QTextBlock& b = sections[r];
     const QString indent = b.blockFormat().headingLevel() > 2 ? QStringLiteral("      ") : "";
     CellText(list, r, 0, indent + b.text());
-    lines.push_back({FixedAt(doc, b.position()), CellText(list, r, 1, QString(), true)});
+    lines.push_back({FixedAt(doc, b.position()), CellText(list, r, 1, QString(), true),
+                     b.blockFormat().headingLevel() - 1, b.text()});
   }
   c = list->lastCursorPosition();
   c.movePosition(QTextCursor::NextBlock);
@@ -316,8 +320,8 @@ void InsertContents(QTextCursor& c, std::vector<ContentsLine>& lines) {
   for (int k = 0; k < int(cases.size()); ++k) {
     const int row = k % std::max(1, rows), column = 2 * (k / std::max(1, rows));
     CellText(codes, row, column, cases[k].text().section(':', 0, 0));
-    lines.push_back(
-        {FixedAt(doc, cases[k].position()), CellText(codes, row, column + 1, "", true)});
+    lines.push_back({FixedAt(doc, cases[k].position()), CellText(codes, row, column + 1, "", true),
+                     3, cases[k].text()});
   }
 }
 
@@ -391,19 +395,34 @@ void KeepTogether(QTextDocument& doc, std::vector<Together> keep) {
   }
 }
 
-// The page (from 1) on which the block's first line is drawn: a line that
-// did not fit is moved down within its block, onto the next page.
-int PageOf(const QTextBlock& b) {
+// Where the block's first line is drawn, in the document: a line that did
+// not fit is moved down within its block, onto the next page.
+double TopOf(const QTextBlock& b) {
   const QTextLayout* lines = b.layout();
   double y = lines->position().y();
   if (lines->lineCount() > 0) y += lines->lineAt(0).y();
-  return int((y + 1) / kPageHeight) + 1;
+  return y;
 }
 
-void FillInPages(QTextDocument& doc, std::vector<ContentsLine>& lines) {
-  for (ContentsLine& l : lines) l.page.insertText(QString::number(PageOf(l.target.block())));
+// The pages in the contents, and the bookmarks of the same places.
+std::vector<manual::Bookmark> FillInPages(QTextDocument& doc, std::vector<ContentsLine>& lines) {
+  std::vector<manual::Bookmark> bookmarks;
+  for (ContentsLine& l : lines) {
+    const double top = TopOf(l.target.block());
+    const int page = int((top + 1) / kPageHeight);
+    l.page.insertText(QString::number(page + 1));
+    bookmarks.push_back({l.level, l.title, page, (top - page * kPageHeight) * 72 / 96});
+  }
+  std::vector<std::pair<int, manual::Bookmark>> ordered;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    ordered.emplace_back(lines[i].target.position(), bookmarks[i]);
+  std::stable_sort(ordered.begin(), ordered.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  bookmarks.clear();
+  for (const auto& o : ordered) bookmarks.push_back(o.second);
   doc.markContentsDirty(0, doc.characterCount());
   doc.documentLayout()->documentSize();
+  return bookmarks;
 }
 
 // Each page of the document, scaled to the writer's resolution, with its
@@ -485,7 +504,7 @@ int main(int argc, char* argv[]) {
   Drawings drawings;
   MakeDrawings(doc, drawings);
   KeepTogether(doc, keep);
-  FillInPages(doc, contents);
+  const std::vector<manual::Bookmark> bookmarks = FillInPages(doc, contents);
 
   // Written aside and moved into place, so a failed run leaves no manual
   // that looks complete.
@@ -499,6 +518,14 @@ int main(int argc, char* argv[]) {
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     printed = Print(doc, writer);
+  }
+  // The writer makes no bookmarks: they go in after it.
+  QFile written(part);
+  if (printed && written.open(QIODevice::ReadWrite)) {
+    const QByteArray marked = manual::WithBookmarks(written.readAll(), bookmarks);
+    printed = !marked.isNull() && written.seek(0) && written.write(marked) == marked.size() &&
+              written.flush();
+    written.close();
   }
   if (!printed || QFileInfo(part).size() == 0 || (QFile::exists(pdf) && !QFile::remove(pdf)) ||
       !QFile::rename(part, pdf)) {

@@ -67,9 +67,9 @@ TEST_F(ManualTest, NamesEveryCaseAndTheCommandsAsTheWindowsShowThem) {
   EXPECT_FALSE(text.contains("{{")) << "a placeholder was left in the text";
 }
 
-// The contents give the page of every section and every case: that page
-// opens the section or shows the case.
-TEST_F(ManualTest, ContentsGiveThePageOfEverySectionAndCase) {
+// The contents and the bookmarks give the page of every section and every
+// case: that page opens the section or shows the case.
+TEST_F(ManualTest, ContentsAndBookmarksGiveThePageOfEverySectionAndCase) {
   const QStringList pages =
       QString::fromUtf8(RunTool("pdftotext", {"-layout", Manual(), "-"})).split('\f');
   ASSERT_GT(pages.size(), 20);
@@ -88,6 +88,19 @@ TEST_F(ManualTest, ContentsGiveThePageOfEverySectionAndCase) {
     }
   EXPECT_EQ(cases, 54);
   EXPECT_GE(entries, 54 + 12);
+
+  // The same places as bookmarks, each leading to its page.
+  const QString xml =
+      QString::fromUtf8(RunTool("pdftohtml", {"-xml", "-stdout", "-i", "-q", Manual()}));
+  static const QRegularExpression item(QStringLiteral("<item page=\"(\\d+)\">([^<:]+)"));
+  int bookmarks = 0;
+  for (auto it = item.globalMatch(xml); it.hasNext(); ++bookmarks) {
+    const auto m = it.next();
+    const int page = m.captured(1).toInt();
+    ASSERT_TRUE(page >= 1 && page <= pages.size()) << m.captured(0).toStdString();
+    EXPECT_TRUE(pages[page - 1].contains(m.captured(2))) << m.captured(0).toStdString();
+  }
+  EXPECT_GE(bookmarks, entries);
 }
 
 // Every message the manual quotes ("TORV says: ...") is a text of the
