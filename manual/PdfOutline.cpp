@@ -85,6 +85,34 @@ QByteArray WithBookmarks(const QByteArray& pdf, const std::vector<Bookmark>& boo
               "\n";
     add(object(i), body + ">>");
   }
+  // The links, added to the lists of annotations of their pages.
+  std::map<int, QByteArray> annotations;  // list object, the references it gains
+  int next = size + 1 + count;
+  for (int i = 0; i < count; ++i) {
+    const Bookmark& b = bookmarks[i];
+    if (b.linkPage < 0 || b.linkPage >= int(pages.size())) continue;
+    const auto list =
+        QRegularExpression(
+            QString("\\n%1 0 obj\\s*<<[^>]*?/Annots (\\d+) 0 R").arg(pages[b.linkPage]))
+            .match(text);
+    if (!list.hasMatch()) return QByteArray();
+    const QRectF r = b.link;
+    const int page = pages[std::clamp<int>(b.page, 0, int(pages.size()) - 1)];
+    add(next, "<<\n/Type /Annot\n/Subtype /Link\n/Border [0 0 0]\n/Rect [" +
+                  QByteArray::number(r.left(), 'f', 1) + " " +
+                  QByteArray::number(842 - r.bottom(), 'f', 1) + " " +
+                  QByteArray::number(r.right(), 'f', 1) + " " +
+                  QByteArray::number(842 - r.top(), 'f', 1) + "]\n/Dest [" + Ref(page) +
+                  " /XYZ 0 " + QByteArray::number(842 - b.top, 'f', 1) + " null]\n>>");
+    annotations[list.captured(1).toInt()] += " " + Ref(next);
+    ++next;
+  }
+  for (const auto& [list, added] : annotations) {
+    const auto old =
+        QRegularExpression(QString("\\n%1 0 obj\\s*\\[([^\\]]*)\\]").arg(list)).match(text);
+    if (!old.hasMatch()) return QByteArray();
+    add(list, "[" + old.captured(1).toLatin1() + added + "]");
+  }
   add(root, "<<" + catalog.captured(1).toLatin1() + "/Outlines " + Ref(outline) +
                 "\n/PageMode /UseOutlines\n>>");
 
@@ -93,7 +121,7 @@ QByteArray WithBookmarks(const QByteArray& pdf, const std::vector<Bookmark>& boo
   for (const auto& [number, offset] : offsets)
     update += QByteArray::number(number) + " 1\n" +
               QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-  const int newSize = size + 1 + count;
+  const int newSize = next;
   update += "trailer\n<<\n/Size " + QByteArray::number(newSize) + "\n/Info " + Ref(info) +
             "\n/Root " + Ref(root) + "\n/Prev " + trailer.captured(4).toLatin1() +
             "\n>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";

@@ -251,6 +251,7 @@ struct ContentsLine {
   QTextCursor target, page;
   int level;  // of the bookmark: 1 a section, 2 a sub-section, 3 a case
   QString title;
+  QTextCursor name;  // the cell that names it, a link to its page
 };
 
 // The cell's cursor, kept where it is when text goes in before the next cell.
@@ -301,9 +302,9 @@ void InsertContents(QTextCursor& c, std::vector<ContentsLine>& lines) {
   for (int r = 0; r < int(sections.size()); ++r) {
     const QTextBlock& b = sections[r];
     const QString indent = b.blockFormat().headingLevel() > 2 ? QStringLiteral("      ") : "";
-    CellText(list, r, 0, indent + b.text());
+    const QTextCursor name = CellText(list, r, 0, indent + b.text());
     lines.push_back({FixedAt(doc, b.position()), CellText(list, r, 1, QString(), true),
-                     b.blockFormat().headingLevel() - 1, b.text()});
+                     b.blockFormat().headingLevel() - 1, b.text(), name});
   }
   c = list->lastCursorPosition();
   c.movePosition(QTextCursor::NextBlock);
@@ -319,9 +320,9 @@ void InsertContents(QTextCursor& c, std::vector<ContentsLine>& lines) {
   QTextTable* codes = c.insertTable(std::max(1, rows), 2 * kColumns, grid);
   for (int k = 0; k < int(cases.size()); ++k) {
     const int row = k % std::max(1, rows), column = 2 * (k / std::max(1, rows));
-    CellText(codes, row, column, cases[k].text().section(':', 0, 0));
+    const QTextCursor name = CellText(codes, row, column, cases[k].text().section(':', 0, 0));
     lines.push_back({FixedAt(doc, cases[k].position()), CellText(codes, row, column + 1, "", true),
-                     3, cases[k].text()});
+                     3, cases[k].text(), name});
   }
 }
 
@@ -411,7 +412,13 @@ std::vector<manual::Bookmark> FillInPages(QTextDocument& doc, std::vector<Conten
     const double top = TopOf(l.target.block());
     const int page = int((top + 1) / kPageHeight);
     l.page.insertText(QString::number(page + 1));
-    bookmarks.push_back({l.level, l.title, page, (top - page * kPageHeight) * 72 / 96});
+    const QRectF row = doc.documentLayout()->blockBoundingRect(l.name.block()) |
+                       doc.documentLayout()->blockBoundingRect(l.page.block());
+    const int rowPage = int((row.top() + 1) / kPageHeight);
+    constexpr double kPoints = 72.0 / 96;
+    bookmarks.push_back({l.level, l.title, page, (top - page * kPageHeight) * kPoints, rowPage,
+                         QRectF(row.left() * kPoints, (row.top() - rowPage * kPageHeight) * kPoints,
+                                row.width() * kPoints, row.height() * kPoints)});
   }
   std::vector<std::pair<int, manual::Bookmark>> ordered;
   for (std::size_t i = 0; i < lines.size(); ++i)

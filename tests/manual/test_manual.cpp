@@ -67,7 +67,7 @@ TEST_F(ManualTest, NamesEveryCaseAndTheCommandsAsTheWindowsShowThem) {
   EXPECT_FALSE(text.contains("{{")) << "a placeholder was left in the text";
 }
 
-// The contents and the bookmarks give the page of every section and every
+// The contents, their links and the bookmarks give the page of every section and every
 // case: that page opens the section or shows the case.
 TEST_F(ManualTest, ContentsAndBookmarksGiveThePageOfEverySectionAndCase) {
   const QStringList pages =
@@ -101,6 +101,17 @@ TEST_F(ManualTest, ContentsAndBookmarksGiveThePageOfEverySectionAndCase) {
     EXPECT_TRUE(pages[page - 1].contains(m.captured(2))) << m.captured(0).toStdString();
   }
   EXPECT_GE(bookmarks, entries);
+  // And the contents link each line to its page.
+  static const QRegularExpression link(
+      QStringLiteral("<a href=\"[^\"#]*#(\\d+)\">([^<]*[a-z][^<]*)</a>"));
+  int links = 0;
+  for (auto it = link.globalMatch(xml); it.hasNext(); ++links) {
+    const auto m = it.next();
+    const int page = m.captured(1).toInt();
+    ASSERT_TRUE(page >= 1 && page <= pages.size()) << m.captured(0).toStdString();
+    EXPECT_TRUE(pages[page - 1].contains(m.captured(2).trimmed())) << m.captured(0).toStdString();
+  }
+  EXPECT_GE(links, entries);
 }
 
 // Every message the manual quotes ("TORV says: ...") is a text of the
