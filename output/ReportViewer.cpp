@@ -165,7 +165,9 @@ void ReportPagesView::keyPressEvent(QKeyEvent* event) {
     bar->setValue(bar->minimum());
   } else if (event->key() == Qt::Key_End) {
     const int pitch = PageSize().height() + kGap;
-    bar->setValue(std::min(bar->maximum(), std::max(0, PageCount() - 1) * pitch));
+    const qint64 lastTop =
+        qint64(std::max(0, PageCount() - 1)) * pitch;  // a long report passes INT_MAX
+    bar->setValue(static_cast<int>(std::min<qint64>(bar->maximum(), lastTop)));
   } else {
     QAbstractScrollArea::keyPressEvent(event);
     return;
