@@ -1,5 +1,7 @@
 #include "htf/FormulaPicture.h"
 
+#include <QDir>
+#include <QFile>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -120,28 +122,77 @@ class Layout {
 
 }  // namespace
 
-QImage FormulaPicture(const CaseFormulas& c, QString& error, int scale) {
-  Layout layout;
-  if (!layout.Run(ShownBlocks(c), error)) return QImage();
+namespace {
+// The formulas laid out within the picture's limits.
+bool LaidOut(const CaseFormulas& c, Layout& layout, QString& error) {
+  if (!layout.Run(ShownBlocks(c), error)) return false;
   if (layout.Width() > kPictureMaxWidth) {
     error = QStringLiteral("a heading is too wide for the picture");
-    return QImage();
+    return false;
   }
   if (layout.Height() > kPictureMaxHeight) {
     error = QStringLiteral("the formulas are %1 pixels high, more than %2")
                 .arg(layout.Height())
                 .arg(kPictureMaxHeight);
-    return QImage();
+    return false;
   }
+  return true;
+}
+
+void DrawItems(const Layout& layout, platform::DrawTarget& target) {
+  Mini_HTFC_rut::SetFormulaFont(target);
+  for (const Placed& p : layout.Items()) {
+    target.SetCurrentX(p.x * kTwips);
+    target.SetCurrentY(p.y * kTwips);
+    Mini_HTFC_rut::ImprimirHTFC(p.markup, target);
+  }
+}
+}  // namespace
+
+QImage FormulaPicture(const CaseFormulas& c, QString& error, int scale) {
+  Layout layout;
+  if (!LaidOut(c, layout, error)) return QImage();
   platform::SmoothPictureTarget picture(layout.Width(), layout.Height(),
                                         platform::RGBColor(255, 255, 255), scale);
-  Mini_HTFC_rut::SetFormulaFont(picture);
-  for (const Placed& p : layout.Items()) {
-    picture.SetCurrentX(p.x * kTwips);
-    picture.SetCurrentY(p.y * kTwips);
-    Mini_HTFC_rut::ImprimirHTFC(p.markup, picture);
-  }
+  DrawItems(layout, picture);
   return picture.Image().convertToFormat(QImage::Format_Grayscale8);
+}
+
+QSize FormulaPictureSize(const CaseFormulas& c, QString& error) {
+  Layout layout;
+  if (!LaidOut(c, layout, error)) return QSize();
+  return QSize(layout.Width(), layout.Height());
+}
+
+bool DrawFormulas(const CaseFormulas& c, QPainter& painter, QString& error) {
+  Layout layout;
+  if (!LaidOut(c, layout, error)) return false;
+  platform::PainterTarget target(&painter, layout.Width(), layout.Height(), 1, true);
+  DrawItems(layout, target);
+  return true;
+}
+
+bool ReadSources(const QString& folder, std::vector<CaseFormulas>& cases, QString& error) {
+  const QStringList names = QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files);
+  if (names.isEmpty()) {
+    error = QStringLiteral("no formula sources in %1").arg(folder);
+    return false;
+  }
+  for (const QString& name : names) {
+    QFile f(folder + "/" + name);
+    if (!f.open(QIODevice::ReadOnly)) {
+      error = QStringLiteral("cannot read %1").arg(f.fileName());
+      return false;
+    }
+    try {
+      for (auto& c : ParseSource(f.readAll().toStdString(), name.toStdString()))
+        cases.push_back(std::move(c));
+    } catch (const SourceError& e) {
+      error = QString::fromStdString(e.what());
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace formulas

@@ -5,6 +5,9 @@
 
 #include <QImage>
 #include <QString>
+#include <vector>
+
+class QPainter;
 
 #include "htf/FormulaSource.h"
 
@@ -23,5 +26,13 @@ constexpr int kPictureMaxHeight = 430;
 // picture that many times finer, for print (4: 384 dpi). In greys
 // (QImage::Format_Grayscale8), its resolution stored with it.
 QImage FormulaPicture(const CaseFormulas& c, QString& error, int scale = 1);
+// The picture's size in its pixels, and the same drawing on a painter whose
+// transform maps those pixels: vector graphics on a PDF page. Both fail as
+// FormulaPicture does.
+QSize FormulaPictureSize(const CaseFormulas& c, QString& error);
+bool DrawFormulas(const CaseFormulas& c, QPainter& painter, QString& error);
+
+// Every case of the sources (*.txt) in the folder.
+bool ReadSources(const QString& folder, std::vector<CaseFormulas>& cases, QString& error);
 
 }  // namespace formulas

@@ -48,35 +48,6 @@ const char* const kNoteFont = "Arial";
 constexpr double kNotePoints = 8.25;
 constexpr double kPointPoints = 9;
 
-// A drawing target over the picture's painter at `scale` device pixels per
-// panel pixel: the mark-up renderer writes the labels as the program writes
-// its formulas, at the picture's resolution. Without a painter it only
-// measures.
-class ScaledTarget : public platform::DrawTarget {
- public:
-  ScaledTarget(const QImage* image, QPainter* painter, double scale)
-      : image_(image), painter_(painter), scale_(scale) {}
-  double TwipsPerPixelX() const override { return kTwips / scale_; }
-  double TwipsPerPixelY() const override { return kTwips / scale_; }
-  double ScaleWidth() const override { return image_->width() * TwipsPerPixelX(); }
-  double ScaleHeight() const override { return image_->height() * TwipsPerPixelY(); }
-
- protected:
-  QPainter* BeginPaint() override {
-    if (!painter_) return nullptr;
-    painter_->save();
-    painter_->resetTransform();  // the target places text in device pixels itself
-    return painter_;
-  }
-  void EndPaint(QPainter* painter) override { painter->restore(); }
-  const QPaintDevice* MetricsDevice() const override { return image_; }
-
- private:
-  const QImage* image_;
-  QPainter* painter_;
-  double scale_;
-};
-
 // The key of a slot as the formulas write it: "w0" is w with subscript 0.
 QString KeyMarkup(const QString& key) {
   if (key == QLatin1String("L/2")) return QStringLiteral("&+IL&-I/2");
@@ -87,8 +58,12 @@ QString KeyMarkup(const QString& key) {
 
 class Canvas {
  public:
-  Canvas(QImage& image, QPainter& painter, double scale)
-      : p(painter), text_(&image, &painter, scale), measure_(&image, nullptr, scale) {}
+  // The painter maps the panel's pixels; the labels are laid out at `scale`
+  // device pixels to one of them, as on a picture of that resolution.
+  Canvas(QPainter& painter, double scale)
+      : p(painter),
+        text_(&painter, kWidth, kHeight, scale),
+        measure_(nullptr, kWidth, kHeight, scale) {}
 
   QPainter& p;
 
@@ -127,8 +102,8 @@ class Canvas {
   }
 
  private:
-  ScaledTarget text_;
-  ScaledTarget measure_;
+  platform::PainterTarget text_;
+  platform::PainterTarget measure_;
 
   static void SetFont(platform::DrawTarget& t, const char* font, double points, bool bold,
                       const QColor& colour) {
@@ -416,7 +391,6 @@ void DrawLegend(Canvas& c) {
 }  // namespace
 
 QImage DrawCase(const BeamCase& beam, double scale) {
-  if (Mini_HTFC_rut::HTFC_Codigo[1].isEmpty()) Mini_HTFC_rut::IniciarSimbolosHTFC();
   QImage image(int(std::lround(kWidth * scale)), int(std::lround(kHeight * scale)),
                QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -425,7 +399,14 @@ QImage DrawCase(const BeamCase& beam, double scale) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(scale, scale);
-  Canvas c(image, p, scale);
+  DrawCaseOn(p, beam, scale);
+  p.end();
+  return image;
+}
+
+void DrawCaseOn(QPainter& p, const BeamCase& beam, double scale) {
+  if (Mini_HTFC_rut::HTFC_Codigo[1].isEmpty()) Mini_HTFC_rut::IniciarSimbolosHTFC();
+  Canvas c(p, scale);
 
   const beam_cases::Lengths& len = beam.drawn;
   const double end = beam.end.At(len);
@@ -461,8 +442,6 @@ QImage DrawCase(const BeamCase& beam, double scale) {
   DrawDimension(c, xA, xs, kLevel[2], QStringLiteral("x"));
 
   DrawLegend(c);
-  p.end();
-  return image;
 }
 
 }  // namespace beam_drawing

@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+class QPainter;
+
 #include "img/BeamCases.h"
 
 namespace beam_drawing {
@@ -28,5 +30,9 @@ extern const LegendSigns kLegend;
 
 // The case drawn `scale` times the panel size on white.
 QImage DrawCase(const beam_cases::BeamCase& beam, double scale);
+// The same drawing on a painter whose transform maps the panel's pixels
+// (kWidth × kHeight), the labels laid out as on the picture of that scale:
+// vector graphics on a PDF page.
+void DrawCaseOn(QPainter& painter, const beam_cases::BeamCase& beam, double scale);
 
 }  // namespace beam_drawing

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
@@ -157,8 +158,57 @@ double LineHeight(QStringView line, const PageFrame& frame, bool& bold, bool& it
   return height;
 }
 
+const QString kReportFace = QStringLiteral("Arial");
+// The formula panel's face: its italic I has serifs, so E·I never reads as
+// E·l or E·/.
+const QString kSymbolFace = QStringLiteral("Times New Roman");
+
+// The mark-up with its italic stretches in the symbol face. A symbol code
+// puts the renderer back in the face the run started with, so the face is
+// set again after each one.
+QString WithSerifItalics(const QString& markup) {
+  static const QString toSerif = "&FN=" + kSymbolFace + ":";
+  static const QString toSans = "&FN=" + kReportFace + ":";
+  QString out;
+  out.reserve(markup.size() + 32);
+  bool italic = false;
+  const int n = static_cast<int>(markup.size());
+  for (int i = 0; i < n; ++i) {
+    if (markup[i] != '&' || i + 1 >= n) {
+      out += markup[i];
+      continue;
+    }
+    const QStringView rest = QStringView(markup).mid(i);
+    if (rest.startsWith(u"&+I") || rest.startsWith(u"&-I")) {
+      italic = rest[1] == '+';
+      out += rest.first(3);
+      out += italic ? toSerif : toSans;
+      i += 2;
+      continue;
+    }
+    if (rest.startsWith(u"&&")) {
+      out += u"&&";
+      ++i;
+      continue;
+    }
+    int symbol = 0;
+    for (int k = 1; k <= Mini_HTFC_rut::kNumSimbolos && !symbol; ++k)
+      if (!Mini_HTFC_rut::HTFC_Codigo[k].isEmpty() &&
+          rest.startsWith(Mini_HTFC_rut::HTFC_Codigo[k]))
+        symbol = k;
+    if (!symbol) {
+      out += markup[i];
+      continue;
+    }
+    out += Mini_HTFC_rut::HTFC_Codigo[symbol];
+    if (italic) out += toSerif;
+    i += static_cast<int>(Mini_HTFC_rut::HTFC_Codigo[symbol].size()) - 1;
+  }
+  return out;
+}
+
 void SetReportFont(platform::DrawTarget& t) {
-  t.SetFontName("Arial");
+  t.SetFontName(kReportFace);
   t.SetFontSize(11);
   t.SetFontBold(false);
   t.SetFontItalic(false);
@@ -195,7 +245,7 @@ double DrawLine(platform::DrawTarget& t, const QString& line, double y, const Pa
         const QString prefix = QString(bold ? "&+B" : "") + (italic ? "&+I" : "");
         t.SetCurrentX(x);
         t.SetCurrentY(y);
-        Mini_HTFC_rut::DrawMarkupCutAt(prefix + it.text, t, edge);
+        Mini_HTFC_rut::DrawMarkupCutAt(WithSerifItalics(prefix + it.text), t, edge);
         FollowStyle(it.text, bold, italic);
         const double end = t.CurrentX();
         if (it.kind == Item::Underlined) {
@@ -293,6 +343,24 @@ qsizetype LineEnd(const QChar* c, qsizetype i, qsizetype n, qsizetype& skip) {
 }
 }  // namespace
 
+QString ReportName(const ReportFile& report, const QString& prefix) {
+  QString name = prefix;
+  static const QRegularExpression picture(QStringLiteral("#IMG\\('h(\\d{3})\\.jpg'"));
+  const auto code = picture.match(report.ENU);
+  if (code.hasMatch()) name += " " + code.captured(1);
+  // The statement opens with the case title in bold, as the main window's
+  // title line shows it: "Fixed at both ends - Uniform load ...".
+  qsizetype skip = 0;
+  const QString first =
+      report.ENU.left(LineEnd(report.ENU.constData(), 0, report.ENU.size(), skip));
+  platform::MeasureTarget measure;
+  QString printed, title;
+  Mini_HTFC_rut::ImprimirHTFC(first, measure, printed, title);
+  title = title.simplified().replace(QStringLiteral(" - "), QStringLiteral(" \u2013 "));
+  if (!title.isEmpty()) name += QStringLiteral(" \u2013 ") + title;
+  return name;
+}
+
 ReportDocument::ReportDocument(const ReportFile& r)
     : sections_{WithSeparator(r.ENU, r.separator), WithSeparator(r.RS1, r.separator),
                 WithSeparator(r.SOL, r.separator)} {
@@ -347,14 +415,31 @@ PageFrame FrameOf(platform::DrawTarget& t) {
   return frame;
 }
 
+namespace {
+// "    Bending moment:": a line that introduces the lines after it.
+bool IsHeading(QStringView line) {
+  const QStringView text = line.trimmed();
+  return text.endsWith(u':') && !text.endsWith(u"&LF:") && !text.contains(u"#IMG(");
+}
+}  // namespace
+
 std::vector<PageStart> Paginate(const ReportDocument& document, const PageFrame& frame) {
   std::vector<PageStart> pages{PageStart{}};
   bool bold = false, italic = false;
   double y = 0;
-  for (int i = 0; i < document.LineCount(); ++i) {
+  const int count = document.LineCount();
+  for (int i = 0; i < count; ++i) {
     const bool boldBefore = bold, italicBefore = italic;
-    const double h = LineHeight(document.Line(i), frame, bold, italic);
-    if (y > 0 && y + h > frame.content.height()) {
+    const QStringView line = document.Line(i);
+    double h = LineHeight(line, frame, bold, italic);
+    // A heading goes on with the line it heads, when both fit on a page.
+    double together = h;
+    if (i + 1 < count && IsHeading(line)) {
+      bool b = bold, it = italic;
+      together += LineHeight(document.Line(i + 1), frame, b, it);
+    }
+    if (y > 0 && y + together > frame.content.height() &&
+        (y + h > frame.content.height() || together <= frame.content.height())) {
       pages.push_back({i, boldBefore, italicBefore});
       y = 0;
     }
@@ -422,7 +507,8 @@ bool PrintPages(const ReportDocument& document, ReportPictures& pictures,
 }  // namespace
 
 bool PrintReport(const ReportDocument& document, ReportPictures& pictures,
-                 platform::PrinterTarget& printer, int copies) {
+                 platform::PrinterTarget& printer, int copies, const QString& title) {
+  if (printer.Printer()) printer.Printer()->setDocName(title);
   printer.SetOrientation(platform::PrinterTarget::Orientation::Portrait);
   return PrintPages(document, pictures, printer, FrameOf(printer), copies);
 }

@@ -5,8 +5,10 @@
 // Besides the renderer's codes a report line holds layout codes: "&SP=n:"
 // moves to column n (2 mm each), "#UDL(...#UDL)" underlines, "#SEG(...#SEG)"
 // is a rule as long as its text and "#IMG('file'DXmm=w:DYmm=h:#IMG)" a
-// picture w by h millimetres. A page never cuts a line or a picture; a line
-// wider than the paper is cut at its right edge.
+// picture w by h millimetres. A page never cuts a line or a picture, nor
+// leaves a heading (a line ending in ":") at its foot; a line wider than the
+// paper is cut at its right edge. Italic text, the symbols of the formulas
+// and results, is set in the serif face, in which I, l, 1 and / differ.
 #pragma once
 
 #include <QByteArray>
@@ -36,6 +38,12 @@ struct ReportFile {
 // Splits the file's bytes (Windows-1252) into its parts. False when it holds
 // none of the report's sections.
 bool ParseReportFile(const QByteArray& bytes, ReportFile& report);
+
+// The report's name for its reader, from the case title the statement
+// opens with and the case code of the beam picture it shows: "<prefix> 303
+// – Fixed at both ends – Uniform load ..."; the prefix alone when the
+// report holds neither.
+QString ReportName(const ReportFile& report, const QString& prefix);
 
 // "&." (the mark-up's decimal point) as the given separator (one character);
 // "&&" stays.
@@ -108,11 +116,11 @@ std::vector<PageStart> Paginate(const ReportDocument& document, const PageFrame&
 void DrawPage(const ReportDocument& document, const std::vector<PageStart>& pages, int page,
               const PageFrame& frame, platform::DrawTarget& target, ReportPictures& pictures);
 
-// Prints the whole report `copies` times in one job on the printer's own
-// pages. False when the job could not be started or the printer reports an
+// Prints the whole report `copies` times in one job named `title` on the
+// printer's own pages. False when the job could not be started or the printer reports an
 // error.
 bool PrintReport(const ReportDocument& document, ReportPictures& pictures,
-                 platform::PrinterTarget& printer, int copies);
+                 platform::PrinterTarget& printer, int copies, const QString& title);
 
 // Writes the whole report as an A4 PDF file, paginated in A4Frame, through
 // the whole-file writer: a replaced file keeps its permissions and a failure

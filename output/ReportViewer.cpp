@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -157,6 +158,23 @@ void ReportPagesView::FitWidth() {
   SetZoom(percent);
 }
 
+void ReportPagesView::keyPressEvent(QKeyEvent* event) {
+  // With or without Ctrl: the view has no cursor, so both mean the page.
+  QScrollBar* bar = verticalScrollBar();
+  if (event->key() == Qt::Key_Home) {
+    bar->setValue(bar->minimum());
+  } else if (event->key() == Qt::Key_End) {
+    const int pitch = PageSize().height() + kGap;
+    const qint64 lastTop =
+        qint64(std::max(0, PageCount() - 1)) * pitch;  // a long report passes INT_MAX
+    bar->setValue(static_cast<int>(std::min<qint64>(bar->maximum(), lastTop)));
+  } else {
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+}
+
 void ReportPagesView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   UpdateScrollBars();
@@ -292,7 +310,9 @@ bool FormPlomview::OpenReport(const QString& path) {
   path_ = path;
   mnu_archivo_imprimir->setEnabled(true);
   mnu_archivo_pdf->setEnabled(true);
-  setWindowTitle(GetL_win("Title") + " - " + QFileInfo(path).fileName());
+  // The reader knows the report by its case, not by its work file's name.
+  name_ = ReportName(r, GetL_win("Title"));
+  setWindowTitle(name_);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     resize(width(), std::min(900, screen->availableSize().height()));
   return true;
@@ -317,7 +337,7 @@ void FormPlomview::mnu_archivo_imprimir_Click() {
   if (QPrinter* printer = printers.CurrentPrinter()) {
     const platform::BusyCursor busy;
     platform::PrinterTarget page(printer);
-    printed = PrintReport(*document_, *pictures_, page, NumCopias);
+    printed = PrintReport(*document_, *pictures_, page, NumCopias, name_);
   }
   if (!printed) ShowMessage("CantPrint", printers.CurrentPrinterName());
 }
@@ -326,15 +346,17 @@ void FormPlomview::mnu_archivo_pdf_Click() {
   if (!document_) return;
   const QString filter =
       GetL_win("PDF_file") + " (*.pdf)|*.pdf|" + GetL_win("AllFiles") + " (*.*)|*.*";
-  QString path =
-      platform::DialogoGuardarArchivo(filter, GetL_win("SavePDF"), QDir::homePath(),
-                                      QFileInfo(path_).completeBaseName() + ".pdf", this, ".pdf");
+  // A case title may hold characters other systems refuse in file names.
+  static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
+  const QString suggested = QString(name_).replace(unsafe, QStringLiteral("-")) + ".pdf";
+  QString path = platform::DialogoGuardarArchivo(filter, GetL_win("SavePDF"), QDir::homePath(),
+                                                 suggested, this, ".pdf");
   if (path.isEmpty()) return;
   path = platform::WithExtension(path, ".pdf");
   platform::WriteResult saved;
   {
     const platform::BusyCursor busy;
-    saved = SaveReportPdf(*document_, *pictures_, path, windowTitle());
+    saved = SaveReportPdf(*document_, *pictures_, path, name_);
   }
   if (!saved)
     ShowMessage("CantSavePDF",

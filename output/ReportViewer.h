@@ -55,6 +55,7 @@ class ReportPagesView : public QAbstractScrollArea {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void wheelEvent(QWheelEvent* event) override;
@@ -109,6 +110,7 @@ class FormPlomview : public QMainWindow {
   ReportPagesView* pages_ = nullptr;
   QLabel* zoomShown_ = nullptr;
   QString path_;
+  QString name_;  // the report's case, as its title, print job and PDF show it
   std::unique_ptr<ReportDocument> document_;
   std::unique_ptr<ReportPictures> pictures_;
 };

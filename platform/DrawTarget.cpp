@@ -330,6 +330,37 @@ const QPaintDevice* SmoothPictureTarget::MetricsDevice() const {
   return PictureMetricsDevice();
 }
 
+// ---- PainterTarget ----
+
+PainterTarget::PainterTarget(QPainter* painter, int widthPixels, int heightPixels, double scale,
+                             bool designAdvances)
+    : painter_(painter),
+      width_(std::max(1, widthPixels)),
+      height_(std::max(1, heightPixels)),
+      scale_(std::clamp(scale, 0.01, 100.0)),
+      designAdvances_(designAdvances),
+      metrics_(1, 1, QImage::Format_RGB32) {
+  const int dotsPerMeter = static_cast<int>(std::lround(kPictureDotsPerMeter * scale_));
+  metrics_.setDotsPerMeterX(dotsPerMeter);
+  metrics_.setDotsPerMeterY(dotsPerMeter);
+  if (painter_) base_ = QTransform::fromScale(1 / scale_, 1 / scale_) * painter_->transform();
+  FontDeviceChanged();
+}
+
+PainterTarget::~PainterTarget() = default;
+
+QPainter* PainterTarget::BeginPaint() {
+  if (!painter_) return nullptr;
+  painter_->save();
+  // The text and lines of a target are placed in its pixels.
+  painter_->setTransform(base_);
+  return painter_;
+}
+
+void PainterTarget::EndPaint(QPainter* painter) {
+  painter->restore();
+}
+
 // ---- PrinterTarget ----
 
 PrinterTarget::PrinterTarget(QPrinter* printer) : printer_(printer) {}

@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <QTransform>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -218,6 +219,41 @@ class SmoothPictureTarget : public DrawTarget {
   int scale_;
   QImage image_;
   std::unique_ptr<QPainter> painter_;  // during one drawing step
+};
+
+// Drawing through a painter that someone else holds (a PDF page, a
+// picture being drawn): a picture of widthPixels × heightPixels at the
+// screen's 96 dpi, its text laid out `scale` times finer (15 / scale twips
+// to a device pixel), drawn through the transform the painter has when the
+// target is made, which must map the picture's pixels. So one drawing lands
+// as vector graphics wherever the painter draws. Without a painter it only measures.
+// `designAdvances`: text advances as the font designs them, as on a
+// SmoothPictureTarget.
+class PainterTarget : public DrawTarget {
+ public:
+  PainterTarget(QPainter* painter, int widthPixels, int heightPixels, double scale = 1,
+                bool designAdvances = false);
+  ~PainterTarget() override;
+
+  double TwipsPerPixelX() const override { return 15.0 / scale_; }
+  double TwipsPerPixelY() const override { return 15.0 / scale_; }
+  double ScaleWidth() const override { return width_ * 15.0; }
+  double ScaleHeight() const override { return height_ * 15.0; }
+
+ protected:
+  QPainter* BeginPaint() override;
+  void EndPaint(QPainter* painter) override;
+  const QPaintDevice* MetricsDevice() const override { return &metrics_; }
+  bool UnhintedText() const override { return designAdvances_; }
+
+ private:
+  QPainter* painter_;
+  int width_;
+  int height_;
+  double scale_;
+  bool designAdvances_;
+  QTransform base_;
+  QImage metrics_;
 };
 
 // The printer: pages of a print job at 1440 / dpi twips per pixel, origin at

@@ -70,6 +70,52 @@ TEST(ReportPages, BreaksFallBetweenLinesAndNeverCutAPicture) {
   EXPECT_EQ(Paginate(Statement(""), HandFrame()).size(), 1u);
 }
 
+TEST(ReportPages, AHeadingGoesOnWithTheLineItHeads) {
+  // Nine lines, then a heading that would end page 1: it opens page 2.
+  QString markup;
+  for (int i = 0; i < 9; ++i) markup += "x&LF";
+  markup += "    Bending moment:&LF&SP=4:M = 1";
+  EXPECT_EQ(FirstLines(Paginate(Statement(markup), HandFrame())), (std::vector<int>{0, 9}));
+  // A heading that is the page's last line to fit with nothing after it stays.
+  EXPECT_EQ(FirstLines(Paginate(Statement("x&LFHeading:"), HandFrame())), (std::vector<int>{0}));
+}
+
+// The letters a reader must tell apart in "w/(24E·I)", set in italic as the
+// formulas set their symbols: each glyph brought to one size, so only its
+// shape counts (a bare slanted stroke is I, l and / alike), differs from the
+// others in a good part of its ink.
+TEST(ReportPages, ItalicSymbolsKeepI_l_1AndSlashApart) {
+  const PageFrame frame = A4Frame();
+  auto shape = [&](const QString& c) {
+    QImage page = A4Page(300);
+    page.fill(Qt::white);
+    platform::PrinterTarget paper(&page);
+    ReportPictures none({});
+    const ReportDocument doc = Statement("&+I&FS=40:" + c + "&-I");
+    DrawPage(doc, Paginate(doc, frame), 0, frame, paper, none);
+    QRect ink;
+    for (int y = 0; y < page.height() / 4; ++y)
+      for (int x = 0; x < page.width(); ++x)
+        if (qGray(page.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+    return page.copy(ink).scaled(40, 80, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  };
+  const QStringList letters = {"I", "l", "1", "/"};
+  std::vector<QImage> glyphs;
+  for (const QString& c : letters) glyphs.push_back(shape(c));
+  for (std::size_t a = 0; a < glyphs.size(); ++a)
+    for (std::size_t b = a + 1; b < glyphs.size(); ++b) {
+      int inked = 0, differ = 0;
+      for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 40; ++x) {
+          const bool inA = qGray(glyphs[a].pixel(x, y)) < 128;
+          const bool inB = qGray(glyphs[b].pixel(x, y)) < 128;
+          inked += inA || inB;
+          differ += inA != inB;
+        }
+      EXPECT_GT(differ, inked / 4) << letters[a].toStdString() << " " << letters[b].toStdString();
+    }
+}
+
 TEST(ReportPages, BoldAndItalicCarryOverToTheNextPage) {
   // Ten lines fill a page: page 2 starts in bold italic, page 3 in italic.
   QString markup = "&+B&+Istart";
@@ -134,6 +180,8 @@ class ViewerPrintTest : public ReportCommandTest {
   platform::PrinterSystem* oldPrinters = nullptr;
 };
 
+const QString kReportName = QString::fromUtf8("TORV report 100 – Simply supported – Uniform load");
+
 TEST_F(ViewerPrintTest, PrintsTheWholeReportWithEveryPictureOnTheChosenPrinter) {
   const int pages = viewer->Pages()->PageCount();
   ASSERT_GE(pages, 3);
@@ -154,6 +202,8 @@ TEST_F(ViewerPrintTest, PrintsTheWholeReportWithEveryPictureOnTheChosenPrinter) 
   viewer->mnu_archivo_imprimir->trigger();
   const QString printed = pdf->OutputFile("Plotter");
   EXPECT_EQ(PdfPageCount(printed), 2 * pages);
+  // The print job carries the report's case.
+  EXPECT_EQ(PdfTitle(printed), kReportName);
   // Four graphs and the beam picture, each present once as a picture.
   EXPECT_EQ(PdfImageCount(printed), 5);
   int red = 0, blue = 0;
@@ -171,9 +221,10 @@ TEST_F(ViewerPrintTest, SavesTheWholeReportAsPdfAndKeepsTheOldFileWhenItCannot) 
   {
     output_test::OneAnswerDialog dialog(path);
     viewer->mnu_archivo_pdf->trigger();
-    EXPECT_EQ(dialog.asked.fileName, QFileInfo(reportPath).completeBaseName() + ".pdf");
+    EXPECT_EQ(dialog.asked.fileName, kReportName + ".pdf");
   }
   const QString saved = path + ".pdf";
+  EXPECT_EQ(PdfTitle(saved), kReportName);
   const int pages = viewer->Pages()->PageCount();
   EXPECT_EQ(PdfPageCount(saved), pages);
   EXPECT_EQ(PdfImageCount(saved), 5);

@@ -7,6 +7,16 @@
 #include <QString>
 #include <QTemporaryDir>
 
+// The document title pdfinfo reads, or "" without pdfinfo.
+inline QString PdfTitle(const QString& path) {
+  QProcess p;
+  p.start("pdfinfo", {path});
+  if (!p.waitForFinished(60000)) return QString();
+  for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+    if (line.startsWith("Title:")) return line.mid(6).trimmed();
+  return QString();
+}
+
 inline int PdfPageCount(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return -1;
