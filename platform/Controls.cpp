@@ -261,7 +261,7 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent), Placement(this) {
   p.setColor(QPalette::Text, QColor(0, 0, 128));
   setPalette(p);
   setFrame(false);
-  connect(this, &QLineEdit::textChanged, this, [this] { UpdateToolTip(); });
+  connect(this, &QLineEdit::textChanged, this, [this] { FitTextToBox(); });
 }
 
 void TextBox::SetText(const QString& t) {
@@ -276,28 +276,50 @@ void TextBox::SelectAllShowingStart() {
   setSelection(n, -n);  // the cursor ends at the start
 }
 
-bool TextBox::TextFits() const {
+int TextBox::TextRoom() const {
   QStyleOptionFrame option;
   initStyleOption(&option);
   const QRect contents = style()
                              ->subElementRect(QStyle::SE_LineEditContents, &option, this)
                              .marginsRemoved(textMargins());
   constexpr int kSideMargins = 2 * 2;  // the line edit keeps 2 pixels free on each side
-  return fontMetrics().horizontalAdvance(text()) <= contents.width() - kSideMargins;
+  return contents.width() - kSideMargins;
 }
 
-void TextBox::UpdateToolTip() {
-  setToolTip(TextFits() ? QString() : text());
+bool TextBox::TextFits() const {
+  return QFontMetrics(ScaledFont(fontSize_, bold_)).horizontalAdvance(text()) <= TextRoom();
+}
+
+bool TextBox::ShowsWholeText() const {
+  return fontMetrics().horizontalAdvance(text()) <= TextRoom();
+}
+
+// Half-point steps down to a size that still reads, then a narrower face:
+// a number shown whole, however small, is never read wrong.
+void TextBox::FitTextToBox() {
+  constexpr double kSmallestPoints = 7;
+  constexpr int kNarrowestStretch = 50;
+  const int room = TextRoom();
+  const QString t = text();
+  QFont f = ScaledFont(fontSize_, bold_);
+  int width = QFontMetrics(f).horizontalAdvance(t);
+  const bool fitsAtOwnFont = width <= room;
+  for (double points = fontSize_; width > room && points > kSmallestPoints;) {
+    points = std::max(kSmallestPoints, points - 0.5);
+    f = ScaledFont(std::min(points, fontSize_), bold_);
+    width = QFontMetrics(f).horizontalAdvance(t);
+  }
+  for (int stretch = 95; width > room && room > 0 && stretch >= kNarrowestStretch; stretch -= 5) {
+    f.setStretch(stretch);
+    width = QFontMetrics(f).horizontalAdvance(t);
+  }
+  if (f != font()) setFont(f);
+  setToolTip(fitsAtOwnFont ? QString() : t);
 }
 
 void TextBox::resizeEvent(QResizeEvent* e) {
   QLineEdit::resizeEvent(e);
-  UpdateToolTip();
-}
-
-void TextBox::changeEvent(QEvent* e) {
-  QLineEdit::changeEvent(e);
-  if (e->type() == QEvent::FontChange) UpdateToolTip();
+  FitTextToBox();
 }
 
 void TextBox::SetLocked(bool v) {
@@ -307,7 +329,9 @@ void TextBox::SetLocked(bool v) {
 
 void TextBox::SetFont(double points, bool bold) {
   fontSize_ = points;
+  bold_ = bold;
   setFont(ScaledFont(points, bold));
+  FitTextToBox();
 }
 
 void TextBox::keyPressEvent(QKeyEvent* e) {

@@ -167,8 +167,10 @@ class ImageControl : public QWidget, public Placement {
 };
 
 // Single-line value box. A box that is not being edited shows the start of
-// its text (the sign and leading digits of a number); when the text does not
-// fit, the whole of it is the box's tooltip.
+// its text (the sign and leading digits of a number). Text wider than the box
+// is drawn smaller, then narrower, until the whole of it fits, so a number
+// never loses its exponent; when the text does not fit at the box's own
+// font, the whole of it is also the box's tooltip.
 class TextBox : public QLineEdit, public Placement {
   Q_OBJECT
  public:
@@ -178,8 +180,10 @@ class TextBox : public QLineEdit, public Placement {
   void SetText(const QString& t);
   // Selects the whole text and shows its start, so typing replaces it.
   void SelectAllShowingStart();
-  // Whether the whole text fits in the box at its font.
+  // Whether the whole text fits in the box at the font it was given.
   bool TextFits() const;
+  // Whether the whole text fits in the box at the font it is drawn with.
+  bool ShowsWholeText() const;
   bool Locked() const { return locked_; }
   void SetLocked(bool v);
   double FontSize() const { return fontSize_; }
@@ -199,12 +203,14 @@ class TextBox : public QLineEdit, public Placement {
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
-  void changeEvent(QEvent* e) override;
 
  private:
-  void UpdateToolTip();
+  // Width in pixels the text may take.
+  int TextRoom() const;
+  void FitTextToBox();
   bool locked_ = false;
   double fontSize_ = 8;
+  bool bold_ = false;
 };
 
 // List of text rows; ListIndex -1 while no row is chosen.

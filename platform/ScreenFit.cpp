@@ -1,0 +1,58 @@
+#include "platform/ScreenFit.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+// Room for a title bar and borders of the common window managers, in device
+// pixels: a frame does not grow with the program's own scale factor, so it is
+// at most this many of the window's (logical) pixels.
+constexpr QMargins kExpectedFrame(6, 38, 6, 6);
+
+int Centred(int start, int room, int length) {
+  return start + std::max(0, (room - length) / 2);
+}
+}  // namespace
+
+QRect FitInside(const QRect& available, QSize wanted, QSize minimum, const QMargins& frame) {
+  const int roomW = available.width() - frame.left() - frame.right();
+  const int roomH = available.height() - frame.top() - frame.bottom();
+  const int w = std::max(minimum.width(), std::min(wanted.width(), roomW));
+  const int h = std::max(minimum.height(), std::min(wanted.height(), roomH));
+  const int outerW = w + frame.left() + frame.right();
+  const int outerH = h + frame.top() + frame.bottom();
+  const int x = Centred(available.left(), available.width(), outerW);
+  const int y = Centred(available.top(), available.height(), outerH);
+  return QRect(x + frame.left(), y + frame.top(), w, h);
+}
+
+QMargins FrameMargins(const QWidget* window) {
+  if (window->isVisible()) {
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    const QMargins real(client.left() - frame.left(), client.top() - frame.top(),
+                        frame.right() - client.right(), frame.bottom() - client.bottom());
+    if (real.top() > 0) return real;
+  }
+  return kExpectedFrame;
+}
+
+void FitToScreen(QWidget* window, QSize wanted) {
+  const QScreen* screen = window->screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) {
+    window->resize(wanted);
+    return;
+  }
+  const QMargins frame = FrameMargins(window);
+  const QRect client = FitInside(screen->availableGeometry(), wanted, window->minimumSize(), frame);
+  window->resize(client.size());
+  // A window's position is that of its frame.
+  if (!window->parentWidget()) window->move(client.topLeft() - QPoint(frame.left(), frame.top()));
+}
+
+}  // namespace platform
