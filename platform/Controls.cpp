@@ -78,11 +78,20 @@ void Placement::ApplyGeometry() {
   widget_->setGeometry(x, y, w, h);
 }
 
+void SetFixedColours(QWidget* widget, const QColor& back, const QColor& text) {
+  QPalette p = widget->palette();
+  for (QPalette::ColorRole ground : {QPalette::Window, QPalette::Button}) p.setColor(ground, back);
+  p.setColor(QPalette::Base, QColor(255, 255, 255));
+  p.setColor(QPalette::AlternateBase, QColor(255, 255, 255));
+  for (QPalette::ColorRole ink : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    p.setColor(ink, text);
+    p.setColor(QPalette::Disabled, ink, QColor(150, 150, 160));
+  }
+  widget->setPalette(p);
+}
+
 void SetBackColor(QWidget* widget, const QColor& color) {
-  QPalette pal = widget->palette();
-  pal.setColor(QPalette::Window, color);
-  pal.setColor(QPalette::Button, color);
-  widget->setPalette(pal);
+  SetFixedColours(widget, color);
   widget->setAutoFillBackground(true);
 }
 
@@ -97,9 +106,7 @@ Panel::Panel(QWidget* parent) : QWidget(parent), Placement(this) {
 
 void Panel::SetBackColor(const QColor& c) {
   back_ = c;
-  QPalette p = palette();
-  p.setColor(QPalette::Window, c);
-  setPalette(p);
+  SetFixedColours(this, c);
 }
 
 void Panel::SetFontSize(double points, bool bold) {
@@ -377,10 +384,9 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent), Placement(this) {
       selectionModel()->select(model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
   });
   setUniformItemSizes(true);
-  // The strip below the last whole row looks like the rest of the list.
-  QPalette p = palette();
-  p.setColor(QPalette::Window, p.color(QPalette::Base));
-  setPalette(p);
+  // A white list like the page it lies on, whatever the theme; the strip
+  // below the last whole row looks like the rest of the list.
+  SetFixedColours(this, QColor(255, 255, 255));
   setAutoFillBackground(true);
 }
 
@@ -505,10 +511,7 @@ void OptionButton::SetFontBold(bool bold) {
 }
 
 void OptionButton::SetBackColor(const QColor& c) {
-  QPalette p = palette();
-  p.setColor(QPalette::Window, c);
-  p.setColor(QPalette::Button, c);
-  setPalette(p);
+  SetFixedColours(this, c);
 }
 
 void OptionButton::mouseDoubleClickEvent(QMouseEvent* e) {

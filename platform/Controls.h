@@ -49,7 +49,13 @@ class Placement {
   bool enabled_ = true;
 };
 
-// A plain back colour for any widget.
+// Gives the widget (and the children that set none of their own) a fixed
+// back colour and the text colours that read on it: a theme's text colours
+// suit only the theme's own backgrounds, white text on a dark theme's.
+// Boxes and lists inside get a white ground; a disabled text shows grey.
+void SetFixedColours(QWidget* widget, const QColor& back, const QColor& text = QColor(0, 0, 0));
+
+// A fixed back colour, with its text colours, for any widget.
 void SetBackColor(QWidget* widget, const QColor& color);
 
 // Font of design size n points at the screen's pixel scale, face Arial.
