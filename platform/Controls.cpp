@@ -232,8 +232,9 @@ void ImageControl::TakeMouse() {
 void ImageControl::SetPicture(const QPixmap& p) {
   picture_ = p;
   if (!p.isNull()) {
-    width_ = p.width();
-    height_ = p.height();
+    // A picture drawn for a scaled screen has more pixels than it is wide.
+    width_ = p.deviceIndependentSize().width();
+    height_ = p.deviceIndependentSize().height();
     ApplyGeometry();
   }
   update();
@@ -451,6 +452,9 @@ void Shape::SetBorderColor(const QColor& c) {
   update();
 }
 
+// The border is four filled strips, not a drawn outline: at a fractional
+// scale factor a one-pixel pen along the right and bottom edges falls outside
+// the widget's pixels, and one along the left edge beside them.
 void Shape::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (filled_) p.fillRect(rect(), back_);

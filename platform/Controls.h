@@ -143,9 +143,10 @@ void ConnectButtonCaption(ButtonCaption* caption, Window* window, int index,
   QObject::connect(caption, &Label::mouseUp, window, [=](int b) { (window->*up)(index, b); });
 }
 
-// Image: shows its picture at the picture's own size; assigning a picture
-// gives the control that size. The mouse goes through it to what lies
-// behind unless it takes the mouse (a slider thumb).
+// Image: shows its picture at the picture's own size (in the screen's units,
+// whatever its pixel ratio); assigning a picture gives the control that size.
+// The mouse goes through it to what lies behind unless it takes the mouse (a
+// slider thumb).
 class ImageControl : public QWidget, public Placement {
   Q_OBJECT
  public:
