@@ -405,6 +405,7 @@ void ListBox::SetFont(double points) {
 void ListBox::focusInEvent(QFocusEvent* e) {
   // Taking the focus (Tab, the window coming back) chooses no row: the view
   // would make the first row current, which would read as a choice.
+  viewport()->update();  // the focus frame shows
   if (currentRow() >= 0) {
     QListWidget::focusInEvent(e);
     return;
@@ -412,6 +413,53 @@ void ListBox::focusInEvent(QFocusEvent* e) {
   const QSignalBlocker block(this);
   QListWidget::focusInEvent(e);
   selectionModel()->clear();
+}
+
+void ListBox::focusOutEvent(QFocusEvent* e) {
+  QListWidget::focusOutEvent(e);
+  viewport()->update();  // the focus frame goes
+}
+
+// From no chosen row the view would take every key to the first row: End
+// and PageDown go where they would have gone from the first row.
+void ListBox::keyPressEvent(QKeyEvent* e) {
+  const int last = count() - 1;
+  if (currentRow() < 0 && last >= 0 && e->modifiers() == Qt::NoModifier) {
+    if (e->key() == Qt::Key_End) {
+      setCurrentRow(last);
+      return;
+    }
+    if (e->key() == Qt::Key_PageDown) {
+      setCurrentRow(std::min(last, RowsPerPage() - 1));
+      return;
+    }
+  }
+  QListWidget::keyPressEvent(e);
+}
+
+void ListBox::paintEvent(QPaintEvent* e) {
+  QListWidget::paintEvent(e);
+  if (!hasFocus()) return;
+  QPainter p(viewport());
+  p.setPen(palette().color(QPalette::Active, QPalette::Highlight));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+}
+
+// Ctrl+click on the chosen row would take its highlight while the row stays
+// chosen: a row is chosen by choosing another one, never un-chosen.
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const {
+  QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+  if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+    return QItemSelectionModel::NoUpdate;
+  return flags;
+}
+
+int ListBox::RowsPerPage() const {
+  const int hint = count() > 0 ? sizeHintForRow(0) : -1;
+  const int row = std::max(1, hint > 0 ? hint : fontMetrics().height() + 2);
+  return std::max(1, viewport()->height() / row);
 }
 
 void ListBox::resizeEvent(QResizeEvent* e) {

@@ -220,7 +220,8 @@ class TextBox : public QLineEdit, public Placement {
   bool bold_ = false;
 };
 
-// List of text rows; ListIndex -1 while no row is chosen.
+// List of text rows; ListIndex -1 while no row is chosen. The current row is
+// always the highlighted one; a focused list shows a frame.
 class ListBox : public QListWidget, public Placement {
   Q_OBJECT
  public:
@@ -238,9 +239,16 @@ class ListBox : public QListWidget, public Placement {
  protected:
   void resizeEvent(QResizeEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
 
  private:
   void ShowWholeRowsOnly();
+  // Whole rows the list shows at once.
+  int RowsPerPage() const;
   double fontSize_ = 8;
 };
 

@@ -77,6 +77,44 @@ TEST_F(CaseRowsTest, OnlyTheUserChoosesACaseAndTheCaseLoadedIsTheHighlightedRow)
     ASSERT_EQ(list->selectedItems().size(), 1);
     EXPECT_EQ(list->row(list->selectedItems()[0]), row);
   }
+  // Ctrl+click on the chosen row leaves it chosen and highlighted.
+  const QPoint onRow = list->visualItemRect(list->item(2)).center();
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent click(type, onRow, list->viewport()->mapToGlobal(onRow), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::ControlModifier);
+    QCoreApplication::sendEvent(list->viewport(), &click);
+  }
+  EXPECT_EQ(Vigas::CasoCarga[3], 2);
+  EXPECT_TRUE(list->item(2)->isSelected());
+}
+
+// Home, End, PageUp and PageDown choose as the arrows do, also as the first
+// key after Tab brought the focus to a list with no row chosen.
+TEST_F(CaseRowsTest, PageKeysChooseAsTheArrowsDo) {
+  for (int t : {1, 2}) {
+    ChooseTab(t);
+    platform::ListBox* list = F().List1[t];
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(list, &in);
+    ASSERT_EQ(list->ListIndex(), -1);
+    qt_test::Key(list, t == 1 ? Qt::Key_End : Qt::Key_PageDown);
+    const int first = Vigas::CasoCarga[t];
+    EXPECT_EQ(list->ListIndex(), first);
+    EXPECT_GT(first, 0) << "tab " << t;
+    if (t == 1) EXPECT_EQ(first, list->ListCount() - 1);
+    EXPECT_TRUE(list->item(first)->isSelected());
+  }
+  platform::ListBox* list = F().List1[2];
+  qt_test::Key(list, Qt::Key_Home);
+  EXPECT_EQ(Vigas::CasoCarga[2], 0);
+  qt_test::Key(list, Qt::Key_PageDown);
+  const int lower = Vigas::CasoCarga[2];
+  EXPECT_GT(lower, 0);
+  qt_test::Key(list, Qt::Key_PageUp);
+  EXPECT_LT(Vigas::CasoCarga[2], lower);
+  EXPECT_EQ(F().LblMainTIT[2]->Caption(),
+            F().LblMENU[2]->Caption() + " - " + list->List(Vigas::CasoCarga[2]));
 }
 
 TEST_F(CaseRowsTest, NineInputRowsComeAndGoWithTheirCases) {
