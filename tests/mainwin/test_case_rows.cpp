@@ -92,29 +92,22 @@ TEST_F(CaseRowsTest, OnlyTheUserChoosesACaseAndTheCaseLoadedIsTheHighlightedRow)
 // Home, End, PageUp and PageDown choose as the arrows do, also as the first
 // key after Tab brought the focus to a list with no row chosen.
 TEST_F(CaseRowsTest, PageKeysChooseAsTheArrowsDo) {
-  for (int t : {1, 2}) {
-    ChooseTab(t);
-    platform::ListBox* list = F().List1[t];
-    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(list, &in);
-    ASSERT_EQ(list->ListIndex(), -1);
-    qt_test::Key(list, t == 1 ? Qt::Key_End : Qt::Key_PageDown);
-    const int first = Vigas::CasoCarga[t];
-    EXPECT_EQ(list->ListIndex(), first);
-    EXPECT_GT(first, 0) << "tab " << t;
-    if (t == 1) EXPECT_EQ(first, list->ListCount() - 1);
-    EXPECT_TRUE(list->item(first)->isSelected());
+  ChooseTab(1);
+  platform::ListBox* list = F().List1[1];
+  QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(list, &in);
+  ASSERT_EQ(list->ListIndex(), -1);
+  const std::pair<Qt::Key, int> keys[] = {
+      {Qt::Key_End, list->ListCount() - 1}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, 4}};
+  for (auto [key, row] : keys) {
+    qt_test::Key(list, key);
+    EXPECT_EQ(Vigas::CasoCarga[1], row) << key;
+    EXPECT_TRUE(list->item(row)->isSelected());
   }
-  platform::ListBox* list = F().List1[2];
-  qt_test::Key(list, Qt::Key_Home);
-  EXPECT_EQ(Vigas::CasoCarga[2], 0);
-  qt_test::Key(list, Qt::Key_PageDown);
-  const int lower = Vigas::CasoCarga[2];
-  EXPECT_GT(lower, 0);
-  qt_test::Key(list, Qt::Key_PageUp);
-  EXPECT_LT(Vigas::CasoCarga[2], lower);
-  EXPECT_EQ(F().LblMainTIT[2]->Caption(),
-            F().LblMENU[2]->Caption() + " - " + list->List(Vigas::CasoCarga[2]));
+  ChooseTab(2);
+  QCoreApplication::sendEvent(F().List1[2], &in);
+  qt_test::Key(F().List1[2], Qt::Key_PageDown);
+  EXPECT_EQ(Vigas::CasoCarga[2], 4);  // the last of the five rows in view
 }
 
 TEST_F(CaseRowsTest, NineInputRowsComeAndGoWithTheirCases) {
