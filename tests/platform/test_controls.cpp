@@ -116,16 +116,13 @@ TEST(Controls, ButtonCaptionTakesTheMouseAndTheKeyboardAlike) {
 
 TEST(ScreenFit, WindowsOpenWhollyInsideTheAvailableArea) {
   const QMargins frame(1, 20, 1, 1);
-  // 1280 x 720 below a 30-pixel panel: the height gives way, the width stays.
-  const QRect area(0, 30, 1280, 690);
+  const QRect area(0, 30, 1280, 690);  // 1280 x 720 below a 30-pixel panel
   const QRect r = platform::FitInside(area, QSize(1040, 734), QSize(980, 600), frame);
   EXPECT_EQ(r.size(), QSize(1040, 690 - 21));
   EXPECT_TRUE(area.contains(r.marginsAdded(frame)));
-  // A small window is centred and keeps its size.
   EXPECT_EQ(platform::FitInside(area, QSize(400, 300), QSize(), frame),
-            QRect(440, 30 + 184 + 20, 400, 300));
-  // The minimum wins over the screen, the title bar stays reachable.
-  const QRect tiny =
-      platform::FitInside(QRect(0, 0, 800, 500), QSize(1040, 734), QSize(980, 600), frame);
-  EXPECT_EQ(tiny, QRect(1, 20, 980, 600));
+            QRect(440, 30 + 184 + 20, 400, 300));  // centred, its own size
+  // The minimum wins over the screen; the title bar stays reachable.
+  EXPECT_EQ(platform::FitInside(QRect(0, 0, 800, 500), QSize(1040, 734), QSize(980, 600), frame),
+            QRect(1, 20, 980, 600));
 }
