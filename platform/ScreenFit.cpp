@@ -1,5 +1,6 @@
 #include "platform/ScreenFit.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -41,7 +42,8 @@ QMargins FrameMargins(const QWidget* window) {
   return kExpectedFrame;
 }
 
-void FitToScreen(QWidget* window, QSize wanted) {
+namespace {
+void Place(QWidget* window, QSize wanted) {
   const QScreen* screen = window->screen();
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (!screen) {
@@ -53,6 +55,45 @@ void FitToScreen(QWidget* window, QSize wanted) {
   window->resize(client.size());
   // A window's position is that of its frame.
   if (!window->parentWidget()) window->move(client.topLeft() - QPoint(frame.left(), frame.top()));
+}
+
+// The window manager's frame is known only once the window shows; when it is
+// larger than the room kept for it, the window is placed once more.
+class FrameWatch : public QObject {
+ public:
+  FrameWatch(QWidget* window, QSize wanted) : QObject(window), window_(window), wanted_(wanted) {
+    setObjectName(kName);
+    window->installEventFilter(this);
+  }
+  static constexpr const char* kName = "FrameWatch";
+  void SetWanted(QSize wanted) { wanted_ = wanted; }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    const bool placed = e->type() == QEvent::Move || e->type() == QEvent::Resize;
+    if (!placed || !window_->isVisible() || window_->frameGeometry() == window_->geometry())
+      return false;
+    window_->removeEventFilter(this);
+    const QScreen* screen = window_->screen();
+    if (screen && !screen->availableGeometry().contains(window_->frameGeometry()))
+      Place(window_, wanted_);
+    deleteLater();
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  QSize wanted_;
+};
+}  // namespace
+
+void FitToScreen(QWidget* window, QSize wanted) {
+  Place(window, wanted);
+  if (window->parentWidget() || window->isVisible()) return;
+  if (QObject* watch = window->findChild<QObject*>(FrameWatch::kName, Qt::FindDirectChildrenOnly))
+    static_cast<FrameWatch*>(watch)->SetWanted(wanted);
+  else
+    new FrameWatch(window, wanted);
 }
 
 }  // namespace platform

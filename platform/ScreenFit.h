@@ -23,8 +23,9 @@ QMargins FrameMargins(const QWidget* window);
 
 // Sizes the top-level window to at most 'wanted' (at least its minimum size)
 // so that it fits the available area of its screen, and places a window
-// without a parent there; a dialog is placed over its parent by Qt, which
-// keeps it inside the screen.
+// without a parent there (once more when it shows, if its real frame turns
+// out larger than the room kept for it); a dialog is placed over its parent
+// by Qt, which keeps it inside the screen.
 void FitToScreen(QWidget* window, QSize wanted);
 
 }  // namespace platform
