@@ -10,6 +10,7 @@
 #include "mainwin/MainState.h"
 #include "platform/DrawTarget.h"
 #include "platform/Fonts.h"
+#include "platform/ScreenFit.h"
 #include "shell/AjustesUsuario.h"
 
 namespace {
@@ -20,7 +21,7 @@ constexpr double kButtonCaptionSize[6] = {0, 12, 11, 11, 10, 12};
 void FormMain::Form_Load() {
   // 1. Window size; the resize rules keep it at 980 x 600 or more.
   setMinimumSize(980, 600);
-  resize(1040, 734);
+  platform::FitToScreen(this, QSize(1040, 734));
   layout()->activate();  // the drawing area takes its size before the window shows
 
   // 2. The starting layout.

@@ -32,9 +32,7 @@ FormVigasEditUnits::FormVigasEditUnits(mainwin::CalcDriver& driver)
 
 void FormVigasEditUnits::CreateControls() {
   setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kWhite);
-  setPalette(pal);
+  platform::SetFixedColours(this, kWhite);
 
   for (int q = 1; q <= kKinds; ++q) {
     Picture1[q] = new platform::Panel(this);

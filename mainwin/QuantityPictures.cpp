@@ -1,5 +1,7 @@
 // The row pictures of the quantities, drawn from their formula mark-up by the
 // program's mark-up renderer.
+#include <QGuiApplication>
+
 #include "graphs/FormulaFont.h"
 #include "graphs/Mini_HTFC_rut.h"
 #include "mainwin/Artwork.h"
@@ -25,12 +27,14 @@ QPixmap QuantityPicture(int index) {
   Mini_HTFC_rut::ImprimirHTFC(markup, measure);
   const double textWidth = measure.CurrentX();
 
+  // Drawn at the screen's density, so the symbol is as sharp as the captions.
   platform::PictureTarget picture(w, kQuantityHeight, platform::RGBColor(248, 250, 255));
+  picture.SetSharpRatio(qApp->devicePixelRatio());
   Mini_HTFC_rut::SetFormulaFont(picture);
   picture.SetCurrentX(w * kTwips - 2 * kTwips - textWidth);
   picture.SetCurrentY(1 * kTwips);
   Mini_HTFC_rut::ImprimirHTFC(markup, picture);
-  return QPixmap::fromImage(picture.Image());
+  return QPixmap::fromImage(picture.ShownImage());
 }
 
 }  // namespace artwork

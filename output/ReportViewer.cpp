@@ -3,14 +3,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QWheelEvent>
@@ -29,6 +27,7 @@
 #include "platform/Program.h"
 #include "platform/RegularFile.h"
 #include "platform/SaveFileDialog.h"
+#include "platform/ScreenFit.h"
 
 namespace report {
 
@@ -248,7 +247,7 @@ FormPlomview::FormPlomview() {
   zoomShown_->setText(QString("%1 %").arg(pages_->Zoom()));
 
   SetLanguage();
-  resize(A4Pixels(kScreenDpi).width() + 2 * kGap + 40, 700);
+  platform::FitToScreen(this, QSize(A4Pixels(kScreenDpi).width() + 2 * kGap + 40, 700));
 }
 
 FormPlomview::~FormPlomview() {
@@ -313,8 +312,7 @@ bool FormPlomview::OpenReport(const QString& path) {
   // The reader knows the report by its case, not by its work file's name.
   name_ = ReportName(r, GetL_win("Title"));
   setWindowTitle(name_);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    resize(width(), std::min(900, screen->availableSize().height()));
+  platform::FitToScreen(this, QSize(width(), 900));
   return true;
 }
 

@@ -78,11 +78,20 @@ void Placement::ApplyGeometry() {
   widget_->setGeometry(x, y, w, h);
 }
 
+void SetFixedColours(QWidget* widget, const QColor& back, const QColor& text) {
+  QPalette p = widget->palette();
+  for (QPalette::ColorRole ground : {QPalette::Window, QPalette::Button}) p.setColor(ground, back);
+  p.setColor(QPalette::Base, QColor(255, 255, 255));
+  p.setColor(QPalette::AlternateBase, QColor(255, 255, 255));
+  for (QPalette::ColorRole ink : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    p.setColor(ink, text);
+    p.setColor(QPalette::Disabled, ink, QColor(150, 150, 160));
+  }
+  widget->setPalette(p);
+}
+
 void SetBackColor(QWidget* widget, const QColor& color) {
-  QPalette pal = widget->palette();
-  pal.setColor(QPalette::Window, color);
-  pal.setColor(QPalette::Button, color);
-  widget->setPalette(pal);
+  SetFixedColours(widget, color);
   widget->setAutoFillBackground(true);
 }
 
@@ -97,9 +106,7 @@ Panel::Panel(QWidget* parent) : QWidget(parent), Placement(this) {
 
 void Panel::SetBackColor(const QColor& c) {
   back_ = c;
-  QPalette p = palette();
-  p.setColor(QPalette::Window, c);
-  setPalette(p);
+  SetFixedColours(this, c);
 }
 
 void Panel::SetFontSize(double points, bool bold) {
@@ -225,8 +232,9 @@ void ImageControl::TakeMouse() {
 void ImageControl::SetPicture(const QPixmap& p) {
   picture_ = p;
   if (!p.isNull()) {
-    width_ = p.width();
-    height_ = p.height();
+    // A picture drawn for a scaled screen has more pixels than it is wide.
+    width_ = p.deviceIndependentSize().width();
+    height_ = p.deviceIndependentSize().height();
     ApplyGeometry();
   }
   update();
@@ -261,7 +269,7 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent), Placement(this) {
   p.setColor(QPalette::Text, QColor(0, 0, 128));
   setPalette(p);
   setFrame(false);
-  connect(this, &QLineEdit::textChanged, this, [this] { UpdateToolTip(); });
+  connect(this, &QLineEdit::textChanged, this, [this] { FitTextToBox(); });
 }
 
 void TextBox::SetText(const QString& t) {
@@ -276,28 +284,50 @@ void TextBox::SelectAllShowingStart() {
   setSelection(n, -n);  // the cursor ends at the start
 }
 
-bool TextBox::TextFits() const {
+int TextBox::TextRoom() const {
   QStyleOptionFrame option;
   initStyleOption(&option);
   const QRect contents = style()
                              ->subElementRect(QStyle::SE_LineEditContents, &option, this)
                              .marginsRemoved(textMargins());
   constexpr int kSideMargins = 2 * 2;  // the line edit keeps 2 pixels free on each side
-  return fontMetrics().horizontalAdvance(text()) <= contents.width() - kSideMargins;
+  return contents.width() - kSideMargins;
 }
 
-void TextBox::UpdateToolTip() {
-  setToolTip(TextFits() ? QString() : text());
+bool TextBox::TextFits() const {
+  return QFontMetrics(ScaledFont(fontSize_, bold_)).horizontalAdvance(text()) <= TextRoom();
+}
+
+bool TextBox::ShowsWholeText() const {
+  return fontMetrics().horizontalAdvance(text()) <= TextRoom();
+}
+
+// Half-point steps down to a size that still reads, then a narrower face:
+// a number shown whole, however small, is never read wrong.
+void TextBox::FitTextToBox() {
+  constexpr double kSmallestPoints = 7;
+  constexpr int kNarrowestStretch = 50;
+  const int room = TextRoom();
+  const QString t = text();
+  QFont f = ScaledFont(fontSize_, bold_);
+  int width = QFontMetrics(f).horizontalAdvance(t);
+  const bool fitsAtOwnFont = width <= room;
+  for (double points = fontSize_; width > room && points > kSmallestPoints;) {
+    points = std::max(kSmallestPoints, points - 0.5);
+    f = ScaledFont(std::min(points, fontSize_), bold_);
+    width = QFontMetrics(f).horizontalAdvance(t);
+  }
+  for (int stretch = 95; width > room && room > 0 && stretch >= kNarrowestStretch; stretch -= 5) {
+    f.setStretch(stretch);
+    width = QFontMetrics(f).horizontalAdvance(t);
+  }
+  if (f != font()) setFont(f);
+  setToolTip(fitsAtOwnFont ? QString() : t);
 }
 
 void TextBox::resizeEvent(QResizeEvent* e) {
   QLineEdit::resizeEvent(e);
-  UpdateToolTip();
-}
-
-void TextBox::changeEvent(QEvent* e) {
-  QLineEdit::changeEvent(e);
-  if (e->type() == QEvent::FontChange) UpdateToolTip();
+  FitTextToBox();
 }
 
 void TextBox::SetLocked(bool v) {
@@ -307,7 +337,9 @@ void TextBox::SetLocked(bool v) {
 
 void TextBox::SetFont(double points, bool bold) {
   fontSize_ = points;
+  bold_ = bold;
   setFont(ScaledFont(points, bold));
+  FitTextToBox();
 }
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
@@ -353,10 +385,9 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent), Placement(this) {
       selectionModel()->select(model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
   });
   setUniformItemSizes(true);
-  // The strip below the last whole row looks like the rest of the list.
-  QPalette p = palette();
-  p.setColor(QPalette::Window, p.color(QPalette::Base));
-  setPalette(p);
+  // A white list like the page it lies on, whatever the theme; the strip
+  // below the last whole row looks like the rest of the list.
+  SetFixedColours(this, QColor(255, 255, 255));
   setAutoFillBackground(true);
 }
 
@@ -374,6 +405,7 @@ void ListBox::SetFont(double points) {
 void ListBox::focusInEvent(QFocusEvent* e) {
   // Taking the focus (Tab, the window coming back) chooses no row: the view
   // would make the first row current, which would read as a choice.
+  viewport()->update();  // the focus frame shows
   if (currentRow() >= 0) {
     QListWidget::focusInEvent(e);
     return;
@@ -381,6 +413,53 @@ void ListBox::focusInEvent(QFocusEvent* e) {
   const QSignalBlocker block(this);
   QListWidget::focusInEvent(e);
   selectionModel()->clear();
+}
+
+void ListBox::focusOutEvent(QFocusEvent* e) {
+  QListWidget::focusOutEvent(e);
+  viewport()->update();  // the focus frame goes
+}
+
+// From no chosen row the view would take every key to the first row: End
+// and PageDown go where they would have gone from the first row.
+void ListBox::keyPressEvent(QKeyEvent* e) {
+  const int last = count() - 1;
+  if (currentRow() < 0 && last >= 0 && e->modifiers() == Qt::NoModifier) {
+    if (e->key() == Qt::Key_End) {
+      setCurrentRow(last);
+      return;
+    }
+    if (e->key() == Qt::Key_PageDown) {
+      setCurrentRow(std::min(last, RowsPerPage() - 1));
+      return;
+    }
+  }
+  QListWidget::keyPressEvent(e);
+}
+
+void ListBox::paintEvent(QPaintEvent* e) {
+  QListWidget::paintEvent(e);
+  if (!hasFocus()) return;
+  QPainter p(viewport());
+  p.setPen(palette().color(QPalette::Active, QPalette::Highlight));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+}
+
+// Ctrl+click on the chosen row would take its highlight while the row stays
+// chosen: a row is chosen by choosing another one, never un-chosen.
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const {
+  QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+  if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+    return QItemSelectionModel::NoUpdate;
+  return flags;
+}
+
+int ListBox::RowsPerPage() const {
+  const int hint = count() > 0 ? sizeHintForRow(0) : -1;
+  const int row = std::max(1, hint > 0 ? hint : fontMetrics().height() + 2);
+  return std::max(1, viewport()->height() / row);
 }
 
 void ListBox::resizeEvent(QResizeEvent* e) {
@@ -421,6 +500,9 @@ void Shape::SetBorderColor(const QColor& c) {
   update();
 }
 
+// The border is four filled strips, not a drawn outline: at a fractional
+// scale factor a one-pixel pen along the right and bottom edges falls outside
+// the widget's pixels, and one along the left edge beside them.
 void Shape::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (filled_) p.fillRect(rect(), back_);
@@ -481,10 +563,7 @@ void OptionButton::SetFontBold(bool bold) {
 }
 
 void OptionButton::SetBackColor(const QColor& c) {
-  QPalette p = palette();
-  p.setColor(QPalette::Window, c);
-  p.setColor(QPalette::Button, c);
-  setPalette(p);
+  SetFixedColours(this, c);
 }
 
 void OptionButton::mouseDoubleClickEvent(QMouseEvent* e) {

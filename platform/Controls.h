@@ -49,7 +49,13 @@ class Placement {
   bool enabled_ = true;
 };
 
-// A plain back colour for any widget.
+// Gives the widget (and the children that set none of their own) a fixed
+// back colour and the text colours that read on it: a theme's text colours
+// suit only the theme's own backgrounds, white text on a dark theme's.
+// Boxes and lists inside get a white ground; a disabled text shows grey.
+void SetFixedColours(QWidget* widget, const QColor& back, const QColor& text = QColor(0, 0, 0));
+
+// A fixed back colour, with its text colours, for any widget.
 void SetBackColor(QWidget* widget, const QColor& color);
 
 // Font of design size n points at the screen's pixel scale, face Arial.
@@ -137,9 +143,10 @@ void ConnectButtonCaption(ButtonCaption* caption, Window* window, int index,
   QObject::connect(caption, &Label::mouseUp, window, [=](int b) { (window->*up)(index, b); });
 }
 
-// Image: shows its picture at the picture's own size; assigning a picture
-// gives the control that size. The mouse goes through it to what lies
-// behind unless it takes the mouse (a slider thumb).
+// Image: shows its picture at the picture's own size (in the screen's units,
+// whatever its pixel ratio); assigning a picture gives the control that size.
+// The mouse goes through it to what lies behind unless it takes the mouse (a
+// slider thumb).
 class ImageControl : public QWidget, public Placement {
   Q_OBJECT
  public:
@@ -167,8 +174,10 @@ class ImageControl : public QWidget, public Placement {
 };
 
 // Single-line value box. A box that is not being edited shows the start of
-// its text (the sign and leading digits of a number); when the text does not
-// fit, the whole of it is the box's tooltip.
+// its text (the sign and leading digits of a number). Text wider than the box
+// is drawn smaller, then narrower, until the whole of it fits, so a number
+// never loses its exponent; when the text does not fit at the box's own
+// font, the whole of it is also the box's tooltip.
 class TextBox : public QLineEdit, public Placement {
   Q_OBJECT
  public:
@@ -178,8 +187,10 @@ class TextBox : public QLineEdit, public Placement {
   void SetText(const QString& t);
   // Selects the whole text and shows its start, so typing replaces it.
   void SelectAllShowingStart();
-  // Whether the whole text fits in the box at its font.
+  // Whether the whole text fits in the box at the font it was given.
   bool TextFits() const;
+  // Whether the whole text fits in the box at the font it is drawn with.
+  bool ShowsWholeText() const;
   bool Locked() const { return locked_; }
   void SetLocked(bool v);
   double FontSize() const { return fontSize_; }
@@ -199,15 +210,18 @@ class TextBox : public QLineEdit, public Placement {
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
-  void changeEvent(QEvent* e) override;
 
  private:
-  void UpdateToolTip();
+  // Width in pixels the text may take.
+  int TextRoom() const;
+  void FitTextToBox();
   bool locked_ = false;
   double fontSize_ = 8;
+  bool bold_ = false;
 };
 
-// List of text rows; ListIndex -1 while no row is chosen.
+// List of text rows; ListIndex -1 while no row is chosen. The current row is
+// always the highlighted one; a focused list shows a frame.
 class ListBox : public QListWidget, public Placement {
   Q_OBJECT
  public:
@@ -225,9 +239,16 @@ class ListBox : public QListWidget, public Placement {
  protected:
   void resizeEvent(QResizeEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
 
  private:
   void ShowWholeRowsOnly();
+  // Whole rows the list shows at once.
+  int RowsPerPage() const;
   double fontSize_ = 8;
 };
 

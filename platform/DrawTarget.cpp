@@ -166,20 +166,36 @@ double DrawTarget::FontAscent() const {
   return std::round(fm.ascent()) * TwipsPerPixelY();
 }
 
+bool DrawTarget::Paint(const std::function<void(QPainter& painter, bool sharp)>& step) {
+  bool drew = false;
+  if (QPainter* p = BeginPaint()) {
+    step(*p, false);
+    EndPaint(p);
+    drew = true;
+  }
+  if (QPainter* p = BeginSharpPaint()) {
+    step(*p, true);
+    EndPaint(p);
+    drew = true;
+  }
+  return drew;
+}
+
 void DrawTarget::Print(const QString& text) {
   const double width = TextWidth(text);
-  if (QPainter* p = BeginPaint()) {
-    Realise();
-    const QFontMetricsF fm(font_, MetricsDevice());
-    p->setFont(font_);
-    p->setPen(ToQColor(foreColor_));
-    const double x = currentX_ / TwipsPerPixelX();
-    const double y = currentY_ / TwipsPerPixelY() + std::round(fm.ascent());
+  Realise();
+  const QFontMetricsF fm(font_, MetricsDevice());
+  const double x = currentX_ / TwipsPerPixelX();
+  const double y = currentY_ / TwipsPerPixelY() + std::round(fm.ascent());
+  const bool drawn = Paint([&](QPainter& p, bool sharp) {
+    QFont f = font_;
+    if (sharp) f.setStyleStrategy(QFont::PreferAntialias);
+    p.setFont(f);
+    p.setPen(ToQColor(foreColor_));
     if (std::isfinite(x) && std::isfinite(y) && std::abs(x) < 1e7 && std::abs(y) < 1e7)
-      p->drawText(QPointF(x, y), SymbolFontToUnicode(fontName_, text));
-    EndPaint(p);
-    Changed();
-  }
+      p.drawText(QPointF(x, y), SymbolFontToUnicode(fontName_, text));
+  });
+  if (drawn) Changed();
   currentX_ += width;
 }
 
@@ -188,21 +204,19 @@ void DrawTarget::Line(double x1, double y1, double x2, double y2) {
 }
 
 void DrawTarget::Line(double x1, double y1, double x2, double y2, ColorValue color) {
-  if (QPainter* p = BeginPaint()) {
-    const double tx = TwipsPerPixelX(), ty = TwipsPerPixelY();
-    const QPointF a(x1 / tx, y1 / ty), b(x2 / tx, y2 / ty);
-    auto sane = [](const QPointF& q) {
-      return std::isfinite(q.x()) && std::isfinite(q.y()) && std::abs(q.x()) < 1e7 &&
-             std::abs(q.y()) < 1e7;
-    };
-    if (sane(a) && sane(b)) {
-      p->setRenderHint(QPainter::Antialiasing, false);
-      p->setPen(QPen(ToQColor(color), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-      p->drawLine(a, b);
-    }
-    EndPaint(p);
-    Changed();
-  }
+  const double tx = TwipsPerPixelX(), ty = TwipsPerPixelY();
+  const QPointF a(x1 / tx, y1 / ty), b(x2 / tx, y2 / ty);
+  auto sane = [](const QPointF& q) {
+    return std::isfinite(q.x()) && std::isfinite(q.y()) && std::abs(q.x()) < 1e7 &&
+           std::abs(q.y()) < 1e7;
+  };
+  const bool drawn = Paint([&](QPainter& p, bool) {
+    if (!sane(a) || !sane(b)) return;
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(ToQColor(color), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(a, b);
+  });
+  if (drawn) Changed();
   currentX_ = x2;
   currentY_ = y2;
 }
@@ -216,20 +230,20 @@ void DrawTarget::PaintPicture(double x, double y, double width, double height,
                     std::abs(box.x()) < 1e7 && std::abs(box.y()) < 1e7 && box.width() < 1e7 &&
                     box.height() < 1e7;
   if (!sane || picture.isNull()) return;
-  if (QPainter* p = BeginPaint()) {
-    p->setRenderHint(QPainter::SmoothPixmapTransform, true);
+  const bool drawn = Paint([&](QPainter& p, bool) {
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     // The painter shrinks a picture by sampling its pixels, which loses thin
     // lines and small lettering: on a raster target a picture drawn smaller
     // is shrunk first by averaging. Printers and PDF files get it whole.
-    const QSize pixels = p->transform().mapRect(box).size().toSize();
-    if (p->device()->devType() == QInternal::Image && !pixels.isEmpty() &&
+    const QSize pixels =
+        p.transform().mapRect(box).size().toSize() * p.device()->devicePixelRatioF();
+    if (p.device()->devType() == QInternal::Image && !pixels.isEmpty() &&
         (pixels.width() < picture.width() || pixels.height() < picture.height()))
-      p->drawImage(box, picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+      p.drawImage(box, picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     else
-      p->drawImage(box, picture);
-    EndPaint(p);
-    Changed();
-  }
+      p.drawImage(box, picture);
+  });
+  if (drawn) Changed();
 }
 
 void DrawTarget::Cls() {
@@ -254,17 +268,48 @@ double PictureTarget::ScaleHeight() const {
   return image_.height() * 15.0;
 }
 
+namespace {
+// The image at a new size: the old drawing at its top-left, the rest in the
+// back colour. Sizes are in the image's own (device-independent) pixels.
+QImage Regrown(const QImage& old, int width, int height, double ratio, QColor back) {
+  QImage grown =
+      BlankImage(static_cast<int>(std::ceil(width * ratio)),
+                 static_cast<int>(std::ceil(height * ratio)), kPictureDotsPerMeter, back);
+  grown.setDevicePixelRatio(ratio);
+  QPainter p(&grown);
+  p.drawImage(0, 0, old);
+  return grown;
+}
+}  // namespace
+
 void PictureTarget::Resize(int widthPixels, int heightPixels) {
   widthPixels = std::max(1, widthPixels);
   heightPixels = std::max(1, heightPixels);
   if (widthPixels == image_.width() && heightPixels == image_.height()) return;
-  QImage bigger = BlankImage(widthPixels, heightPixels, kPictureDotsPerMeter, ToQColor(backColor_));
-  {
-    QPainter p(&bigger);
-    p.drawImage(0, 0, image_);
-  }
-  image_ = bigger;
+  image_ = Regrown(image_, widthPixels, heightPixels, 1, ToQColor(backColor_));
+  if (sharpRatio_ > 1)
+    sharp_ = Regrown(sharp_, widthPixels, heightPixels, sharpRatio_, ToQColor(backColor_));
   Changed();
+}
+
+void PictureTarget::SetSharpRatio(double ratio) {
+  ratio = std::isfinite(ratio) ? std::clamp(ratio, 1.0, 8.0) : 1.0;
+  if (ratio == sharpRatio_) return;
+  sharpRatio_ = ratio;
+  RebuildSharpCopy();
+  Changed();
+}
+
+// The copy starts as the picture scaled up; what is drawn from now on is sharp.
+void PictureTarget::RebuildSharpCopy() {
+  if (sharpRatio_ <= 1) {
+    sharp_ = QImage();
+    return;
+  }
+  sharp_ = Regrown(QImage(), image_.width(), image_.height(), sharpRatio_, ToQColor(backColor_));
+  QPainter p(&sharp_);
+  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  p.drawImage(QRectF(0, 0, image_.width(), image_.height()), image_);
 }
 
 void PictureTarget::SetBackColor(ColorValue color) {
@@ -275,11 +320,19 @@ void PictureTarget::SetBackColor(ColorValue color) {
 void PictureTarget::Cls() {
   DrawTarget::Cls();
   image_.fill(ToQColor(backColor_));
+  if (sharpRatio_ > 1) sharp_.fill(ToQColor(backColor_));
   Changed();
 }
 
 QPainter* PictureTarget::BeginPaint() {
   return BeginImagePaint(image_, painter_);
+}
+
+QPainter* PictureTarget::BeginSharpPaint() {
+  if (sharpRatio_ <= 1) return nullptr;
+  QPainter* p = BeginImagePaint(sharp_, painter_);
+  if (p) p->setRenderHint(QPainter::TextAntialiasing, true);
+  return p;
 }
 
 void PictureTarget::EndPaint(QPainter*) {

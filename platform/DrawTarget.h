@@ -103,6 +103,9 @@ class DrawTarget {
   // every BeginPaint that returns a painter is paired with EndPaint.
   virtual QPainter* BeginPaint() = 0;
   virtual void EndPaint(QPainter* painter) = 0;
+  // A second surface every drawing step also goes to, or nullptr: a
+  // picture's copy at the screen's pixel density. Paired with EndPaint too.
+  virtual QPainter* BeginSharpPaint() { return nullptr; }
   // The device whose font metrics apply.
   virtual const QPaintDevice* MetricsDevice() const = 0;
   // Called after anything was drawn.
@@ -130,6 +133,9 @@ class DrawTarget {
 
   void Realise() const;
   int PixelsFor(double points) const;
+  // Runs one drawing step on each surface (the second one told it is the
+  // sharp copy); true when anything was drawn.
+  bool Paint(const std::function<void(QPainter& painter, bool sharp)>& step);
 };
 
 // A picture: a persistent image at 15 twips per pixel whatever the screen.
@@ -154,19 +160,33 @@ class PictureTarget : public DrawTarget {
   void SetBackColor(ColorValue color);
   void Cls() override;
 
+  // The picture: what is saved, copied and printed.
   const QImage& Image() const { return image_; }
   // Called after each drawing step (a window repaints the picture).
   void SetChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
+  // With a pixel ratio above 1 (a scaled screen), every drawing step also
+  // goes to a copy that many times finer, with smoothed text, for showing:
+  // as sharp there as the text around it. The picture itself is unchanged.
+  // A new ratio starts the copy from the picture.
+  void SetSharpRatio(double ratio);
+  double SharpRatio() const { return sharpRatio_; }
+  // The copy to show, its device pixel ratio set; the picture at ratio 1.
+  const QImage& ShownImage() const { return sharpRatio_ > 1 ? sharp_ : image_; }
+
  protected:
   QPainter* BeginPaint() override;
   void EndPaint(QPainter* painter) override;
+  QPainter* BeginSharpPaint() override;
   const QPaintDevice* MetricsDevice() const override { return &image_; }
   void Changed() override;
   bool SmoothText() const override { return false; }
 
  private:
+  void RebuildSharpCopy();
   QImage image_;
+  QImage sharp_;
+  double sharpRatio_ = 1;
   ColorValue backColor_;
   std::function<void()> changed_;
   std::unique_ptr<QPainter> painter_;  // during one drawing step

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "platform/ScreenFit.h"
+
 namespace platform {
 
 namespace {
@@ -12,6 +14,7 @@ ModalRunner& Runner() {
 }  // namespace
 
 void ShowModal(QDialog& dialog) {
+  FitToScreen(&dialog, dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : dialog.sizeHint());
   if (!Runner()) {
     dialog.exec();
     return;

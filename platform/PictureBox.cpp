@@ -10,6 +10,7 @@ PictureBox::PictureBox(QWidget* parent, ColorValue backColor)
     : QWidget(parent), target_(std::max(1, width()), std::max(1, height()), backColor) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   target_.SetChangedHandler([this] { update(); });
+  target_.SetSharpRatio(devicePixelRatioF());
 }
 
 PictureTarget& PictureBox::Target() {
@@ -17,9 +18,12 @@ PictureTarget& PictureBox::Target() {
   return target_;
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
+void PictureBox::paintEvent(QPaintEvent*) {
+  // A window moved to a screen of another density: what is drawn from now on
+  // is as sharp as that screen's text.
+  if (devicePixelRatioF() != target_.SharpRatio()) target_.SetSharpRatio(devicePixelRatioF());
   QPainter p(this);
-  p.drawImage(event->rect(), target_.Image(), event->rect());
+  p.drawImage(QPointF(0, 0), target_.ShownImage());
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {

@@ -1,6 +1,7 @@
 // A picture box: a widget showing a persistent picture that the drawing code
 // draws on. The picture follows the widget's size and keeps what was drawn;
-// it reports left clicks and double clicks.
+// it reports left clicks and double clicks. On a scaled screen it is shown
+// from its copy at the screen's density.
 #pragma once
 
 #include <QWidget>

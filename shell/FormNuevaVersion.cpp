@@ -48,9 +48,7 @@ FormNuevaVersion::FormNuevaVersion(QWidget* parent) : QDialog(parent) {
 
 void FormNuevaVersion::CreateControls() {
   setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  setPalette(pal);
+  platform::SetFixedColours(this, Qt::white);
 
   ShapeFrame = new platform::Shape(this, Qt::white, kBorder, 1, false);
   ShapeBand = new platform::Shape(this, QColor(232, 240, 255), kBorder, 10);

@@ -57,9 +57,7 @@ FormSplash::FormSplash(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frame
 
 void FormSplash::CreateControls() {
   setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(192, 192, 192));
-  setPalette(pal);
+  platform::SetFixedColours(this, QColor(192, 192, 192));
 
   Shape2 = new platform::Shape(this, kWhite, kWhite, 1, false);
   Shape1[0] = new platform::Shape(this, QColor(0, 102, 51), QColor(0, 102, 51));

@@ -135,8 +135,9 @@ class CalcTest : public MainwinTest {
   // calculates; true when Graph and Report came on.
   bool CalculateTypicalCase(int code) {
     static const std::map<QString, QString> values = {
-        {"EI", "21000"}, {"L", "6"}, {"X", "2.5"}, {"W0", "12"},  {"P", "40"},
-        {"M0", "30"},    {"a", "2"}, {"b", "2.5"}, {"#a", "1.5"}, {"#c", "1.5"}};
+        {"EI", "21000"}, {"L", "6"},   {"X", "2.5"},  {"W0", "12"},  {"P", "40"},  {"M0", "30"},
+        {"a", "2"},      {"b", "2.5"}, {"#a", "1.5"}, {"#c", "1.5"}, {"W1", "12"}, {"W2", "7"},
+        {"P1", "40"},    {"P2", "25"}, {"M1", "30"},  {"M2", "-20"}, {"c", "1.5"}};
     ChooseCase(code);
     FillInputs(values);
     Calculate();

@@ -91,8 +91,9 @@ TEST_F(BoxesSliderTest, EditingShortcutsWorkInTheBoxes) {
 }
 
 // A narrow box that the program writes, or that the user leaves, shows the
-// sign and the leading digits; the whole value is in its tooltip.
-TEST_F(BoxesSliderTest, BoxesShowTheStartOfTheirTextAndTheWholeValueInTheTooltip) {
+// whole value from its sign on, drawn smaller; the value at the box's own
+// size is in its tooltip.
+TEST_F(BoxesSliderTest, BoxesShowTheWholeValueAndItInTheTooltip) {
   Vigas::NumDigitos = 12;
   SetUpBeam(109, {{"EI", "1e6"}, {"L", "6"}, {"P", "1"}, {"a", "5.95"}, {"X", "0.3"}});
   const int row = RowOf("ThetaA");
@@ -104,6 +105,10 @@ TEST_F(BoxesSliderTest, BoxesShowTheStartOfTheirTextAndTheWholeValueInTheTooltip
   QCoreApplication::processEvents();
   ASSERT_FALSE(b->TextFits()) << value.toStdString() << " in " << b->width() << " px";
   EXPECT_EQ(b->toolTip(), value);
+  EXPECT_EQ(b->Text(), value);
+  // Every result of the longest case, at 12 digits and the narrowest window.
+  for (int r = 0; r < 15; ++r)
+    if (Shown(r)) EXPECT_TRUE(Box(r)->ShowsWholeText()) << Text(r).toStdString();
   QImage picture = b->grab().toImage();  // lays the text out as on screen
   picture.save(qt_test::BuildFolder() + "/numbers_box_start.png");
   F().PicIO[Tab()]->grab().save(qt_test::BuildFolder() + "/numbers_panel_start.png");
@@ -124,11 +129,31 @@ TEST_F(BoxesSliderTest, BoxesShowTheStartOfTheirTextAndTheWholeValueInTheTooltip
   TypeText(x, "0.312345678912345");
   EXPECT_EQ(x->cursorPosition(), x->Text().size());
   EXPECT_EQ(x->toolTip(), x->Text());
+  EXPECT_TRUE(x->ShowsWholeText());
   Box(0)->setFocus();
   QCoreApplication::processEvents();
   EXPECT_EQ(x->cursorPosition(), 0);
   x->grab();
   EXPECT_LT(CursorLeft(x), 4);
+  Vigas::NumDigitos = 4;
+}
+
+// Every case at 12 digits in the narrowest window: every box shows its whole
+// number, also those it is too narrow for at its own font.
+TEST_F(BoxesSliderTest, EveryCaseShowsWholeNumbersAtTwelveDigitsInTheNarrowestWindow) {
+  Vigas::NumDigitos = 12;
+  F().resize(980, 600);
+  QCoreApplication::processEvents();
+  int narrow = 0;
+  for (int code : mainwin_test::AllCodes()) {
+    EXPECT_TRUE(CalculateTypicalCase(code)) << code;
+    for (int r = 0; r < 15; ++r) {
+      if (!Shown(r)) continue;
+      EXPECT_TRUE(Box(r)->ShowsWholeText()) << code << ": " << Text(r).toStdString();
+      narrow += !Box(r)->TextFits();
+    }
+  }
+  EXPECT_GT(narrow, 50);
   Vigas::NumDigitos = 4;
 }
 

@@ -77,6 +77,37 @@ TEST_F(CaseRowsTest, OnlyTheUserChoosesACaseAndTheCaseLoadedIsTheHighlightedRow)
     ASSERT_EQ(list->selectedItems().size(), 1);
     EXPECT_EQ(list->row(list->selectedItems()[0]), row);
   }
+  // Ctrl+click on the chosen row leaves it chosen and highlighted.
+  const QPoint onRow = list->visualItemRect(list->item(2)).center();
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent click(type, onRow, list->viewport()->mapToGlobal(onRow), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::ControlModifier);
+    QCoreApplication::sendEvent(list->viewport(), &click);
+  }
+  EXPECT_EQ(Vigas::CasoCarga[3], 2);
+  EXPECT_TRUE(list->item(2)->isSelected());
+}
+
+// Home, End, PageUp and PageDown choose as the arrows do, also as the first
+// key after Tab brought the focus to a list with no row chosen.
+TEST_F(CaseRowsTest, PageKeysChooseAsTheArrowsDo) {
+  ChooseTab(1);
+  platform::ListBox* list = F().List1[1];
+  QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(list, &in);
+  ASSERT_EQ(list->ListIndex(), -1);
+  const std::pair<Qt::Key, int> keys[] = {
+      {Qt::Key_End, list->ListCount() - 1}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, 4}};
+  for (auto [key, row] : keys) {
+    qt_test::Key(list, key);
+    EXPECT_EQ(Vigas::CasoCarga[1], row) << key;
+    EXPECT_TRUE(list->item(row)->isSelected());
+  }
+  ChooseTab(2);
+  QCoreApplication::sendEvent(F().List1[2], &in);
+  qt_test::Key(F().List1[2], Qt::Key_PageDown);
+  EXPECT_EQ(Vigas::CasoCarga[2], 4);  // the last of the five rows in view
 }
 
 TEST_F(CaseRowsTest, NineInputRowsComeAndGoWithTheirCases) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "CalcTestSupport.h"
+#include "graphs/FormEditGRAF.h"
 #include "mainwin/FormVigasEditUnits.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
@@ -83,6 +84,28 @@ TEST_F(UnitsDialogTest, WindowShowsTheSixKindsWithTheCurrentUnitsChecked) {
   SendMouse(d.Lblbot[1], QEvent::MouseButtonRelease, {3, 500}, Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(d.Imgbot[1]->Left(), 330);
   EXPECT_EQ(d.Lblbot[1]->Top(), 18);
+}
+
+// Under a dark theme (light text on dark grounds) every text the program puts
+// on a ground of its own still reads: units, chooser headings, case lists.
+TEST_F(UnitsDialogTest, TextsOnTheProgramsOwnGroundsReadUnderADarkTheme) {
+  const QPalette theme = QApplication::palette();
+  QApplication::setPalette(QPalette(QColor(240, 240, 240), QColor(40, 40, 40)));
+  for (auto ink : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    ASSERT_GT(qGray(QApplication::palette().color(ink).rgb()), 200) << ink;  // light on dark
+  auto reads = [](const QWidget* w, QPalette::ColorRole ink, QPalette::ColorRole ground) {
+    const QPalette& p = w->palette();
+    return std::abs(qGray(p.color(ink).rgb()) - qGray(p.color(ground).rgb())) > 128;
+  };
+  FormVigasEditUnits units(F().Driver());
+  for (int k = 0; k < 42; ++k)
+    EXPECT_TRUE(reads(units.Option1[k], QPalette::WindowText, QPalette::Window)) << k;
+  FormEditGRAF chooser;
+  EXPECT_TRUE(reads(chooser.LblTIT, QPalette::WindowText, QPalette::Window));
+  EXPECT_TRUE(reads(chooser.LblINSTR, QPalette::WindowText, QPalette::Window));
+  FormMain main;
+  for (int t = 1; t <= 5; ++t) EXPECT_TRUE(reads(main.List1[t], QPalette::Text, QPalette::Base));
+  QApplication::setPalette(theme);
 }
 
 TEST_F(UnitsDialogTest, MetresToCentimetresRewritesEveryTabAndIsStored) {

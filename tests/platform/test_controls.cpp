@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "platform/Controls.h"
+#include "platform/ScreenFit.h"
 
 namespace platform {
 namespace {
@@ -112,3 +113,16 @@ TEST(Controls, ButtonCaptionTakesTheMouseAndTheKeyboardAlike) {
 
 }  // namespace
 }  // namespace platform
+
+TEST(ScreenFit, WindowsOpenWhollyInsideTheAvailableArea) {
+  const QMargins frame(1, 20, 1, 1);
+  const QRect area(0, 30, 1280, 690);  // 1280 x 720 below a 30-pixel panel
+  const QRect r = platform::FitInside(area, QSize(1040, 734), QSize(980, 600), frame);
+  EXPECT_EQ(r.size(), QSize(1040, 690 - 21));
+  EXPECT_TRUE(area.contains(r.marginsAdded(frame)));
+  EXPECT_EQ(platform::FitInside(area, QSize(400, 300), QSize(), frame),
+            QRect(440, 30 + 184 + 20, 400, 300));  // centred, its own size
+  // The minimum wins over the screen; the title bar stays reachable.
+  EXPECT_EQ(platform::FitInside(QRect(0, 0, 800, 500), QSize(1040, 734), QSize(980, 600), frame),
+            QRect(1, 20, 980, 600));
+}

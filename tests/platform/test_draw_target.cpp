@@ -293,6 +293,30 @@ TEST(PictureTargetImage, ClearResizeAndBackColourKeepThePersistentImageRight) {
   EXPECT_EQ(pic.WidthPixels(), 1);
 }
 
+// On a scaled screen a picture is shown from a finer copy; what is saved,
+// copied and printed stays the picture drawn at one pixel per unit.
+TEST(PictureTargetImage, TheSharpCopyForScaledScreensLeavesThePictureAsItWas) {
+  PictureTarget plain(60, 20), sharp(60, 20);
+  sharp.SetSharpRatio(2);
+  for (PictureTarget* t : {&plain, &sharp}) {
+    t->SetFontName("Arial");
+    t->SetFontSize(10);
+    t->SetCurrentX(30);
+    t->Print("x = 1.5");
+    t->Line(0, 270, 900, 270, 0);
+    t->Resize(70, 25);
+  }
+  EXPECT_TRUE(sharp.Image() == plain.Image());
+  EXPECT_EQ(sharp.ShownImage().size(), QSize(140, 50));
+  EXPECT_DOUBLE_EQ(sharp.ShownImage().devicePixelRatio(), 2);
+  // The same drawing in the same place, in twice as many pixels.
+  const QRect fine = Ink(sharp.ShownImage()), coarse = Ink(plain.Image());
+  EXPECT_LE((fine.topLeft() - 2 * coarse.topLeft()).manhattanLength(), 3);
+  EXPECT_LE((fine.bottomRight() - 2 * coarse.bottomRight()).manhattanLength(), 4);
+  sharp.Cls();
+  EXPECT_TRUE(Ink(sharp.ShownImage()).isEmpty());
+}
+
 TEST(PrinterTargetJob, PdfPrinterGetsPagesAtItsOwnResolution) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
