@@ -321,8 +321,9 @@ void InsertContents(QTextCursor& c, std::vector<ContentsLine>& lines) {
   for (int k = 0; k < int(cases.size()); ++k) {
     const int row = k % std::max(1, rows), column = 2 * (k / std::max(1, rows));
     const QTextCursor name = CellText(codes, row, column, cases[k].text().section(':', 0, 0));
-    lines.push_back({FixedAt(doc, cases[k].position()), CellText(codes, row, column + 1, "", true),
-                     3, cases[k].text(), name});
+    // The page stands right after its code, well clear of the next column's code.
+    lines.push_back({FixedAt(doc, cases[k].position()), CellText(codes, row, column + 1, ""), 3,
+                     cases[k].text(), name});
   }
 }
 

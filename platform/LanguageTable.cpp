@@ -6,6 +6,7 @@
 
 #include "platform/LanguageKeys.h"
 #include "platform/Messages.h"
+#include "platform/Modal.h"
 #include "platform/Program.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFile.h"
@@ -155,7 +156,7 @@ void LanguageTable::LoadIdioma(const QString& OBJ) {
   IdiomaCargado = true;
 }
 
-void LanguageTable::LoadIdiomaOrTell(const QString& OBJ) {
+void LanguageTable::LoadIdiomaOrTell(const QString& OBJ, QDialog& window) {
   LoadIdioma(OBJ);
   const QString problem = LanguageFileProblem(OBJ);
   if (problem.isEmpty()) return;
@@ -164,6 +165,7 @@ void LanguageTable::LoadIdiomaOrTell(const QString& OBJ) {
              QStringLiteral(" in the folder\r\n") + QDir::toNativeSeparators(LanguageFolder()) +
              QStringLiteral("\r\n\r\nPlease install the program again."),
          kProgramName, MsgIcon::Critical);
+  RefuseShowing(window);
 }
 
 QString LanguageTable::GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND) {

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+class QDialog;
+
 namespace platform {
 
 // The folder the language files, formula pictures and formula files lie in:
@@ -31,8 +33,9 @@ class LanguageTable {
   void LoadIdioma(const QString& OBJ);
   // The same, for a window that loads its texts as it opens: when the file
   // is gone or lacks texts (removed while the program runs), one message
-  // says which file and why rather than leaving blank buttons unexplained.
-  void LoadIdiomaOrTell(const QString& OBJ);
+  // says which file and why, and the window is not shown, rather than
+  // coming up with blank buttons.
+  void LoadIdiomaOrTell(const QString& OBJ, QDialog& window);
   // The text of the key ("" when missing); loads the file first when the
   // table is not loaded yet.
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false);

@@ -155,18 +155,24 @@ TEST_F(Chooser, FailedSetUpOrUnknownCaseIsNotAccepted) {
 
 namespace {
 // Language files removed while the program runs: the window says which
-// instead of coming up with blank buttons unexplained.
-TEST_F(Chooser, AWindowWhoseLanguageFileIsGoneSaysSo) {
+// and stays closed instead of coming up with blank buttons.
+TEST_F(Chooser, AWindowWhoseLanguageFileIsGoneSaysSoAndDoesNotOpen) {
   QTemporaryDir program;
   ASSERT_TRUE(QDir().mkpath(program.filePath("lang")));
   platform::SetResourceFolder(program.path());
+  int shown = 0;
+  const platform::ModalRunner old = platform::SetModalRunner([&](QDialog&) { ++shown; });
   {
     FormEditGRAF f;
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].prompt,
               "This window cannot show its texts: ENG_WIN_EGF.lmo is missing in the folder\r\n" +
                   program.filePath("lang") + "\r\n\r\nPlease install the program again.");
+    platform::ShowModal(f);
+    EXPECT_EQ(shown, 0);
+    EXPECT_FALSE(f.isVisible());
   }
+  platform::SetModalRunner(old);
   ASSERT_TRUE(QFile::copy(SourceRoot() + "/lang/ENG_WIN_EGF.lmo",
                           program.filePath("lang/ENG_WIN_EGF.lmo")));
   FormEditGRAF whole;

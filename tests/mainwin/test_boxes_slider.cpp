@@ -107,8 +107,11 @@ TEST_F(BoxesSliderTest, BoxesShowTheWholeValueAndItInTheTooltip) {
   EXPECT_EQ(b->toolTip(), value);
   EXPECT_EQ(b->Text(), value);
   // Every result of the longest case, at 12 digits and the narrowest window.
-  for (int r = 0; r < 15; ++r)
-    if (Shown(r)) EXPECT_TRUE(Box(r)->ShowsWholeText()) << Text(r).toStdString();
+  for (int r = 0; r < 15; ++r) {
+    if (Shown(r)) {
+      EXPECT_TRUE(Box(r)->ShowsWholeText()) << Text(r).toStdString();
+    }
+  }
   QImage picture = b->grab().toImage();  // lays the text out as on screen
   picture.save(qt_test::BuildFolder() + "/numbers_box_start.png");
   F().PicIO[Tab()]->grab().save(qt_test::BuildFolder() + "/numbers_panel_start.png");
