@@ -55,6 +55,10 @@ void Intercambiar(double& a, double& b) {
   std::swap(a, b);
 }
 
+bool SmallerMagnitude(double a, double b) {
+  return std::fabs(b) - std::fabs(a) > kRoundingShare * std::fabs(b);
+}
+
 static std::string UpperAscii(const std::string& s) {
   std::string u = s;
   for (char& ch : u) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));

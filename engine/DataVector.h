@@ -53,6 +53,15 @@ void IniciarVariables();
 void IniciarSimbolosSigno();
 void Intercambiar(double& a, double& b);
 
+// Values computed by different formulas or at different places keep
+// rounding residues of a few parts in 1e15 of the quantity; this share of
+// the larger magnitude is where a difference stops being such a residue.
+constexpr double kRoundingShare = 1e-12;
+
+// Whether |a| is smaller than |b| by more than rounding: two extremes of
+// equal magnitude, one computed a little smaller, still count as a tie.
+bool SmallerMagnitude(double a, double b);
+
 // Slot of a box key, compared without regard to case; one leading "#" (the
 // overhang input) is dropped. -1 when no slot has that key ("-" never matches).
 int IndiceDato(const std::string& key);

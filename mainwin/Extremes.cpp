@@ -47,6 +47,16 @@ class Search {
     v = Datos[quantity_];
     return Vigas::FlagError == 0 && v != SinValor;
   }
+  // Solves at x for the value and for the quantity that is its rate of
+  // change (or has that rate's sign); the value is offered.
+  bool SolveWithRate(double x, int rate, double& v, double& r) {
+    if (!Solve(x, v)) return false;
+    r = Datos[rate];
+    if (r == SinValor) return false;
+    Offer(x, v);
+    return true;
+  }
+  int Quantity() const { return quantity_; }
   void Offer(double x, double v) {
     if (v < min) min = v, xMin = x;
     if (v > max) max = v, xMax = x;
@@ -68,6 +78,8 @@ class Search {
 constexpr int kCoarseSteps = 100;
 constexpr int kFineSteps = 10000;  // per length: the finer scan's spacing
 constexpr int kNarrowings = 20;    // golden-section steps: the window shrinks 15,000-fold
+// Below this share the finer scan cannot yet tell which extreme is larger.
+constexpr double kUndecided = 1e-6;
 
 // Golden-section narrowing of [a, b] towards the highest (or lowest) value;
 // every value solved is offered to the search, so it never makes it worse.
@@ -94,6 +106,138 @@ void Narrow(Search& s, double a, double b, bool highest) {
     }
   }
 }
+
+// The quantity whose sign tells which way a quantity runs along the beam:
+// the slope for the deflection, the moment for the slope (EI is positive),
+// the shear for the moment. The shear has none.
+int RateOf(int quantity) {
+  switch (quantity) {
+    case Slot::Y:
+      return Slot::Theta;
+    case Slot::Theta:
+      return Slot::M;
+    case Slot::M:
+      return Slot::V;
+    default:
+      return -1;
+  }
+}
+
+int SignOf(double v) {
+  return (v > 0) - (v < 0);
+}
+
+// Where, within [lo, hi], the highest (or lowest) value of the search's
+// quantity lies, from the sign of its rate of change. A smooth extreme is
+// where the rate turns: the bracket is halved down to two neighbouring
+// doubles and the one whose rate is nearer 0 is taken. A rate that keeps
+// its sign all through leads to an end of the bracket, taken when that end
+// is a border (a support, a load point or an end of the beam), where the
+// search met it. False when neither tells a place.
+bool PlaceOfExtreme(Search& s, double lo, double hi, bool loBorder, bool hiBorder, bool highest,
+                    double& where) {
+  const int rate = RateOf(s.Quantity());
+  if (rate < 0 || !(lo < hi)) return false;
+  double v = 0, rLo = 0, rHi = 0;
+  if (!s.SolveWithRate(lo, rate, v, rLo) || !s.SolveWithRate(hi, rate, v, rHi)) return false;
+  const int toward = highest ? 1 : -1;  // the rate's sign on the way to the extreme
+  auto toExtreme = [toward](double r) { return SignOf(r) == toward; };
+  auto away = [toward](double r) { return SignOf(r) == -toward; };
+  if (toExtreme(rLo) && toExtreme(rHi)) {
+    where = hi;
+    return hiBorder;
+  }
+  if (away(rLo) && away(rHi)) {
+    where = lo;
+    return loBorder;
+  }
+  if (away(rLo) || toExtreme(rHi)) return false;  // a turn the other way
+  if (rLo == 0 && rHi == 0) return false;         // flat: no single place to name
+  if (rLo == 0 || rHi == 0) {
+    where = rLo == 0 ? lo : hi;
+    return true;
+  }
+  for (;;) {
+    const double mid = lo + (hi - lo) / 2;
+    if (!(mid > lo && mid < hi)) break;
+    double r = 0;
+    if (!s.SolveWithRate(mid, rate, v, r)) return false;
+    if (r == 0) {
+      where = mid;
+      return true;
+    }
+    if (toExtreme(r))
+      lo = mid, rLo = r;
+    else
+      hi = mid, rHi = r;
+  }
+  where = std::fabs(rLo) <= std::fabs(rHi) ? lo : hi;
+  return true;
+}
+
+// Settles the place of an extreme the scans found near it.
+class Placing {
+ public:
+  Placing(Search& s, double length, double fine, const std::vector<double>& borders)
+      : s_(s), length_(length), fine_(fine), borders_(borders) {}
+
+  // Places the extreme where its rate tells, from a place found near it.
+  // Every value solved on the way was offered: should rounding have put one
+  // a hair beyond the value at that place, that value stays.
+  bool Pinpoint(double from, bool highest) {
+    const Stretch t = Around(from);
+    double where = 0;
+    if (t.onBorder || !PlaceOfExtreme(s_, t.lo, t.hi, t.loBorder, t.hiBorder, highest, where))
+      return false;
+    PlaceOf(highest) = where;
+    return true;
+  }
+
+  // The extreme likely shown is placed; otherwise, or when its rate tells
+  // no place, the search narrows in on its value. True once it is placed.
+  bool Settle(double at, bool highest, bool shown) {
+    if (shown && Pinpoint(at, highest)) return true;
+    const double before = highest ? s_.max : s_.min;
+    Narrow(s_, std::max(0.0, at - fine_), std::min(length_, at + fine_), highest);
+    if (!Around(at).onBorder) return false;
+    // Beside an end or a border where the quantity is flat, narrowing meets
+    // values larger only by rounding: the extreme stays where it was met.
+    // One larger beyond that lies just inside, and is placed as any other.
+    const double after = highest ? s_.max : s_.min;
+    const double scale = std::max(std::fabs(s_.max), std::fabs(s_.min));
+    if (std::fabs(after - before) > Vigas::kRoundingShare * scale)
+      return shown && Pinpoint(PlaceOf(highest), highest);
+    PlaceOf(highest) = at;
+    return true;
+  }
+
+ private:
+  // The stretch around a place, up to the borders either side, and whether
+  // the place is itself an end or a border (or a double beside one).
+  struct Stretch {
+    double lo, hi;
+    bool loBorder, hiBorder, onBorder;
+  };
+  Stretch Around(double at) const {
+    Stretch t{std::max(0.0, at - fine_), std::min(length_, at + fine_), false, false,
+              at == 0 || at == length_};
+    t.loBorder = t.lo == 0, t.hiBorder = t.hi == length_;
+    for (double b : borders_) {
+      if (b == at || std::nextafter(b, -1.0) == at || std::nextafter(b, length_ + 1) == at)
+        t.onBorder = true;
+      else if (b < at && b >= t.lo)
+        t.lo = b, t.loBorder = true;
+      else if (b > at && b <= t.hi)
+        t.hi = b, t.hiBorder = true;
+    }
+    return t;
+  }
+  double& PlaceOf(bool highest) { return highest ? s_.xMax : s_.xMin; }
+
+  Search& s_;
+  const double length_, fine_;
+  const std::vector<double>& borders_;
+};
 }  // namespace
 
 double SearchLength() {
@@ -145,15 +289,27 @@ ExtremesFound FindExtremes(int code, int quantity, double length,
   refine(s.xMax, true);
 
   // Between two points of the finer scan a smooth extreme can still rise by
-  // a part in 1e8; narrow in on it.
+  // a part in 1e8, and its place is known only to the scan's spacing. The
+  // extreme likely shown is placed where its rate turns, to the last bit;
+  // the other is narrowed in on for its value alone. Should the scan have
+  // guessed wrong (a peak narrower than its spacing), the one shown is
+  // placed afterwards: placing only makes an extreme larger, so it stays
+  // the one shown.
+  Placing place(s, length, fine, borders);
   const double xLow = s.xMin, xHigh = s.xMax;
-  Narrow(s, std::max(0.0, xLow - fine), std::min(length, xLow + fine), false);
-  Narrow(s, std::max(0.0, xHigh - fine), std::min(length, xHigh + fine), true);
+  const double gap = std::fabs(std::fabs(s.max) - std::fabs(s.min));
+  const bool close = gap <= kUndecided * std::max(std::fabs(s.max), std::fabs(s.min));
+  const bool showHigh = close || !Vigas::SmallerMagnitude(s.max, s.min);
+  const bool lowPlaced = place.Settle(xLow, false, close || !showHigh);
+  const bool highPlaced = place.Settle(xHigh, true, showHigh);
+  const bool lowShown = Vigas::SmallerMagnitude(s.max, s.min);
+  if (lowShown && !lowPlaced) place.Pinpoint(s.xMin, false);
+  if (!lowShown && !highPlaced) place.Pinpoint(s.xMax, true);
 
   out.found = true;
   out.max = s.max, out.xMax = s.xMax;
   out.min = s.min;
-  if (std::fabs(out.max) < std::fabs(out.min)) {
+  if (Vigas::SmallerMagnitude(out.max, out.min)) {
     Vigas::Intercambiar(out.min, out.max);
     out.xMax = s.xMin;
   }
@@ -181,7 +337,7 @@ void ZeroRoundingNoise() {
     for (int s : values)
       if (HasValue(Datos[s])) largest = std::max(largest, std::fabs(Datos[s]));
     for (int s : values)
-      if (HasValue(Datos[s]) && std::fabs(Datos[s]) < 1e-12 * largest) Datos[s] = 0;
+      if (HasValue(Datos[s]) && std::fabs(Datos[s]) < Vigas::kRoundingShare * largest) Datos[s] = 0;
   }
 }
 

@@ -24,8 +24,11 @@ std::vector<double> IntervalBorders();
 // `code` along [0, length], with the inputs in Datos: a scan of 101 points,
 // both sides of every border (the case at the border and at the nearest
 // doubles either side, so a jump's one-sided limits count), a finer scan
-// around the lowest and the highest value, and a last narrowing there.
-// Leaves "x" at the last position evaluated.
+// around the lowest and the highest value, and a last narrowing there. The
+// extreme shown is placed where its rate of change (slope, moment, shear)
+// turns, to the last bit, unless it lies at an end, a border or a jump.
+// Of two extremes equal to rounding, the maximum is the one of larger
+// magnitude. Leaves "x" at the last position evaluated.
 ExtremesFound FindExtremes(int code, int quantity, double length,
                            const std::vector<double>& borders);
 
@@ -35,8 +38,8 @@ ExtremesFound FindExtremes(int code, int quantity, double length,
 void GetMAXMin(int IDT, int id_VAR);
 
 // Once the extremes are known: a value at x, at A to D or an extreme whose
-// magnitude is below 1e-12 of its quantity's largest one is rounding noise
-// and becomes exactly 0, in the boxes and in the report alike.
+// magnitude is below Vigas::kRoundingShare of its quantity's largest one is
+// rounding noise and becomes exactly 0, in the boxes and in the report alike.
 void ZeroRoundingNoise();
 
 }  // namespace extremes

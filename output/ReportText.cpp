@@ -127,8 +127,8 @@ void QuantityBlock(const ReportData& d, const Quantity& q, const TextLookup& tex
     if (SlotFilled(d, q.min) && SlotFilled(d, q.max)) {
       double mn = d.Datos[q.min];
       double mx = d.Datos[q.max];
-      // The value of larger magnitude; a tie keeps the maximum.
-      if (std::fabs(mx) < std::fabs(mn)) Vigas::Intercambiar(mn, mx);
+      // The value of larger magnitude; a tie, to rounding, keeps the maximum.
+      if (Vigas::SmallerMagnitude(mx, mn)) Vigas::Intercambiar(mn, mx);
       block += "&SP=4:" + sym + "_M_A_X = " + ValueText(d, q.unit, q.signRow, mx);
       if (SlotFilled(d, q.xOfMax))
         block += "  " + text("atx") + "  &+Ix = &-I" + Length(d, d.Datos[q.xOfMax]);

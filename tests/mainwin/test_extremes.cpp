@@ -78,10 +78,20 @@ class ExtremesTest : public CalcTest {
     }
     return F().Driver().Calcular();
   }
+  // The report's line of the maximum of one quantity, after "_M_A_X = ".
+  QString MaxLine(const QString& symbol) {
+    const report::TextLookup text = [this](const QString& key) { return F().GetL_win(key); };
+    const QString solution = report::ReportSolution(report::ReportDataFromEngine(""), text);
+    const QString start = "&SP=4:" + symbol + "_M_A_X = ";
+    const int from = solution.indexOf(start);
+    if (from < 0) return QString();
+    return solution.mid(from + start.size(), solution.indexOf("&LF", from) - from - start.size());
+  }
 };
 
 TEST_F(ExtremesTest, ShownExtremesBoundEveryValueOfTheirQuantity) {
   std::mt19937 rng(2026);
+  int ties = 0;
   for (const allcases::CaseInputs& k : allcases::Table()) {
     ChooseCase(k.code);
     for (int trial = 0; trial < 5; ++trial) {
@@ -108,8 +118,14 @@ TEST_F(ExtremesTest, ShownExtremesBoundEveryValueOfTheirQuantity) {
         ASSERT_TRUE(HasValue(shown[q][0]) && HasValue(shown[q][1]));
         const double hi = std::max(shown[q][0], shown[q][1]);
         const double lo = std::min(shown[q][0], shown[q][1]);
-        // The extreme shown as "max" is the one of larger magnitude.
-        EXPECT_GE(std::fabs(shown[q][1]), std::fabs(shown[q][0]));
+        // The extreme shown as "max" is the one of larger magnitude; of two
+        // equal to rounding, the true maximum.
+        EXPECT_GE(std::fabs(shown[q][1]), std::fabs(shown[q][0]) * (1 - 1e-12));
+        if (std::fabs(std::fabs(shown[q][1]) - std::fabs(shown[q][0])) <=
+            1e-12 * std::fabs(shown[q][1])) {
+          ++ties;
+          EXPECT_GE(shown[q][1], shown[q][0]) << "a tie shows the minimum";
+        }
         double largest = std::max(std::fabs(hi), std::fabs(lo));
         for (double v : dense[q]) largest = std::max(largest, std::fabs(v));
         // Relative 1e-9, and no less than the residue of a quantity that is
@@ -129,6 +145,7 @@ TEST_F(ExtremesTest, ShownExtremesBoundEveryValueOfTheirQuantity) {
       if (HasFailure()) return;
     }
   }
+  EXPECT_GT(ties, 20);  // symmetric cases tie on every input
 }
 
 // The two cases in which the search used to stop L/10000 short of a jump.
@@ -204,6 +221,107 @@ TEST_F(ExtremesTest, RoundingNoiseShowsAndReportsAsZero) {
       }
     }
   }
+}
+
+// Two extremes of equal magnitude: the true maximum is shown, with its own
+// position, in the boxes and in the report.
+TEST_F(ExtremesTest, ATieKeepsTheMaximumWithItsPosition) {
+  // Uniform load, simply supported: the end slopes are +-w0 L^3 / 24 EI.
+  ChooseCase(100);
+  FillInputs({{"EI", "8510000"}, {"L", "3.35"}, {"W0", "32900"}, {"X", "1"}});
+  ASSERT_TRUE(F().Driver().Calcular());
+  EXPECT_EQ(MaxLine("&+I&theta&-I"), "6&.056&E-3 (/)  at  &+Ix = &-I3&.35 m.");
+
+  // Central point load on a fixed beam: +PL/8 at midspan, -PL/8 at the ends.
+  ChooseCase(304);
+  FillInputs({{"EI", "1020000"}, {"L", "9.78"}, {"P", "14200"}, {"X", "1"}});
+  ASSERT_TRUE(F().Driver().Calcular());
+  EXPECT_EQ(Text(RowOf("Mmax")), "17360");
+  EXPECT_EQ(MaxLine("&+IM&-I"), "17360 N·m ( &union )  at  &+Ix = &-I4&.89 m.");
+  // The shear is +-P/2 on either side: the positive half, left of the load.
+  EXPECT_EQ(Datos[Slot::Vmax], 7100);
+
+  // Two equal loads placed symmetrically, of either sign: the slope and the
+  // shear tie at the ends, and the deflection peaks at midspan.
+  ChooseCase(112);
+  for (const QString load : {"2500", "-730"}) {
+    FillInputs({{"EI", "3.1e6"}, {"L", "7.3"}, {"a", "2.1"}, {"b", "2.1"}, {"X", "0.5"}});
+    FillInputs({{"P1", load}, {"P2", load}});
+    ASSERT_TRUE(F().Driver().Calcular());
+    EXPECT_GT(Datos[Slot::ThetaMax], 0);
+    EXPECT_TRUE(MaxLine("&+IV&-I").contains("(&aus&ads)"));
+    EXPECT_NEAR(Datos[Slot::xYmax], 3.65, 1e-12 * 7.3);
+  }
+}
+
+// A smooth extreme inside the beam is where its rate of change turns: the
+// slope for the deflection, the moment for the slope, the shear for the
+// moment. Its position is right to every digit shown.
+TEST_F(ExtremesTest, InteriorExtremesLieWhereTheirRateTurns) {
+  Vigas::NumDigitos = 12;
+
+  ChooseCase(100);
+  FillInputs({{"EI", "8510000"}, {"L", "3.35"}, {"W0", "32900"}, {"X", "1"}});
+  ASSERT_TRUE(F().Driver().Calcular());
+  EXPECT_NEAR(Datos[Slot::xYmax], 1.675, 1e-12 * 3.35);
+
+  // Fixed at A, pinned at B, uniform load: y' = 0 at L (15 - sqrt 33) / 16.
+  ChooseCase(400);
+  FillInputs({{"EI", "2.7e6"}, {"L", "5.9"}, {"W0", "-4100"}, {"X", "1"}});
+  ASSERT_TRUE(F().Driver().Calcular());
+  EXPECT_NEAR(Datos[Slot::xYmax], 5.9 * (15 - std::sqrt(33.0)) / 16, 1e-12 * 5.9);
+
+  // Central load on a fixed beam, lengths in mm: the slope peaks at 3L/4.
+  Vigas::SeleccionarUnidad(1, 2);
+  ChooseCase(304);
+  FillInputs({{"EI", "1020000"}, {"L", "9780"}, {"P", "14200"}, {"X", "1000"}});
+  ASSERT_TRUE(F().Driver().Calcular());
+  EXPECT_TRUE(MaxLine("&+I&theta&-I").endsWith("&+Ix = &-I7335 mm."));
+  Vigas::SeleccionarUnidad(1, 0);
+  Vigas::NumDigitos = 4;
+
+  // Every case: a shown extreme away from the ends and the load points has
+  // its rate of opposite signs 2e-12 of the length either side.
+  std::mt19937 rng(30);
+  const int rates[3][2] = {{Slot::Y, Slot::Theta}, {Slot::Theta, Slot::M}, {Slot::M, Slot::V}};
+  int checked = 0;
+  for (const allcases::CaseInputs& k : allcases::Table()) {
+    ChooseCase(k.code);
+    for (int trial = 0; trial < 4; ++trial) {
+      ASSERT_TRUE(allcases::RandomInputs(k, rng)) << k.code;
+      double inputs[Vigas::kNumSlots];
+      std::copy(std::begin(Datos), std::end(Datos), inputs);
+      const double end = allcases::End(k), L = inputs[Slot::L];
+      ASSERT_TRUE(CalculateWith(inputs, end / 3)) << k.code;
+      std::vector<double> places = {0, L, end, L / 2};
+      for (int s : {Slot::a, Slot::b, Slot::c})
+        if (HasValue(inputs[s])) places.insert(places.end(), {inputs[s], L - inputs[s]});
+      if (HasValue(inputs[Slot::a]) && HasValue(inputs[Slot::b]))
+        places.push_back(inputs[Slot::a] + inputs[Slot::b]);
+      const std::vector<double> scales = LoadScales(end);
+      double kept[Vigas::kNumSlots];
+      std::copy(std::begin(Datos), std::end(Datos), kept);
+      for (int q = 0; q < 3; ++q) {
+        const int Q = rates[q][0], R = rates[q][1];
+        const double at = kept[Slot::xYmax + q];
+        bool nearPlace = false;
+        for (double p : places) nearPlace = nearPlace || std::fabs(at - p) < 1e-9 * end;
+        if (nearPlace || !HasValue(kept[Q + 2])) continue;
+        auto rate = [&](double x) {
+          Datos[Slot::x] = x;
+          Vigas::CalcularCaso(k.code, false);
+          return Datos[R];
+        };
+        const double before = rate(at - 2e-12 * end), after = rate(at + 2e-12 * end);
+        const bool flat = std::max(std::fabs(before), std::fabs(after)) < 1e-10 * scales[q + 1];
+        ++checked;
+        EXPECT_TRUE(flat || before * after <= 0) << k.code << " " << Vigas::NomDatos[Q] << " at "
+                                                 << at << ": " << before << " " << after;
+      }
+      if (HasFailure()) return;
+    }
+  }
+  EXPECT_GT(checked, 100);
 }
 
 // The search needs no window: the inputs in Datos are enough.
