@@ -76,10 +76,9 @@ TEST_F(ReportCommandTest, ViewerShowsARealReportWithItsGraphs) {
     EXPECT_EQ(bar->value(), 0);
   }
 
-  // Page Down and Page Up turn to the top of the next page and back, as the
-  // first and last pages are reached; from part way down a page, Page Up
-  // first returns to its top.
-  // The keys reach the pages as soon as the window is open.
+  // Page Down and Page Up turn to the top of the next page and back; from
+  // part way down a page, Page Up first returns to its top. The keys reach
+  // the pages as soon as the window is open.
   viewer.activateWindow();
   QApplication::setActiveWindow(&viewer);
   qt_test::ProcessEvents();
@@ -95,17 +94,12 @@ TEST_F(ReportCommandTest, ViewerShowsARealReportWithItsGraphs) {
   };
   EXPECT_EQ(press(Qt::Key_PageDown), pitch);
   EXPECT_EQ(press(Qt::Key_PageDown), 2 * pitch);
-  EXPECT_EQ(press(Qt::Key_PageUp), pitch);
   bar->setValue(pitch + 300);
-  EXPECT_EQ(press(Qt::Key_PageUp), pitch);
-  bar->setValue(pitch + 300);
-  EXPECT_EQ(press(Qt::Key_PageDown), 2 * pitch);
   EXPECT_EQ(press(Qt::Key_PageUp), pitch);
   EXPECT_EQ(press(Qt::Key_PageUp), 0);
   EXPECT_EQ(press(Qt::Key_PageUp), 0);
   bar->setValue(lastTop - 12);
   EXPECT_EQ(press(Qt::Key_PageDown), bar->maximum());  // the end of the last page
-  EXPECT_EQ(press(Qt::Key_PageDown), bar->maximum());
   EXPECT_TRUE(messages.messages.empty());
 }
 
