@@ -44,8 +44,16 @@ constexpr int kWheelNotch = 120;
 // Reports the program writes are some tens of kilobytes.
 constexpr qint64 kMaxReportBytes = qint64(64) << 20;
 
-int DpiAt(int zoom) {
-  return qRound(kScreenDpi * zoom / 100.0);
+int DpiAt(int zoom, double ratio = 1) {
+  return qRound(kScreenDpi * zoom / 100.0 * ratio);
+}
+
+// The device pixels drawn for each pixel of a page: the screen's ratio, but
+// never a page finer than one at the largest zoom on a plain screen, which
+// bounds the memory a page takes.
+double SharpRatio(double ratio, int zoom) {
+  if (!std::isfinite(ratio) || ratio <= 1) return 1;
+  return std::max(1.0, std::min(ratio, double(DpiAt(ReportPagesView::kMaxZoom)) / DpiAt(zoom)));
 }
 
 }  // namespace
@@ -75,16 +83,27 @@ QSize ReportPagesView::PageSize() const {
   return A4Pixels(DpiAt(zoom_));
 }
 
-QImage ReportPagesView::PageImage(int page) {
-  if (!document_ || page < 0 || page >= PageCount()) return QImage();
-  auto found = drawn_.find(page);
-  if (found != drawn_.end()) return found->second;
-  QImage image = A4Page(DpiAt(zoom_));
+QImage ReportPagesView::DrawPageImage(int page, double ratio) const {
+  const int dpi = DpiAt(zoom_, ratio);
+  QImage image = A4Page(dpi);
   image.fill(Qt::white);
   {
     platform::PrinterTarget paper(&image);
     DrawPage(*document_, pages_, page, frame_, paper, *pictures_);
   }
+  // Shown at the page's size on the screen, whatever its pixels.
+  if (dpi != DpiAt(zoom_)) image.setDevicePixelRatio(double(dpi) / DpiAt(zoom_));
+  return image;
+}
+
+QImage ReportPagesView::PageImage(int page, double ratio) {
+  if (!document_ || page < 0 || page >= PageCount()) return QImage();
+  ratio = SharpRatio(ratio, zoom_);
+  // Only pages at the ratio the view shows are kept.
+  if (ratio != drawnRatio_) return DrawPageImage(page, ratio);
+  auto found = drawn_.find(page);
+  if (found != drawn_.end()) return found->second;
+  QImage image = DrawPageImage(page, ratio);
   // Keep the pages nearest this one.
   const auto kept = static_cast<std::size_t>(
       std::clamp<qint64>(kKeptBytes / std::max<qint64>(1, image.sizeInBytes()), 2, kMaxPagesKept));
@@ -95,6 +114,28 @@ QImage ReportPagesView::PageImage(int page) {
     drawn_.erase(farthest);
   }
   return drawn_.emplace(page, image).first->second;
+}
+
+qint64 ReportPagesView::PageTop(int page) const {
+  return qint64(page) * (PageSize().height() + kGap);  // a long report passes INT_MAX
+}
+
+// To the top of the next page, or back to the top of the page in view (of
+// the one before when the view shows its top); the last page down to its end.
+void ReportPagesView::TurnPage(int by) {
+  QScrollBar* bar = verticalScrollBar();
+  if (PageCount() == 0) return;
+  const qint64 pitch = PageTop(1), at = bar->value();
+  qint64 page = at / pitch;
+  if (by > 0)
+    ++page;
+  else if (at % pitch == 0)
+    --page;
+  if (page >= PageCount())
+    bar->setValue(bar->maximum());
+  else
+    bar->setValue(
+        static_cast<int>(std::min<qint64>(bar->maximum(), PageTop(std::max<qint64>(0, page)))));
 }
 
 int ReportPagesView::PageLeft() const {
@@ -163,10 +204,12 @@ void ReportPagesView::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Home) {
     bar->setValue(bar->minimum());
   } else if (event->key() == Qt::Key_End) {
-    const int pitch = PageSize().height() + kGap;
-    const qint64 lastTop =
-        qint64(std::max(0, PageCount() - 1)) * pitch;  // a long report passes INT_MAX
-    bar->setValue(static_cast<int>(std::min<qint64>(bar->maximum(), lastTop)));
+    bar->setValue(
+        static_cast<int>(std::min<qint64>(bar->maximum(), PageTop(std::max(0, PageCount() - 1)))));
+  } else if (event->key() == Qt::Key_PageDown) {
+    TurnPage(1);
+  } else if (event->key() == Qt::Key_PageUp) {
+    TurnPage(-1);
   } else {
     QAbstractScrollArea::keyPressEvent(event);
     return;
@@ -202,8 +245,14 @@ void ReportPagesView::paintEvent(QPaintEvent*) {
   const int left = PageLeft();
   const int pitch = PageSize().height() + kGap;
   const int first = std::max(0, (top - kGap) / pitch);
+  // As sharp as the screen: a screen of ratio 2 gets pages of twice the pixels.
+  const double ratio = SharpRatio(viewport()->devicePixelRatioF(), zoom_);
+  if (ratio != drawnRatio_) {
+    drawn_.clear();
+    drawnRatio_ = ratio;
+  }
   for (int k = first; k < PageCount() && kGap + qint64(k) * pitch < bottom; ++k)
-    p.drawImage(left, kGap + k * pitch - top, PageImage(k));
+    p.drawImage(QPoint(left, kGap + k * pitch - top), PageImage(k, ratio));
 }
 
 // ---- FormPlomview --------------------------------------------------------------

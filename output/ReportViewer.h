@@ -25,8 +25,8 @@ namespace report {
 
 // The pages of a report one under another, each drawn when it first comes
 // into view, so a long report shows at once. Pages are drawn at the zoom
-// they are shown at, pictures from their full resolution; the page breaks
-// are those of the PDF file at every zoom.
+// they are shown at and at the screen's pixel ratio, pictures from their full
+// resolution; the page breaks are those of the PDF file at every zoom.
 class ReportPagesView : public QAbstractScrollArea {
   Q_OBJECT
 
@@ -38,8 +38,9 @@ class ReportPagesView : public QAbstractScrollArea {
   // or be replaced.
   void SetDocument(const ReportDocument* document, ReportPictures* pictures);
   int PageCount() const { return static_cast<int>(pages_.size()); }
-  // The picture of a page as the view shows it (A4 at 96 dpi at 100 %).
-  QImage PageImage(int page);
+  // The picture of a page as the view shows it (A4 at 96 dpi at 100 %),
+  // drawn with `ratio` device pixels to each of its pixels.
+  QImage PageImage(int page, double ratio = 1);
 
   int Zoom() const { return zoom_; }
   // The part of the page under `anchor` (a point of the viewport; its
@@ -62,14 +63,18 @@ class ReportPagesView : public QAbstractScrollArea {
 
  private:
   QSize PageSize() const;
-  int PageLeft() const;  // in the viewport
+  int PageLeft() const;            // in the viewport
+  qint64 PageTop(int page) const;  // in the scrolled contents
+  void TurnPage(int by);
   void UpdateScrollBars();
+  QImage DrawPageImage(int page, double ratio) const;
 
   const ReportDocument* document_ = nullptr;
   ReportPictures* pictures_ = nullptr;
   PageFrame frame_;
   std::vector<PageStart> pages_;
-  std::map<int, QImage> drawn_;  // the pages drawn lately, at the current zoom
+  std::map<int, QImage> drawn_;  // the pages drawn lately, at the current zoom and ratio
+  double drawnRatio_ = 1;
   int zoom_ = 100;
   int wheelTurn_ = 0;  // of a wheel that turns in small steps
 };

@@ -3,6 +3,8 @@
 // with its pictures drawn as vector graphics, and the symbols its formulas use.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -14,6 +16,7 @@
 #include <set>
 
 #include "htf/FormulaCheck.h"
+#include "mainwin/CalcTestSupport.h"
 #include "support/QtTestSupport.h"
 
 namespace {
@@ -114,33 +117,102 @@ TEST_F(ManualTest, ContentsAndBookmarksGiveThePageOfEverySectionAndCase) {
   EXPECT_GE(links, entries);
 }
 
-// Every message the manual quotes ("TORV says: ...") is a text of the
-// language files, as the program shows it; %1 and %2 stand for what the
-// message names.
-TEST_F(ManualTest, QuotesOnlyMessagesOfTheLanguageFiles) {
-  std::vector<QRegularExpression> texts;
+// A text of the language files, as a pattern that takes back what its %1
+// and %2 stand for.
+struct LanguageText {
+  QString prefix;  // of the window's file: "KSL" for the main window
+  int placeholders = 0;
+  QRegularExpression pattern;
+};
+
+std::vector<LanguageText> LanguageTexts() {
+  std::vector<LanguageText> texts;
   for (const QFileInfo& f : QDir(qt_test::SourceRoot() + "/lang").entryInfoList({"*.lmo"})) {
     QFile file(f.filePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    if (!file.open(QIODevice::ReadOnly)) continue;
     for (const QString& line : QString::fromLatin1(file.readAll()).split("\r\n")) {
       const QString text = line.section(']', 1).mid(1).simplified();
       if (!line.startsWith('[') || text.isEmpty()) continue;
+      LanguageText t{f.baseName().section('_', 2), 0, {}};
       QString pattern = QRegularExpression::escape(text);
-      pattern.replace(QRegularExpression("\\\\%\\d"), ".+");  // escape() puts a backslash before %
-      texts.emplace_back(QRegularExpression::anchoredPattern(pattern));
+      // escape() puts a backslash before %
+      static const QRegularExpression placeholder("\\\\%\\d");
+      t.placeholders = int(pattern.count(placeholder));
+      pattern.replace(placeholder, "(.+)");
+      t.pattern = QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+      texts.push_back(std::move(t));
     }
   }
+  return texts;
+}
+
+// The messages the manual quotes ("TORV says: ..."), as a reader finds them.
+QStringList QuotedMessages() {
   const QString text =
       QString::fromUtf8(RunTool("pdftotext", {Manual(), "-"})).replace('\f', ' ').simplified();
-  static const QRegularExpression quoted(QStringLiteral("(?:says|example): \"(.+?)\"(?= [A-Z]|$)"));
-  int messages = 0;
-  for (auto it = quoted.globalMatch(text); it.hasNext(); ++messages) {
-    const QString message = it.next().captured(1);
-    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const QRegularExpression& t) {
-      return t.match(message).hasMatch();
-    })) << message.toStdString();
+  static const QRegularExpression quoted(
+      QStringLiteral("(?:says|example): \"(.+?)\"(?= [A-Z\\d]|$)"));
+  QStringList messages;
+  for (auto it = quoted.globalMatch(text); it.hasNext();) messages << it.next().captured(1);
+  return messages;
+}
+
+const LanguageText* TextOf(const std::vector<LanguageText>& texts, const QString& message) {
+  for (const LanguageText& t : texts)
+    if (t.pattern.match(message).hasMatch()) return &t;
+  return nullptr;
+}
+
+// Every message the manual quotes is a text of the language files, as the
+// program shows it; %1 and %2 stand for what the message names.
+TEST_F(ManualTest, QuotesOnlyMessagesOfTheLanguageFiles) {
+  const std::vector<LanguageText> texts = LanguageTexts();
+  ASSERT_FALSE(texts.empty());
+  const QStringList messages = QuotedMessages();
+  for (const QString& message : messages)
+    EXPECT_NE(TextOf(texts, message), nullptr) << message.toStdString();
+  EXPECT_GE(messages.size(), 3);
+}
+
+// A message of the main window that names a row and what it holds is what
+// the program says when that is pasted into that row of case 100 and
+// calculated.
+class ManualExampleTest : public mainwin_test::CalcTest {
+ protected:
+  void SetUp() override {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+      GTEST_SKIP() << "poppler-utils is not installed (scripts/install-deps.sh installs it)";
+    CalcTest::SetUp();
   }
-  EXPECT_GE(messages, 3);
+};
+
+TEST_F(ManualExampleTest, EachExampleInputGivesTheMessageTheManualQuotes) {
+  const std::vector<LanguageText> texts = LanguageTexts();
+  int examples = 0;
+  for (const QString& message : QuotedMessages()) {
+    const LanguageText* t = TextOf(texts, message);
+    if (!t || t->prefix != "KSL" || t->placeholders != 2) continue;
+    SCOPED_TRACE(message.toStdString());
+    const auto named = t->pattern.match(message);
+    const QString caption = named.captured(1), typed = named.captured(2);
+    ChooseCase(100);
+    FillInputs({{"EI", "21000"}, {"L", "6"}, {"W0", "12"}, {"X", "2.5"}});
+    int row = -1;
+    for (int r = 0; r < F().Model().InputRows(Tab()); ++r)
+      if (F().Label1[Index(r)]->Caption().trimmed() == caption) row = r;
+    ASSERT_GE(row, 0) << "case 100 has no row " << caption.toStdString();
+    QApplication::clipboard()->setText(typed);
+    Box(row)->selectAll();
+    qt_test::Key(Box(row), Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+    ASSERT_EQ(Text(row), typed);
+    messages_.messages.clear();
+    Calculate();
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(messages_.messages[0].prompt.simplified().toStdString(), message.toStdString());
+    EXPECT_FALSE(GraphAndReportOn());
+    ++examples;
+  }
+  EXPECT_GE(examples, 2);
 }
 
 // Every name the formula sources use has a row in the table of symbols.
@@ -178,8 +250,14 @@ TEST_F(ManualTest, IsSmallWithItsPicturesDrawnAsVectorGraphics) {
 // Two pages rendered as a reader sees them: the first page of text and the
 // page of case 100, whose beam picture shows its blue load.
 TEST_F(ManualTest, PagesRenderWithTheirPictures) {
+  const QStringList texts =
+      QString::fromUtf8(RunTool("pdftotext", {"-layout", Manual(), "-"})).split('\f');
+  int casePage = 0;  // not the contents, which name it too
+  for (int k = 1; k < texts.size() && casePage == 0; ++k)
+    if (texts[k].contains("Case 100:")) casePage = k + 1;
+  ASSERT_GT(casePage, 1);
   const QString out = qt_test::BuildFolder() + "/manual_page";
-  for (int page : {1, 5})
+  for (int page : {1, casePage})
     ASSERT_FALSE(
         RunTool("pdftoppm", {"-r", "80", "-png", "-singlefile", "-f", QString::number(page), "-l",
                              QString::number(page), Manual(), out + QString::number(page)})
@@ -195,7 +273,7 @@ TEST_F(ManualTest, PagesRenderWithTheirPictures) {
       }
   };
   int dark = 0, blue = 0;
-  const QImage text(out + "1.png"), cases(out + "5.png");
+  const QImage text(out + "1.png"), cases(out + QString::number(casePage) + ".png");
   ASSERT_FALSE(text.isNull());
   ASSERT_FALSE(cases.isNull());
   darkAndBlue(text, dark, blue);

@@ -75,6 +75,31 @@ TEST_F(ReportCommandTest, ViewerShowsARealReportWithItsGraphs) {
     QApplication::sendEvent(pages, &home);
     EXPECT_EQ(bar->value(), 0);
   }
+
+  // Page Down and Page Up turn to the top of the next page and back; from
+  // part way down a page, Page Up first returns to its top. The keys reach
+  // the pages as soon as the window is open.
+  viewer.activateWindow();
+  QApplication::setActiveWindow(&viewer);
+  qt_test::ProcessEvents();
+  if (viewer.isActiveWindow()) {
+    EXPECT_EQ(QApplication::focusWidget(), pages);
+  }
+  const int pitch = pages->PageImage(0).height() + 12;
+  auto press = [&](Qt::Key key) {
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+    QWidget* focus = QApplication::focusWidget();
+    QApplication::sendEvent(focus ? focus : pages, &e);
+    return bar->value();
+  };
+  EXPECT_EQ(press(Qt::Key_PageDown), pitch);
+  EXPECT_EQ(press(Qt::Key_PageDown), 2 * pitch);
+  bar->setValue(pitch + 300);
+  EXPECT_EQ(press(Qt::Key_PageUp), pitch);
+  EXPECT_EQ(press(Qt::Key_PageUp), 0);
+  EXPECT_EQ(press(Qt::Key_PageUp), 0);
+  bar->setValue(lastTop - 12);
+  EXPECT_EQ(press(Qt::Key_PageDown), bar->maximum());  // the end of the last page
   EXPECT_TRUE(messages.messages.empty());
 }
 

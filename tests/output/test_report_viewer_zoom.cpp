@@ -82,6 +82,18 @@ TEST_F(ReportCommandTest, ZoomDrawsLargerPagesWithTheSamePageBreaksAndASharpBeam
   const QImage sharp = view->PageImage(0).copy(80, 80, 600, 280);
   sharp.save(qt_test::BuildFolder() + "/report_viewer_beam200.png");
   EXPECT_GT(FineDetail(sharp), 2 * FineDetail(blownUp));
+
+  // On a screen of twice the pixels, the page at 100 % has them all: the
+  // same page at the same size, with the detail of the page at 200 %.
+  view->SetZoom(100);
+  const QImage dense = view->PageImage(0, 2);
+  EXPECT_EQ(dense.devicePixelRatio(), 2);
+  EXPECT_NEAR(dense.deviceIndependentSize().width(), actual.width(), 1);
+  EXPECT_NEAR(dense.deviceIndependentSize().height(), actual.height(), 1);
+  EXPECT_GT(FineDetail(dense.copy(80, 80, 600, 280)), 2 * FineDetail(blownUp));
+  // Past the finest page kept, the page is drawn no finer.
+  view->SetZoom(ReportPagesView::kMaxZoom);
+  EXPECT_EQ(view->PageImage(0, 2).devicePixelRatio(), 1);
   view->SetDocument(nullptr, nullptr);
   EXPECT_TRUE(messages.messages.empty());
 }
