@@ -73,13 +73,13 @@ QString EtiquetaRejilla(double valor, double paso) {
 void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {
   platform::DrawTarget& d = Destino;
 
-  // 1. The points belong to the drawing that fills them.
+  // The points belong to the drawing that fills them.
   for (int i = 0; i <= kFilasPuntos; ++i) {
     PuntosX[i] = 0;
     PuntosY[i] = 0;
   }
 
-  // 2. Frame from the graph state.
+  // Frame from the graph state.
   const double W = d.ScaleWidth();
   const double H = d.ScaleHeight();
   AnchoDestino = W;
@@ -93,23 +93,23 @@ void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {
   RangoX = DibXmax - DibXmin;
   RangoY = DibYmax - DibYmin;
 
-  // 3. Nothing to draw, or a grid that could never be walked to its end.
+  // Nothing to draw, or a grid that could never be walked to its end.
   if (!(RangoX > 0 && RangoY > 0 && PasoDibX > 0 && PasoDibY > 0)) return;
   if (!RejillaRecorrible(DibXmin, DibXmax, PasoDibX) ||
       !RejillaRecorrible(DibYmin, DibYmax, PasoDibY))
     return;
 
-  // 4.
+  // The hourglass while the frame is drawn.
   platform::BusyCursor busy;
 
-  // 5. Reference sizes in the target's own font.
+  // Reference sizes in the target's own font.
   const double th = d.TextHeight(kMuestraAlto);
   const double tw = d.TextWidth(kMuestraAncho);
   AltoRef = th;
   AnchoRef = tw;
   EscalaY = (H - 6.5 * th) / RangoY;
 
-  // 6, 7. Header lines and titles, centred by their measured widths.
+  // Header lines and titles, centred by their measured widths.
   d.SetFontBold(true);
   d.SetForeColor(ColorTextoGraf);
   double w = Measure(TituloCaso1);
@@ -124,14 +124,14 @@ void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {
   PrintAt(d, TituloEjeX, (W - w) / 2, H - 1.5 * th);
   d.SetFontBold(false);
 
-  // 8. Grid lines 0.1 mm wide on the printer, one pixel on a picture.
+  // Grid lines 0.1 mm wide on the printer, one pixel on a picture.
   OrigenX = 0;
   GrosorLinea = 1;
   if (d.IsPrinter()) GrosorLinea = (0.1 / 25.4 * 1440) / d.TwipsPerPixelX();
   if (GrosorLinea < 1) GrosorLinea = 1;
   d.SetDrawWidth(GrosorLinea);
 
-  // 9. The label column is as wide as the widest y label.
+  // The label column is as wide as the widest y label.
   const double limiteY = DibYmax + PasoDibY / 10;
   long n = 0;
   for (double y = DibYmin; y <= limiteY && n < kMaxGridLines; y += PasoDibY, ++n) {
@@ -139,7 +139,7 @@ void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {
     if (w + 0.1 * tw > OrigenX) OrigenX = w + 0.1 * tw;
   }
 
-  // 10. The printer draws labels, grid and axes in black.
+  // The printer draws labels, grid and axes in black.
   platform::ColorValue colorEjes = ColorEjesGraf;
   platform::ColorValue colorRejilla = ColorRejillaGraf;
   if (d.IsPrinter()) {
@@ -150,7 +150,7 @@ void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {
     d.SetForeColor(ColorTextoGraf);
   }
 
-  // 11. Horizontal grid; every GrEtiqY-th line labelled, half a line above it.
+  // Horizontal grid; every GrEtiqY-th line labelled, half a line above it.
   long i = 0;
   for (double y = DibYmin; y <= limiteY && i < kMaxGridLines; y += PasoDibY, ++i) {
     if (GrEtiqY > 0 && i % GrEtiqY == 0) {
@@ -162,10 +162,10 @@ void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {
     d.Line(OrigenX + 0.1 * tw, Y, W - 0.5 * tw, Y, colorRejilla);
   }
 
-  // 12.
+  // The x scale, now that the label column's width is known.
   EscalaX = (W - OrigenX - 0.61 * tw) / RangoX;
 
-  // 13. Vertical grid; every GrEtiqX-th line labelled, centred below the box.
+  // Vertical grid; every GrEtiqX-th line labelled, centred below the box.
   const double limiteX = DibXmax + PasoDibX / 10;
   i = 0;
   for (double xv = DibXmin; xv <= limiteX && i < kMaxGridLines; xv += PasoDibX, ++i) {
@@ -178,7 +178,7 @@ void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {
     d.Line(X, 3.5 * th, X, H - 3 * th, colorRejilla);
   }
 
-  // 14. Axes 0.3 mm wide on the printer, which samples the curve finer.
+  // Axes 0.3 mm wide on the printer, which samples the curve finer.
   GrosorLinea = 3;
   FactorMuestras = 1;
   if (d.IsPrinter()) {
@@ -188,7 +188,7 @@ void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {
   if (GrosorLinea < 3) GrosorLinea = 3;
   d.SetDrawWidth(GrosorLinea);
 
-  // 15. Bottom axis, zero line, left axis; no top or right frame.
+  // Bottom axis, zero line, left axis; no top or right frame.
   const double left = OrigenX + 0.1 * tw;
   d.Line(left, H - 3 * th, W - 0.5 * tw, H - 3 * th, colorEjes);
   if (DibYmin <= 0 && 0 <= DibYmax) {
@@ -197,7 +197,7 @@ void DibujarGrafica(platform::DrawTarget& Destino, bool ConCurva) {
   }
   d.Line(left, 3.5 * th, left, H - 3 * th, colorEjes);
 
-  // 16.
+  // The frame is done; the curve shows its own hourglass.
   busy.Release();
   if (ConCurva) DibujarCurva(d);
 }

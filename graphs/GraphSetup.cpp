@@ -64,7 +64,7 @@ void PrepararGrafica() {
   using namespace Vigas;
   bool failed = false;
 
-  // 1. Header lines: the case title split at its first "-".
+  // Header lines: the case title split at its first "-".
   const QString caption = TituloPestana(TipoViga);
   const int dash = caption.indexOf(QLatin1Char('-'));
   if (dash >= 0) {
@@ -75,7 +75,7 @@ void PrepararGrafica() {
     TituloCaso2.clear();
   }
 
-  // 2. X range, overhangs included.
+  // X range, overhangs included.
   const double f1 = FactorUnidad[1];
   double xmax = Datos[Slot::L] * f1;
   double xmin = 0;
@@ -83,7 +83,7 @@ void PrepararGrafica() {
   if (std::fabs(Datos[Slot::xR]) != SinValor)
     xmax = (std::fabs(Datos[Slot::xR]) + Datos[Slot::L]) * f1;
 
-  // 3, 4.
+  // X grid: twice the rounded step, every second line labelled.
   double pasoX = 0;
   if (!PasoRejilla(xmax - xmin, pasoX)) failed = true;
   GrXmin = xmin;
@@ -92,10 +92,10 @@ void PrepararGrafica() {
   GrEtiqX = 2;
   if (!RejillaRecorrible(GrXmin, GrXmax, GrPasoX)) failed = true;
 
-  // 5.
+  // The x-axis title, in the chosen length unit.
   TituloEjeX = QStringLiteral("Position &+Ix&-I (") + UnitMarkup(1) + QStringLiteral(")");
 
-  // 6 to 8. Y range and titles of the graph type.
+  // Y range and titles of the graph type.
   if (TipoGrafica >= 1 && TipoGrafica <= 4) {
     const TypeSlots s = SlotsOf(TipoGrafica);
     const double factor = s.unitKind == 0 ? 1.0 : FactorUnidad[s.unitKind];
@@ -142,7 +142,7 @@ void PrepararGrafica() {
     }
   }
 
-  // 9. An error left by the calculation counts too.
+  // An error left by the calculation counts too.
   if (failed || FlagError != 0) {
     FlagError = 1;
     platform::MsgBox(QStringLiteral("Invalid data."), QStringLiteral("Error"),

@@ -153,7 +153,7 @@ void frmImprimir::SetLanguage() {
 }
 
 void frmImprimir::Form_Load() {
-  // 1. Fixed client size, centred on the screen, controls in place.
+  // Fixed client size, centred on the screen, controls in place.
   setFixedSize(kClientWidth, kClientHeight);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
@@ -191,12 +191,12 @@ void frmImprimir::Form_Load() {
   ChK_BN->setChecked(false);
   ImgCOLLATE[0]->hide();
 
-  // 3-4.
+  // The window's texts; nothing is accepted until Print is pressed.
   LoadIdioma(QStringLiteral("PRD"));
   SetLanguage();
   ImprimirAceptado = false;
 
-  // 5.
+  // Only the choices the caller offers are shown.
   if (!VerCopias) {
     Label1->hide();
     Text1->hide();
@@ -209,11 +209,11 @@ void frmImprimir::Form_Load() {
   }
   if (!VerBN) ChK_BN->hide();
 
-  // 6.
+  // One copy to start with.
   SetCopiesText(QStringLiteral(" 1"));
   VScroll1->SetValue(BoxLeadingValue(Text1->text()));
 
-  // 7.
+  // An empty printer list for now, and the buttons at their resting places.
   {
     const QSignalBlocker quiet(Combo1);
     Combo1->clear();
@@ -226,7 +226,7 @@ void frmImprimir::Form_Load() {
     Label3[i]->Move(BotX[i], BotY[i] + 6, Image1[i]->width(), kFaceHeight);
   }
 
-  // 8. The current printer is selected when the list holds it.
+  // The current printer is selected when the list holds it.
   platform::PrinterSystem& printers = platform::Printers();
   const QStringList names = printers.PrinterNames();
   if (names.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "platform/TempFolder.h"
 
+#include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstdlib>
+#include <mutex>
 #include <vector>
 
 #include "platform/LanguageTable.h"
@@ -62,23 +64,130 @@ QString DefaultCarpetaTemp() {
 }
 
 namespace {
-// Why others may change the folder or link at `path` ("" when only the
-// administrator or `owner` can).
-QString OthersMayChange(const QByteArray& path, uid_t owner) {
+// Room for one entry of the account or group database; more is asked for
+// when an entry does not fit.
+constexpr size_t kEntryRoom = 16384;
+constexpr size_t kMostEntryRoom = size_t{1} << 24;
+
+class SystemAccountDatabase : public AccountDatabase {
+ public:
+  bool FindAccount(uid_t uid, QByteArray& name, gid_t& primaryGroup) const override {
+    for (std::vector<char> room(kEntryRoom); room.size() <= kMostEntryRoom;
+         room.resize(room.size() * 2)) {
+      passwd entry;
+      passwd* found = nullptr;
+      const int error = ::getpwuid_r(uid, &entry, room.data(), room.size(), &found);
+      if (error == ERANGE) continue;
+      if (error != 0 || found == nullptr) return false;
+      name = QByteArray(entry.pw_name);
+      primaryGroup = entry.pw_gid;
+      return true;
+    }
+    return false;
+  }
+
+  bool ListedMembers(gid_t gid, QList<QByteArray>& names) const override {
+    for (std::vector<char> room(kEntryRoom); room.size() <= kMostEntryRoom;
+         room.resize(room.size() * 2)) {
+      group entry;
+      group* found = nullptr;
+      const int error = ::getgrgid_r(gid, &entry, room.data(), room.size(), &found);
+      if (error == ERANGE) continue;
+      if (error != 0 || found == nullptr) return false;
+      names.clear();
+      for (char** member = entry.gr_mem; member != nullptr && *member != nullptr; ++member)
+        names << QByteArray(*member);
+      return true;
+    }
+    return false;
+  }
+
+  bool PrimaryMembers(gid_t gid, std::vector<uid_t>& uids) const override {
+    // The walk's position is shared by the whole process.
+    static std::mutex walking;
+    const std::lock_guard<std::mutex> lock(walking);
+    uids.clear();
+    std::vector<char> room(kEntryRoom);
+    ::setpwent();
+    bool complete = false;
+    for (;;) {
+      passwd entry;
+      passwd* found = nullptr;
+      const int error = ::getpwent_r(&entry, room.data(), room.size(), &found);
+      if (error == ERANGE && room.size() < kMostEntryRoom) {
+        room.resize(room.size() * 2);  // the same entry comes again
+        continue;
+      }
+      if (error == ENOENT || (error == 0 && found == nullptr)) {
+        complete = true;
+        break;
+      }
+      if (error != 0) break;
+      if (entry.pw_gid == gid) uids.push_back(entry.pw_uid);
+    }
+    ::endpwent();
+    return complete;
+  }
+};
+
+const AccountDatabase*& ChosenAccounts() {
+  static const AccountDatabase* accounts = nullptr;
+  return accounts;
+}
+
+const AccountDatabase& Accounts() {
+  static const SystemAccountDatabase system;
+  return ChosenAccounts() != nullptr ? *ChosenAccounts() : system;
+}
+
+}  // namespace
+
+void SetAccountDatabase(const AccountDatabase* accounts) {
+  ChosenAccounts() = accounts;
+}
+
+bool GroupHoldsOnlyOwner(gid_t gid, uid_t owner) {
+  const AccountDatabase& accounts = Accounts();
+  QByteArray name;
+  gid_t primary = 0;
+  if (!accounts.FindAccount(owner, name, primary) || primary != gid) return false;
+  QList<QByteArray> listed;
+  if (!accounts.ListedMembers(gid, listed)) return false;
+  for (const QByteArray& member : listed)
+    if (member != name) return false;
+  std::vector<uid_t> primaryMembers;
+  if (!accounts.PrimaryMembers(gid, primaryMembers)) return false;
+  // A walk that never meets the owner has not seen every account (a
+  // directory service that lists only some), so another might hold it too.
+  bool ownerMet = false;
+  for (const uid_t uid : primaryMembers) {
+    if (uid != owner) return false;
+    ownerMet = true;
+  }
+  return ownerMet;
+}
+
+namespace {
+// Why others may change the folder or link at `path` (None when only the
+// administrator or `owner` can); the permissions or the error go to `c`.
+ParentFault OthersMayChange(const QByteArray& path, uid_t owner, FolderCheck& c) {
   struct stat st;
   if (::lstat(path.constData(), &st) != 0) {
     // Not there: making the folder below fails and says so.
-    if (errno == ENOENT) return QString();
-    return PlatformText(QStringLiteral("ParentUnchecked")) + QLatin1Char(' ') + SystemWords(errno);
+    if (errno == ENOENT) return ParentFault::None;
+    c.parentError = errno;
+    return ParentFault::Unchecked;
   }
-  if (st.st_uid != 0 && st.st_uid != owner) return PlatformText(QStringLiteral("ParentForeign"));
-  if (S_ISLNK(st.st_mode)) return QString();  // where it leads is checked on its own
-  if (!S_ISDIR(st.st_mode)) return PlatformText(QStringLiteral("ParentNotFolder"));
-  if ((st.st_mode & 022) != 0 && (st.st_mode & S_ISVTX) == 0)
-    return PlatformText(QStringLiteral("ParentOpen"))
-        .replace(QStringLiteral("%MODE%"),
-                 QStringLiteral("0%1").arg(st.st_mode & 07777, 3, 8, QLatin1Char('0')));
-  return QString();
+  if (st.st_uid != 0 && st.st_uid != owner) return ParentFault::ForeignOwner;
+  if (S_ISLNK(st.st_mode)) return ParentFault::None;  // where it leads is checked on its own
+  if (!S_ISDIR(st.st_mode)) return ParentFault::NotAFolder;
+  // With the sticky bit nobody may rename or remove what is not theirs.
+  if ((st.st_mode & S_ISVTX) != 0) return ParentFault::None;
+  c.parentMode = st.st_mode & 07777;
+  if ((st.st_mode & S_IWOTH) != 0) return ParentFault::OthersMayWrite;
+  if ((st.st_mode & S_IWGRP) != 0 && !GroupHoldsOnlyOwner(st.st_gid, st.st_uid))
+    return ParentFault::GroupMayWrite;
+  return ParentFault::None;
 }
 
 // Every folder above `folder` as written and, where links lead elsewhere,
@@ -100,11 +209,11 @@ void CheckFoldersAbove(const QString& folder, uid_t owner, FolderCheck& c) {
     }
   }
   for (const QString& p : above) {
-    const QString why = OthersMayChange(QFile::encodeName(p), owner);
-    if (why.isEmpty()) continue;
+    const ParentFault why = OthersMayChange(QFile::encodeName(p), owner, c);
+    if (why == ParentFault::None) continue;
     c.fault = FolderFault::UnsafeParent;
     c.parent = p;
-    c.reason = why;
+    c.parentFault = why;
     return;
   }
 }
@@ -176,6 +285,28 @@ FolderCheck PrepareCarpetaTemp() {
   return MakePrivateFolder(folder);
 }
 
+namespace {
+QString WhyParentUnsafe(const FolderCheck& check) {
+  switch (check.parentFault) {
+    case ParentFault::None:
+      break;
+    case ParentFault::Unchecked:
+      return PlatformText(QStringLiteral("ParentUnchecked")) + QLatin1Char(' ') +
+             SystemWords(check.parentError);
+    case ParentFault::ForeignOwner:
+      return PlatformText(QStringLiteral("ParentForeign"));
+    case ParentFault::NotAFolder:
+      return PlatformText(QStringLiteral("ParentNotFolder"));
+    case ParentFault::GroupMayWrite:
+    case ParentFault::OthersMayWrite:
+      return PlatformText(QStringLiteral("ParentOpen"))
+          .replace(QStringLiteral("%MODE%"),
+                   QStringLiteral("0%1").arg(check.parentMode, 3, 8, QLatin1Char('0')));
+  }
+  return QString();
+}
+}  // namespace
+
 QString PrivateFolderMessage(const FolderCheck& check, FolderUse use) {
   QString what;
   QString remedy = QStringLiteral("FolderRemoveIt");
@@ -203,7 +334,7 @@ QString PrivateFolderMessage(const FolderCheck& check, FolderUse use) {
     case FolderFault::UnsafeParent:
       what = PlatformText(QStringLiteral("FolderUnsafeParent"))
                  .replace(QStringLiteral("%PARENT%"), QuotedText(check.parent))
-                 .replace(QStringLiteral("%WHY%"), check.reason);
+                 .replace(QStringLiteral("%WHY%"), WhyParentUnsafe(check));
       remedy = QStringLiteral("FolderSafeParent");
       break;
   }

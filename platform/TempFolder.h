@@ -5,9 +5,12 @@
 
 #include <sys/types.h>
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace platform {
 
@@ -40,24 +43,63 @@ enum class FolderFault {
   UnsafeParent,  // a folder above it that someone else may change (parent says which)
 };
 
+// Why someone else may change a folder above the work folder.
+enum class ParentFault {
+  None,
+  Unchecked,       // it cannot be examined (parentError says why)
+  ForeignOwner,    // belongs to neither the administrator nor the user
+  NotAFolder,      // a file or other thing of that name
+  GroupMayWrite,   // no sticky bit, and its group, which may write in it, holds someone else
+  OthersMayWrite,  // no sticky bit, and anybody may write in it
+};
+
 // Which command met the folder: the advice says what makes it again.
 enum class FolderUse { Report, UpdateCheck };
 
 struct FolderCheck {
   FolderFault fault = FolderFault::None;
   QString folder;
-  // The system's words for Missing; the permissions found for OpenToOthers;
-  // why others may change it for UnsafeParent.
+  // The system's words for Missing; the permissions found for OpenToOthers.
   QString reason;
-  QString parent;  // the folder above at fault (UnsafeParent)
+  // The folder above at fault, and why (UnsafeParent).
+  QString parent;
+  ParentFault parentFault = ParentFault::None;
+  mode_t parentMode = 0;  // its permissions
+  int parentError = 0;    // the system's error for Unchecked
   bool ok() const { return fault == FolderFault::None; }
 };
+
+// What the system's account and group databases say, asked when a folder
+// above the work folder may be written by its group. Tests put in their own,
+// since they cannot make accounts.
+class AccountDatabase {
+ public:
+  virtual ~AccountDatabase() = default;
+  // The name and primary group of the account `uid`; false when there is none.
+  virtual bool FindAccount(uid_t uid, QByteArray& name, gid_t& primaryGroup) const = 0;
+  // The names the group lists as its members; false when there is no such
+  // group or it cannot be read.
+  virtual bool ListedMembers(gid_t gid, QList<QByteArray>& names) const = 0;
+  // Every account whose primary group is `gid`, from a walk of the whole
+  // database; false when the walk fails.
+  virtual bool PrimaryMembers(gid_t gid, std::vector<uid_t>& uids) const = 0;
+};
+// The databases the checks below ask: the system's unless a test set its own
+// (nullptr gives the system's back).
+void SetAccountDatabase(const AccountDatabase* accounts);
+// Whether the group `gid` lets nobody but `owner` write: it is the owner's
+// primary group, lists no member but the owner, and no other account has it
+// as its primary group. Where the walk of the accounts does not meet the
+// owner (a directory service that lists only some of them) it cannot be
+// sure, and the answer is false.
+bool GroupHoldsOnlyOwner(gid_t gid, uid_t owner);
 
 // Whether the folder is a real folder (not a link), owned by `owner` and
 // open to nobody else (0700), and whether every folder from / down to it
 // (links followed too) belongs to the administrator or to `owner` and lets
-// others write in it only with the sticky bit: otherwise someone else could
-// swap the folder for another after this check.
+// others write in it only with the sticky bit, its group only when the group
+// holds nobody but the folder's owner: otherwise someone else could swap the
+// folder for another after this check.
 FolderCheck CheckPrivateFolder(const QString& folder, uid_t owner);
 FolderCheck CheckPrivateFolder(const QString& folder);  // owned by this user
 // Makes the folder with mode 0700 when it is missing (its parent must

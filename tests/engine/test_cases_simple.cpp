@@ -212,7 +212,7 @@ Made Build(const Call& k, double L) {
   if (c == 117) return {Acting({}, {{a, q}}), {{S::xC, a}, {S::b, L - a}, {S::sM0, 1}}};
   if (c == 118) return {Acting({}, {{0, q}, {L, -q2}}), {{S::sM1, 1}, {S::sM2, -1}}};
   if (c == 119) return {Acting({}, {{0, q}, {L, q2}}), {{S::sM1, 1}, {S::sM2, 1}}};
-  return {Acting({}, {{0, -q}, {L, q}}), {{S::sM0A, -1}, {S::sM0B, 1}}};  // 120
+  return {Acting({}, {{0, -q}, {L, q}}), {{S::sM0A, -1}, {S::sM0B, 1}}};  // case 120, the one left
 }
 
 // Random values a trial is built from: loads q and q2 of either sign, a length

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "platform/LanguageTable.h"
 #include "platform/TempFolder.h"
@@ -25,18 +26,52 @@ bool SetMode(const QString& path, mode_t mode) {
   return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
 }
 
+gid_t GroupOf(const QString& path) {
+  struct stat st;
+  return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_gid : 0;
+}
+
+// The accounts the folder rule sees: the test's user, whose own group is that of
+// the test's folders, and whatever else a test puts in that group.
+struct Accounts : AccountDatabase {
+  gid_t ownGroup = 0;
+  QList<QByteArray> listed = {"me", "ann"};  // shared until a test says otherwise
+  std::vector<uid_t> primary;
+  bool groupFound = true, walked = true;
+  bool FindAccount(uid_t uid, QByteArray& n, gid_t& g) const override {
+    n = "me";
+    g = ownGroup;
+    return uid == ::geteuid();
+  }
+  bool ListedMembers(gid_t, QList<QByteArray>& names) const override {
+    names = listed;
+    return groupFound;
+  }
+  bool PrimaryMembers(gid_t, std::vector<uid_t>& uids) const override {
+    uids = primary;
+    return walked;
+  }
+};
+
 class PrivateFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(temp_.isValid());
     SetResourceFolder(qt_test::SourceRoot());
+    accounts_.ownGroup = GroupOf(temp_.path());
+    accounts_.primary = {me_};
+    SetAccountDatabase(&accounts_);
   }
-  void TearDown() override { SetResourceFolder(QString()); }
+  void TearDown() override {
+    SetAccountDatabase(nullptr);
+    SetResourceFolder(QString());
+  }
   QString Path(const QString& name) const { return temp_.filePath(name); }
 
   const uid_t me_ = ::geteuid();
   const uid_t other_ = ::geteuid() + 1;
   QTemporaryDir temp_;  // itself 0700 and the user's: a runtime folder
+  Accounts accounts_;
 };
 
 TEST_F(PrivateFolderTest, EachUserHasAFolderOfTheirOwnThatNobodyElseCanMakeFirst) {
@@ -178,14 +213,70 @@ TEST_F(PrivateFolderTest, EveryFolderAboveMustBeTheUsersOrTheAdministratorsAndSa
   if (me_ == 0) {
     ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), 4242, 4242), 0);
     const FolderCheck c = CheckPrivateFolder(shared + "/cache/torv");
-    EXPECT_EQ(c.fault, FolderFault::UnsafeParent);
-    EXPECT_EQ(c.reason, "belongs to another user");
+    EXPECT_EQ(c.parentFault, ParentFault::ForeignOwner);
+    EXPECT_TRUE(PrivateFolderMessage(c).contains(shared + " above it belongs to another user."));
   }
   // What makes the folder again is the command that met it.
   ASSERT_TRUE(SetMode(shared + "/cache/torv", 0755));
   EXPECT_TRUE(
       PrivateFolderMessage(CheckPrivateFolder(shared + "/cache/torv", 4242), FolderUse::UpdateCheck)
           .endsWith("the next update check makes the folder again, private to you."));
+}
+
+// A group that holds nobody but the folder's owner (a user's own group with
+// umask 002, or root's) may write in a folder above; anybody else in it, or
+// a group that cannot be read in full, and the folder is refused, with the
+// platform's texts or without them.
+TEST_F(PrivateFolderTest, AFolderAboveMayBeWrittenByAGroupOfItsOwnerAlone) {
+  const QString shared = Path("shared"), work = shared + "/torv";
+  ASSERT_TRUE(QDir().mkdir(shared));
+  ASSERT_TRUE(MakePrivateFolder(work).ok());
+  ASSERT_TRUE(SetMode(shared, 0775));
+  EXPECT_EQ(CheckPrivateFolder(work).parentFault, ParentFault::GroupMayWrite);
+  EXPECT_TRUE(PrivateFolderMessage(CheckPrivateFolder(work))
+                  .contains(shared + " above it may be written by others without the sticky bit "
+                                     "(its permissions are 0775)."));
+  accounts_.listed = {};
+  const Accounts alone = accounts_;
+  EXPECT_TRUE(CheckPrivateFolder(work).ok());
+  accounts_.listed = {"me"};
+  EXPECT_TRUE(CheckPrivateFolder(work).ok());
+  const std::vector<std::function<void(Accounts&)>> notAlone = {
+      [&](Accounts& a) {
+        a.primary = {me_, other_};
+      },
+      [](Accounts& a) { a.primary = {}; },  // a walk that never met the owner
+      [](Accounts& a) { a.walked = false; }, [](Accounts& a) { a.groupFound = false; },
+      [](Accounts& a) { a.ownGroup += 1; }};
+  for (size_t i = 0; i < notAlone.size(); ++i) {
+    accounts_ = alone;
+    notAlone[i](accounts_);
+    EXPECT_EQ(CheckPrivateFolder(work).parentFault, ParentFault::GroupMayWrite) << i;
+  }
+  accounts_ = alone;
+  ASSERT_TRUE(SetMode(shared, 0777));
+  EXPECT_EQ(CheckPrivateFolder(work).parentFault, ParentFault::OthersMayWrite);
+  if (me_ == 0) {
+    // The administrator's folder above another user's: root's group decides.
+    ASSERT_TRUE(SetMode(shared, 0775));
+    ASSERT_EQ(::chown(QFile::encodeName(work).constData(), 4242, 4242), 0);
+    EXPECT_TRUE(CheckPrivateFolder(work, 4242).ok());
+    accounts_.listed = {"me", "ann"};
+    EXPECT_FALSE(CheckPrivateFolder(work, 4242).ok());
+  }
+}
+
+TEST_F(PrivateFolderTest, WithoutItsTextsTheRuleRefusesTheSameFolders) {
+  QTemporaryDir bare;
+  SetResourceFolder(bare.path());
+  if (!PlatformText("ParentOpen").isEmpty()) GTEST_SKIP() << "the texts were loaded before";
+  const QString shared = Path("shared"), work = shared + "/torv";
+  ASSERT_TRUE(QDir().mkdir(shared));
+  ASSERT_TRUE(MakePrivateFolder(work).ok());
+  ASSERT_TRUE(SetMode(shared, 0775));
+  EXPECT_EQ(CheckPrivateFolder(work).parentFault, ParentFault::GroupMayWrite);
+  ASSERT_TRUE(SetMode(shared, 0757));
+  EXPECT_EQ(MakePrivateFolder(shared + "/new").parentFault, ParentFault::OthersMayWrite);
 }
 
 }  // namespace
