@@ -93,8 +93,8 @@ QString LanguageFileProblem(const QString& prefix) {
     return name + QLatin1Char(' ') + RefusalText(file.refusal, kLanguageFileLimit);
   if (!file.loaded) return name + QStringLiteral(" holds no valid entries");
   // A file cut short or garbled still loads, and its windows would come up
-  // without their menus and captions.
-  const QStringList wanted = ShippedLanguageKeys(prefix);
+  // without some of their captions.
+  const QStringList wanted = LookedUpLanguageKeys(prefix);
   QStringList missing;
   for (const QString& key : wanted)
     if (!file.keys.contains(key)) missing << key;

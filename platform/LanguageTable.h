@@ -62,7 +62,8 @@ constexpr qint64 kLanguageFileLimit = 1 << 20;
 int LanguageFileReads();
 
 // Why the language file of a prefix cannot be used, in words for a message
-// ("ENG_WIN_KSL.lmo is missing"); "" when it loads.
+// ("ENG_WIN_KSL.lmo is missing", "... lacks 2 of its 130 texts (...)"): only
+// keys the program looks up count. "" when it loads with all of them.
 QString LanguageFileProblem(const QString& prefix);
 
 // Whether the language files of these prefixes can all be used. When one
