@@ -1,6 +1,6 @@
 // The files the windows load from beside the program, as the build writes
-// them there: checked at start so that a damaged install is named instead of
-// showing blank panels.
+// them there: checked at start so that a damaged install is named, not left
+// to show blank panels unexplained.
 #pragma once
 
 #include <QStringList>

@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
   app::ConnectWindows();
   std::unique_ptr<FormMain> form;
   // The splash window brings the main window up when it closes.
-  const bool started = Vigas::Main(
+  Vigas::Main(
       [&form] {
         if (!form) form = std::make_unique<FormMain>();
         form->show();
@@ -21,7 +21,6 @@ int main(int argc, char* argv[]) {
         form->activateWindow();
       },
       app::DataFilesBesideProgram());
-  if (!started) return 1;
   // The work folder does not grow forever: reports a day old are not looked at again.
   report::RemoveOldReportFiles(QDateTime::currentDateTime());
   return application.exec();

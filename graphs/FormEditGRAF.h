@@ -21,7 +21,7 @@ class FormEditGRAF : public QDialog {
   explicit FormEditGRAF(QWidget* parent = nullptr);
 
   // Language table with the prefix "EGF".
-  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdiomaOrTell(OBJ, *this); }
+  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
     return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
   }

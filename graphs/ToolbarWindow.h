@@ -26,7 +26,7 @@ class ToolbarWindow : public QDialog {
  public:
   ~ToolbarWindow() override;
 
-  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdiomaOrTell(OBJ, *this); }
+  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
     return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
   }

@@ -30,7 +30,7 @@ class FormVigasEditUnits : public QDialog {
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
     return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
   }
-  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdiomaOrTell(OBJ, *this); }
+  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
   // Makes the checked units current, stores them and rewrites every tab
   // with a case from the values read when the dialog opened.
   void Aplicar();

@@ -20,6 +20,7 @@
 #include "graphs/GraphHooks.h"
 #include "output/frmImprimir.h"
 #include "platform/DrawTarget.h"
+#include "platform/InstallCheck.h"
 #include "platform/LanguageTable.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
@@ -415,8 +416,8 @@ void FormPlomview::mnu_archivo_cerrar_Click() {
 }
 
 std::unique_ptr<FormPlomview> StartPlomview(const QStringList& arguments) {
-  if (!platform::LanguageFilesUsable(QStringLiteral("TORV report viewer"), {QStringLiteral("PLV")}))
-    return nullptr;
+  platform::CheckInstall(QStringLiteral("TORV report viewer"), {QStringLiteral("PLV")}, {},
+                         QStringLiteral("where their texts belong, it shows nothing."));
   if (arguments.size() < 2) {
     platform::LanguageTable texts(QStringLiteral("PLV"));
     platform::MsgBox(texts.GetL_win("NoReportFile"), texts.GetL_win("Error"));

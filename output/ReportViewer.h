@@ -120,10 +120,11 @@ class FormPlomview : public QMainWindow {
   std::unique_ptr<ReportPictures> pictures_;
 };
 
-// The viewer's start, given its command line: its texts first (without them
-// it says which file is missing and shows nothing), then the report named
-// by the first argument, in a window shown. nullptr after a message when
-// nothing can be shown; the program then ends with status 1.
+// The viewer's start, given its command line: its texts first (when its
+// language file is missing or damaged it says so once and goes on without
+// them), then the report named by the first argument, in a window shown.
+// nullptr after a message when there is no report to show; the program then
+// ends with status 1.
 std::unique_ptr<FormPlomview> StartPlomview(const QStringList& arguments);
 
 }  // namespace report

@@ -47,7 +47,7 @@ class frmImprimir : public QDialog {
   explicit frmImprimir(QWidget* parent = nullptr);
 
   // Language table with the prefix "PRD".
-  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdiomaOrTell(OBJ, *this); }
+  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
     return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
   }

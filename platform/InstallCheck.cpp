@@ -13,7 +13,7 @@ namespace platform {
 
 namespace {
 // The first bytes every file of that kind starts with: a file of junk, or
-// one cut to nothing, is refused like a missing one.
+// one cut to nothing, is told like a missing one.
 QByteArray Signature(const QString& path) {
   if (path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)) return QByteArrayLiteral("GIF8");
   if (path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
@@ -36,8 +36,9 @@ QString FileProblem(const QString& path) {
     return QStringLiteral("is not a picture of its kind");
   return QString();
 }
-}  // namespace
 
+// Files whose folder is missing are told once for the folder; at most a few
+// files are named, and the rest counted.
 QStringList DataFileProblems(const QStringList& relativePaths) {
   constexpr int kNamed = 5;
   const QString root = ResourceFolder();
@@ -59,16 +60,34 @@ QStringList DataFileProblems(const QStringList& relativePaths) {
     else
       ++unnamed;
   }
-  if (unnamed > 0) problems << QStringLiteral("%1 more files cannot be used.").arg(unnamed);
+  if (unnamed == 1) problems << QStringLiteral("1 more file cannot be used.");
+  if (unnamed > 1) problems << QStringLiteral("%1 more files cannot be used.").arg(unnamed);
   return problems;
 }
 
-bool DataFilesUsable(const QString& programName, const QStringList& relativePaths) {
-  const QStringList problems = DataFileProblems(relativePaths);
-  if (problems.isEmpty()) return true;
-  TellCannotStart(programName, QStringLiteral("files it shows"),
-                  QDir::toNativeSeparators(ResourceFolder()), problems);
-  return false;
+QStringList LanguageFileProblems(const QStringList& prefixes) {
+  const QString folder = QFileInfo(LanguageFolder()).fileName();
+  if (!QFileInfo(LanguageFolder()).isDir())
+    return {QStringLiteral("The folder %1 is missing.").arg(folder)};
+  QStringList problems;
+  for (const QString& prefix : prefixes) {
+    const QString problem = LanguageFileProblem(prefix);
+    if (!problem.isEmpty()) problems << folder + QLatin1Char('/') + problem + QLatin1Char('.');
+  }
+  return problems;
+}
+}  // namespace
+
+QStringList InstallProblems(const QStringList& languagePrefixes, const QStringList& dataFiles) {
+  return LanguageFileProblems(languagePrefixes) + DataFileProblems(dataFiles);
+}
+
+QStringList CheckInstall(const QString& programName, const QStringList& languagePrefixes,
+                         const QStringList& dataFiles, const QString& without) {
+  const QStringList problems = InstallProblems(languagePrefixes, dataFiles);
+  if (!problems.isEmpty())
+    TellDamagedInstall(programName, QDir::toNativeSeparators(ResourceFolder()), problems, without);
+  return problems;
 }
 
 }  // namespace platform

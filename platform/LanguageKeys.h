@@ -1,6 +1,7 @@
-// The keys of each language file as the program ships it: what its windows
-// ask for. The build writes them from lang/*.lmo, so the list follows the
-// files as they change.
+// The keys of each language file that the program looks up. The build finds
+// them in the sources (platform/LanguageKeys.cmake), so the list follows the
+// code and the files as they change: a key that the files carry but no
+// window asks for is not in it.
 #pragma once
 
 #include <QString>
@@ -9,6 +10,6 @@
 namespace platform {
 
 // Upper-cased and trimmed, in file order; empty for a prefix not shipped.
-QStringList ShippedLanguageKeys(const QString& prefix);
+QStringList LookedUpLanguageKeys(const QString& prefix);
 
 }  // namespace platform

@@ -1,12 +1,9 @@
 #include "platform/LanguageTable.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <map>
 
 #include "platform/LanguageKeys.h"
-#include "platform/Messages.h"
-#include "platform/Modal.h"
 #include "platform/Program.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFile.h"
@@ -93,8 +90,8 @@ QString LanguageFileProblem(const QString& prefix) {
     return name + QLatin1Char(' ') + RefusalText(file.refusal, kLanguageFileLimit);
   if (!file.loaded) return name + QStringLiteral(" holds no valid entries");
   // A file cut short or garbled still loads, and its windows would come up
-  // without their menus and captions.
-  const QStringList wanted = ShippedLanguageKeys(prefix);
+  // without some of their captions.
+  const QStringList wanted = LookedUpLanguageKeys(prefix);
   QStringList missing;
   for (const QString& key : wanted)
     if (!file.keys.contains(key)) missing << key;
@@ -106,22 +103,6 @@ QString LanguageFileProblem(const QString& prefix) {
                     .arg(missing.size())
                     .arg(wanted.size())
                     .arg(which);
-}
-
-bool LanguageFilesUsable(const QString& programName, const QStringList& prefixes) {
-  const QString folder = QDir::toNativeSeparators(LanguageFolder());
-  QStringList problems;
-  if (!QFileInfo(folder).isDir()) {
-    problems << QStringLiteral("The folder is missing.");
-  } else {
-    for (const QString& prefix : prefixes) {
-      const QString problem = LanguageFileProblem(prefix);
-      if (!problem.isEmpty()) problems << problem + QLatin1Char('.');
-    }
-  }
-  if (problems.isEmpty()) return true;
-  TellCannotStart(programName, QStringLiteral("its language files"), folder, problems);
-  return false;
 }
 
 bool ParseLanguageText(const QString& text, QStringList& keys, QStringList& texts) {
@@ -154,18 +135,6 @@ void LanguageTable::LoadIdioma(const QString& OBJ) {
   ClavesIdioma = file.keys;
   TextosIdioma = file.texts;
   IdiomaCargado = true;
-}
-
-void LanguageTable::LoadIdiomaOrTell(const QString& OBJ, QDialog& window) {
-  LoadIdioma(OBJ);
-  const QString problem = LanguageFileProblem(OBJ);
-  if (problem.isEmpty()) return;
-  // Not from the language file: that is what is missing.
-  MsgBox(QStringLiteral("This window cannot show its texts: ") + problem +
-             QStringLiteral(" in the folder\r\n") + QDir::toNativeSeparators(LanguageFolder()) +
-             QStringLiteral("\r\n\r\nPlease install the program again."),
-         kProgramName, MsgIcon::Critical);
-  RefuseShowing(window);
 }
 
 QString LanguageTable::GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND) {

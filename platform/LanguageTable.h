@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <functional>
 
-class QDialog;
-
 namespace platform {
 
 // The folder the language files, formula pictures and formula files lie in:
@@ -31,11 +29,6 @@ class LanguageTable {
   // windows made again and again, and lookups that retry a failed load, do
   // not read it again.
   void LoadIdioma(const QString& OBJ);
-  // The same, for a window that loads its texts as it opens: when the file
-  // is gone or lacks texts (removed while the program runs), one message
-  // says which file and why, and the window is not shown, rather than
-  // coming up with blank buttons.
-  void LoadIdiomaOrTell(const QString& OBJ, QDialog& window);
   // The text of the key ("" when missing); loads the file first when the
   // table is not loaded yet.
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false);
@@ -62,14 +55,9 @@ constexpr qint64 kLanguageFileLimit = 1 << 20;
 int LanguageFileReads();
 
 // Why the language file of a prefix cannot be used, in words for a message
-// ("ENG_WIN_KSL.lmo is missing"); "" when it loads.
+// ("ENG_WIN_KSL.lmo is missing", "... lacks 2 of its 130 texts (...)"): only
+// keys the program looks up count. "" when it loads with all of them.
 QString LanguageFileProblem(const QString& prefix);
-
-// Whether the language files of these prefixes can all be used. When one
-// cannot, says so in one message that names the folder and each file with
-// its reason: a program without its texts would show blank windows and
-// menus, so it ends instead. The message cannot come from those files.
-bool LanguageFilesUsable(const QString& programName, const QStringList& prefixes);
 
 // Splits the text of a language file into keys and texts. False when the
 // file has no entry line or an entry line lacks "]" or a following "=".

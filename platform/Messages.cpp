@@ -96,13 +96,13 @@ MsgResult RecordingMessageSink::Show(const Message& message) {
              : MsgResult::Ok;
 }
 
-void TellCannotStart(const QString& programName, const QString& what, const QString& folder,
-                     const QStringList& problems) {
-  MsgBox(programName + QStringLiteral(" cannot start: ") + what +
-             QStringLiteral(" cannot be read in the folder\r\n") + folder +
+void TellDamagedInstall(const QString& programName, const QString& folder,
+                        const QStringList& problems, const QString& without) {
+  MsgBox(programName + QStringLiteral(" cannot use some of its files in the folder\r\n") + folder +
              QStringLiteral("\r\n\r\n") + problems.join(QStringLiteral("\r\n")) +
-             QStringLiteral("\r\n\r\nPlease install the program again."),
-         programName, MsgIcon::Critical);
+             QStringLiteral("\r\n\r\n") + programName + QStringLiteral(" runs without them: ") +
+             without + QStringLiteral("\r\n\r\nPlease install the program again."),
+         programName, MsgIcon::Exclamation);
 }
 
 QString QuotedText(const QString& text, int longest) {

@@ -38,11 +38,12 @@ QString QuotedText(const QString& text, int longest = -1);
 // the end ("no space left on device" -> "No space left on device.").
 QString AsSentence(const QString& reason);
 
-// Tells that the program cannot start because files beside it cannot be
-// used: what (e.g. "its language files"), the folder and each problem, one
-// per line. The text is the program's own: it cannot come from those files.
-void TellCannotStart(const QString& programName, const QString& what, const QString& folder,
-                     const QStringList& problems);
+// Tells that files beside the program are missing or damaged: the folder,
+// each problem on a line of its own, then what the program does without
+// them (`without`, a sentence). It then goes on. The text is the program's
+// own: it cannot come from those files.
+void TellDamagedInstall(const QString& programName, const QString& folder,
+                        const QStringList& problems, const QString& without);
 
 // Replaces the sink; nullptr restores the real message box. Returns the old one.
 MessageSink* SetMessageSink(MessageSink* sink);

@@ -1,7 +1,6 @@
 #include "platform/Modal.h"
 
 #include <QDialog>
-#include <set>
 
 #include "platform/ScreenFit.h"
 
@@ -12,21 +11,9 @@ ModalRunner& Runner() {
   static ModalRunner runner;
   return runner;
 }
-
-std::set<const QDialog*>& Refused() {
-  static std::set<const QDialog*> refused;
-  return refused;
-}
 }  // namespace
 
-void RefuseShowing(QDialog& dialog) {
-  if (!Refused().insert(&dialog).second) return;
-  const QDialog* key = &dialog;
-  QObject::connect(&dialog, &QObject::destroyed, [key] { Refused().erase(key); });
-}
-
 void ShowModal(QDialog& dialog) {
-  if (Refused().count(&dialog)) return;
   FitToScreen(&dialog, dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : dialog.sizeHint());
   if (!Runner()) {
     dialog.exec();

@@ -14,10 +14,6 @@ using ModalRunner = std::function<void(QDialog& dialog)>;
 // leaves the dialog open has it closed as by its close box.
 void ShowModal(QDialog& dialog);
 
-// Marks a window that cannot show what it should (its texts are gone):
-// ShowModal then returns at once, as after Cancel, and shows nothing.
-void RefuseShowing(QDialog& dialog);
-
 // Replaces the runner (an empty one restores the real modal loop); returns
 // the old one.
 ModalRunner SetModalRunner(ModalRunner runner);

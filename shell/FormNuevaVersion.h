@@ -25,7 +25,7 @@ class FormNuevaVersion : public QDialog {
   explicit FormNuevaVersion(QWidget* parent = nullptr);
 
   // Language table with the prefix "A2R".
-  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdiomaOrTell(OBJ, *this); }
+  void LoadIdioma(const QString& OBJ) { idioma_.LoadIdioma(OBJ); }
   QString GetL_win(const QString& Etiqueta, bool RemoveAMPERSAND = false) {
     return idioma_.GetL_win(Etiqueta, RemoveAMPERSAND);
   }

@@ -2,7 +2,6 @@
 
 #include "graphs/Mini_HTFC_rut.h"
 #include "platform/InstallCheck.h"
-#include "platform/LanguageTable.h"
 #include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "platform/TempFolder.h"
@@ -29,10 +28,12 @@ void CheckSettingsStore() {
 }
 }  // namespace
 
-bool Main(MainWindowShower showMainWindow, const QStringList& dataFiles) {
-  // Without its texts every window would be blank, without a single menu.
-  if (!platform::LanguageFilesUsable(shell::kProgramName, kLanguagePrefixes)) return false;
-  if (!platform::DataFilesUsable(shell::kProgramName, dataFiles)) return false;
+void Main(MainWindowShower showMainWindow, const QStringList& dataFiles) {
+  // A damaged install is named once; the cases whose files are whole still
+  // work, and the others only lack those texts and pictures.
+  platform::CheckInstall(shell::kProgramName, kLanguagePrefixes, dataFiles,
+                         QStringLiteral("where their texts, formulas or pictures belong, it "
+                                        "shows nothing."));
   CheckSettingsStore();
   SetMainWindowShower(std::move(showMainWindow));
   // The user's private work folder; it is made and checked where it is used.
@@ -41,7 +42,6 @@ bool Main(MainWindowShower showMainWindow, const QStringList& dataFiles) {
   auto* splash = new FormSplash;
   splash->setAttribute(Qt::WA_DeleteOnClose);
   splash->show();
-  return true;
 }
 
 }  // namespace Vigas
