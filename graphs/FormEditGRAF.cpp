@@ -48,6 +48,8 @@ void FormEditGRAF::CreateControls() {
     platform::ConnectButtonCaption(Lblbot[i], this, i, &FormEditGRAF::Lblbot_Click,
                                    &FormEditGRAF::Lblbot_MouseDown, &FormEditGRAF::Lblbot_MouseUp);
   }
+  // Without an option on offer the OK button would take the focus first.
+  platform::FocusWindowOnOpen(this);
 }
 
 void FormEditGRAF::SetLanguage() {

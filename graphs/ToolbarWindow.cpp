@@ -66,6 +66,10 @@ ToolbarWindow::ToolbarWindow(const QString& prefix, int firstButton, QWidget* pa
   Timer2 = new QTimer(this);
   Timer2->setInterval(500);
   connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+
+  // Enter and Space would press the first button, where the window's keys
+  // do nothing but close it.
+  platform::FocusWindowOnOpen(this);
 }
 
 ToolbarWindow::~ToolbarWindow() = default;

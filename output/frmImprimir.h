@@ -90,7 +90,6 @@ class frmImprimir : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateControls();

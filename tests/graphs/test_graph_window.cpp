@@ -75,6 +75,21 @@ TEST_F(GraphWindow, OpensWithItsTextsLayoutAndTheCurveDrawnOnce) {
   EXPECT_FALSE(W().isVisible());
 }
 
+// Keys in a window just opened go to the window, where Enter does nothing;
+// a button the user has moved to with Tab takes Enter.
+TEST_F(GraphWindow, EnterInTheNewWindowDoesNothingUntilTabReachesAButton) {
+  Open(1);
+  if (!qt_test::ShowActive(&W())) GTEST_SKIP() << "no window takes the focus here";
+  for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) qt_test::KeyAtFocus(key, "\r");
+  EXPECT_TRUE(modal.shown.empty());
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_TRUE(W().isVisible());
+  qt_test::KeyAtFocus(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), W().Lblbot[0]);
+  qt_test::KeyAtFocus(Qt::Key_Return, "\r");
+  EXPECT_EQ(modal.shown, std::vector<QString>{"FormEditGRAF"});
+}
+
 TEST_F(GraphWindow, ABurstOfResizesDrawsTheCurveOnceAfterTheLast) {
   Open(3);
   CountingEvaluator evaluations;

@@ -76,6 +76,20 @@ TEST_F(TableWindowTest, OpensFromGraphHookWithTextsAndTable) {
   EXPECT_EQ(modals.shown[0], "FormTabla");
 }
 
+// Opened as from the graph window: Enter and Space print nothing.
+TEST_F(TableWindowTest, EnterInTheNewWindowPrintsNothing) {
+  bool active = true;
+  modals.scripts.push_back([&](QDialog& d) {
+    active = qt_test::ShowActive(&d);
+    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) qt_test::KeyAtFocus(key, "\r");
+    EXPECT_TRUE(d.isVisible());
+  });
+  MostrarTablaDatos();
+  if (!active) GTEST_SKIP() << "no window takes the focus here";
+  EXPECT_EQ(modals.shown, std::vector<QString>{"FormTabla"});
+  EXPECT_FALSE(QFileInfo::exists(Pdf().OutputFile("Office")));
+}
+
 TEST_F(TableWindowTest, CentringAndScrollBarFollowTheViewport) {
   FormTabla w;
   w.show();
