@@ -152,11 +152,7 @@ bool ToolbarWindow::PrintCopies(const QString& jobName,
                      platform::MsgIcon::Exclamation);
     return false;
   }
-  VerCopias = true;
-  VerCollate = false;
-  VerBN = false;
-  MostrarDialogoImprimir();
-  if (!ImprimirAceptado) return false;
+  if (!AskPrintCopies()) return false;
   QPrinter* printer = printers.CurrentPrinter();
   if (!printer) return false;
 

@@ -219,7 +219,7 @@ void FormTabla::mnu_edicion_copiar_Click() {
 
 void FormTabla::mnu_archivo_imprimir_Click() {
   const platform::PictureTarget& cab = PicCab->Target();
-  const QString job = GetL_win(QStringLiteral("DataTable"), true) + QStringLiteral(": ") +
+  const QString job = GetL_win(QStringLiteral("DataTable")) + QStringLiteral(": ") +
                       Mini_HTFC_rut::ReadableText(TituloGrafica);
   PrintCopies(job, [this, &cab](platform::PrinterTarget& page) {
     page.SetOrientation(platform::PrinterTarget::Orientation::Portrait);
