@@ -1,5 +1,4 @@
 // Layout of the main window for its current size.
-#include <algorithm>
 #include <cmath>
 
 #include "mainwin/FormMain.h"
