@@ -48,6 +48,8 @@ void FormEditGRAF::CreateControls() {
     platform::ConnectButtonCaption(Lblbot[i], this, i, &FormEditGRAF::Lblbot_Click,
                                    &FormEditGRAF::Lblbot_MouseDown, &FormEditGRAF::Lblbot_MouseUp);
   }
+  // Without an option on offer the OK button would take the focus first.
+  platform::FocusWindowOnOpen(this);
 }
 
 void FormEditGRAF::SetLanguage() {
@@ -58,7 +60,7 @@ void FormEditGRAF::SetLanguage() {
 }
 
 void FormEditGRAF::Form_Load() {
-  // 1. Size and fonts.
+  // Size and fonts.
   setFixedSize(743, 404);
   for (int i = 0; i < 2; ++i) {
     Imgbot[i]->SetPicture(platform::ButtonFacePicture());
@@ -74,10 +76,9 @@ void FormEditGRAF::Form_Load() {
   }
   const int SW = width(), SH = height();
 
-  // 3. Texts.
   LoadIdioma(QStringLiteral("EGF"));
 
-  // 4. Buttons at rest.
+  // Buttons at rest.
   BotX[0] = 460, BotX[1] = 600;
   BotY[0] = 11, BotY[1] = 11;
   PicBOTTOM->setGeometry(0, SH - 54, SW, 54);
@@ -86,16 +87,15 @@ void FormEditGRAF::Form_Load() {
     Lblbot[i]->Move(BotX[i], BotY[i] + 7, Imgbot[i]->width(), 26);
   }
 
-  // 5.
   EditGrafAceptado = false;
 
-  // 6. Title, instruction and the frame around them and the options.
+  // Title, instruction and the frame around them and the options.
   LblTIT->setText(TituloPestana(Vigas::TipoViga));
   LblTIT->setGeometry(10, 10, SW - 20, 24);
   LblINSTR->setGeometry(10, 30, SW - 20, 19);
   ShaG->Move(5, 5, SW - 10, SH - PicBOTTOM->height() - 10);
 
-  // 7. Options, each with its description box beside it.
+  // Options, each with its description box beside it.
   for (int i = 0; i < 4; ++i) {
     Option1[i]->setText(QString());
     Option1[i]->Move(15, 58 + 28 * i, kOptionWidth, kOptionHeight);
@@ -103,7 +103,7 @@ void FormEditGRAF::Form_Load() {
                              kOptionHeight);
   }
 
-  // 8. The case in the lists.
+  // The case in the lists.
   int k = 0;
   for (int n = 1; n <= Vigas::kCaseCount; ++n) {
     if (ListaCodCasos[n] == CodigoCaso) {
@@ -112,7 +112,7 @@ void FormEditGRAF::Form_Load() {
     }
   }
 
-  // 9. The types the case offers.
+  // The types the case offers.
   for (int j = 1; j <= 4; ++j) {
     const int i = j - 1;
     const int g = GraficasCaso[k][j];
@@ -133,13 +133,12 @@ void FormEditGRAF::Form_Load() {
     Mini_HTFC_rut::ImprimirHTFC(description, t);
   }
 
-  // 10. Preselection: the current type, or the first option.
+  // Preselection: the current type, or the first option.
   for (int i = 0; i < 4; ++i)
     if (Option1[i]->Tag == QString::number(TipoGrafica)) SelectOption(i);
   if (TipoGrafica == 0) SelectOption(0);
   if (SelectedOption() < 0) Shabor->hide();
 
-  // 11.
   SetLanguage();
 }
 

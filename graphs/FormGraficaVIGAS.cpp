@@ -18,12 +18,15 @@
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/Program.h"
+#include "platform/ScreenFit.h"
 
 namespace {
 const char* const kCaptionKeys[5] = {"Bot_selGraph", "Bot_DataTable", "Bot_Print", "Bot_Copy",
                                      "Bot_Close"};
 const char* const kTooltipKeys[5] = {"TTT_SelGraph", "TTT_DataTable", "TTT_Print", "TTT_Copy",
                                      "TTT_Close"};
+// Outer size, frame and title bar included.
+constexpr QSize kMinimumSize(800, 600);
 }  // namespace
 
 FormGraficaVIGAS::FormGraficaVIGAS(QWidget* parent)
@@ -66,26 +69,22 @@ void FormGraficaVIGAS::SetLanguage() {
 }
 
 void FormGraficaVIGAS::Form_Load() {
-  // 1. Size; the resize rules keep it at 800 x 600 or more.
-  setMinimumSize(800, 600);
-  resize(798, 578);
+  // Sizes with the frame; the resize rules keep it at 800 x 600 or more.
+  platform::KeepOuterMinimum(this, kMinimumSize);
+  platform::ResizeOuter(this, QSize(798, 578));
   layout()->activate();
   platform::PictureTarget& g = PicG->Target();
   g.SetFontName(QStringLiteral("Arial"));
   g.SetFontSize(platform::DesignFontSize(10));
 
-  // 2. Places.
   PicG->move(6, 6);
   PicBot->move(PicBot->x(), PicG->y());
   ShaG->move(PicG->x() - 1, PicG->y() - 1);
 
-  // 3. Titles and labels are measured in the graph's font size.
+  // Titles and labels are measured in the graph's font size.
   MeasuringPicture().SetFontSize(g.FontSize());
 
-  // 4. Toolbar buttons at rest, 60 px apart.
   PlaceButtons();
-
-  // 5.
   LoadIdioma(QStringLiteral("GFV"));
   SetLanguage();
   Timer2->start();
@@ -93,10 +92,7 @@ void FormGraficaVIGAS::Form_Load() {
 
 void FormGraficaVIGAS::Form_Resize() {
   if (isMinimized()) return;
-  if (width() < 800 || height() < 600) {
-    resize(std::max(width(), 800), std::max(height(), 600));
-    return;  // the resize to the minimum lays the window out again
-  }
+  platform::KeepOuterMinimum(this, kMinimumSize);
   const int SW = ScaleWidth(), SH = ScaleHeight();
   PicG->setGeometry(PicG->x(), PicG->y(), std::max(1, SW - kPicBotWidth - 15),
                     std::max(1, SH - 11));

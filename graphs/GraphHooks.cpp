@@ -32,6 +32,14 @@ void MostrarDialogoImprimir() {
   NumCopias = 1;
 }
 
+bool AskPrintCopies(const std::function<void()>& show) {
+  VerCopias = true;
+  VerCollate = false;
+  VerBN = false;
+  show();
+  return ImprimirAceptado;
+}
+
 void SetDataTableWindow(std::function<void()> show) {
   DataTable() = std::move(show);
 }

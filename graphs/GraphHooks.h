@@ -19,6 +19,11 @@ extern int32_t NumCopias;
 void SetPrintDialog(std::function<void()> show);
 void MostrarDialogoImprimir();
 
+// The callers' side of the exchange, the same for every print: the dialog
+// with its copies group only, shown by 'show'; true when it was accepted,
+// NumCopias then holding the count.
+bool AskPrintCopies(const std::function<void()>& show = MostrarDialogoImprimir);
+
 // Shows the data table window modally; nothing happens until one is
 // registered.
 void SetDataTableWindow(std::function<void()> show);

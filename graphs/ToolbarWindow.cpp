@@ -66,6 +66,10 @@ ToolbarWindow::ToolbarWindow(const QString& prefix, int firstButton, QWidget* pa
   Timer2 = new QTimer(this);
   Timer2->setInterval(500);
   connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+
+  // Enter and Space would press the first button, where the window's keys
+  // do nothing but close it.
+  platform::FocusWindowOnOpen(this);
 }
 
 ToolbarWindow::~ToolbarWindow() = default;
@@ -148,11 +152,7 @@ bool ToolbarWindow::PrintCopies(const QString& jobName,
                      platform::MsgIcon::Exclamation);
     return false;
   }
-  VerCopias = true;
-  VerCollate = false;
-  VerBN = false;
-  MostrarDialogoImprimir();
-  if (!ImprimirAceptado) return false;
+  if (!AskPrintCopies()) return false;
   QPrinter* printer = printers.CurrentPrinter();
   if (!printer) return false;
 

@@ -231,6 +231,9 @@ class FormMain : public QMainWindow, private mainwin::RowsView {
   // Shows row ID_item of the current tab as the model sets it up: caption,
   // quantity picture, unit kind and slot key; an input row's box appears.
   void ConfigurarItemIO(int ID_item);
+  // Tab goes through tab t as a reader meets it: the case list, the inputs
+  // row by row, the buttons from left to right, then the results.
+  void SetTabOrder(int t);
 
   // The rows as the driver reads and writes them.
   QString BoxText(int t, int r) const override;

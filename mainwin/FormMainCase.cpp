@@ -1,6 +1,7 @@
 // Choosing a support-type tab and a load case, setting up the case's rows,
 // and the Clear action.
 #include <QColor>
+#include <vector>
 
 #include "engine/Vigas.h"
 #include "mainwin/FormMain.h"
@@ -74,7 +75,18 @@ void FormMain::List1_Click(int Index) {
     if (!model_.IsInputRow(t, r)) Text1[base + r]->SetLocked(true);
   }
   for (int r = 0; r < kRowsPerTab; ++r) ConfigurarItemIO(r);
+  SetTabOrder(t);
   PosicionaIOControls();
+}
+
+void FormMain::SetTabOrder(int t) {
+  const int base = (t - 1) * kRowsPerTab;
+  const int inputs = model_.InputRows(t);
+  std::vector<QWidget*> order{List1[t]};
+  for (int r = 0; r < inputs; ++r) order.push_back(Text1[base + r]);
+  for (QWidget* button : {LblGRA[t], LblINF[t], LblCAL[t], LblDEL[t]}) order.push_back(button);
+  for (int r = inputs; r < kRowsPerTab; ++r) order.push_back(Text1[base + r]);
+  for (size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
 void FormMain::LblDEL_Click(int Index) {

@@ -19,43 +19,41 @@ constexpr double kButtonCaptionSize[6] = {0, 12, 11, 11, 10, 12};
 }  // namespace
 
 void FormMain::Form_Load() {
-  // 1. Window size; the resize rules keep it at 980 x 600 or more.
-  setMinimumSize(980, 600);
+  // Window size; the resize rules keep it at 980 x 600 or more, frame and
+  // title bar included.
+  platform::KeepOuterMinimum(this, QSize(980, 600));
   platform::FitToScreen(this, QSize(1040, 734));
   layout()->activate();  // the drawing area takes its size before the window shows
 
-  // 2. The starting layout.
   ApplyStartingLayout();
 
-  // 3. Language table.
   LoadIdioma(QStringLiteral("KSL"));
 
-  // 4.
   Vigas::TipoViga = 0;
 
-  // 5 to 8. Update period, decimal separator, significant digits, folders.
+  // Update period, decimal separator, significant digits, folders.
   Vigas::SetSeparatorTickHandler([this](bool comma) {
     mnu_Config_SepaDec_COM->setChecked(comma);
     mnu_Config_SepaDec_PTO->setChecked(!comma);
   });
   ReadStartupSettings();
 
-  // 9. Case tables.
+  // Case tables.
   for (int i = 0; i <= kTabs; ++i) Vigas::CasoCarga[i] = -1;
   PutDescripcionesenListas();
   Vigas::IniciarUnidades(AjustesUsuario::EleccionUnidades().toStdString());
   Vigas::IniciarSimbolosSigno();
   Vigas::IniciarVariables();
 
-  // 10. Maker and program name: a fixed caption.
+  // Maker and program name: a fixed caption.
   setWindowTitle(QStringLiteral("Quillenmarch - TORV"));
 
-  // 11, 12. Texts; the type menu reads as the tab captions.
+  // Texts; the type menu reads as the tab captions.
   SetMAINTitulos();
   SetLanguage();
   for (int i = 1; i <= kTabs; ++i) mnu_TIPO_CAL[i]->setText(LblMENU[i]->Caption());
 
-  // 13. Tab pages.
+  // Tab pages.
   for (int i = 1; i <= kTabs; ++i) {
     List1[i]->Move(4, 27, 357, 90);
     List1[i]->SetFont(10);
@@ -117,7 +115,7 @@ void FormMain::Form_Load() {
     PicIO[i]->SetVisible(false);
   }
 
-  // 14. Rows, emptied and hidden without their change handling.
+  // Rows, emptied and hidden without their change handling.
   {
     BusyGuard busy(Ocupado);
     for (int r = 0; r < kRows; ++r) {
@@ -138,7 +136,7 @@ void FormMain::Form_Load() {
     }
   }
 
-  // 15. Report graphs: colours and the picture they are drawn on.
+  // Report graphs: colours and the picture they are drawn on.
   ColorTextoGraf = platform::RGBColor(64, 64, 96);
   ColorEjesGraf = platform::RGBColor(0, 64, 128);
   ColorRejillaGraf = platform::RGBColor(196, 196, 196);

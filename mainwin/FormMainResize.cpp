@@ -1,12 +1,12 @@
 // Layout of the main window for its current size.
-#include <algorithm>
 #include <cmath>
 
 #include "mainwin/FormMain.h"
+#include "platform/ScreenFit.h"
 
 void FormMain::Form_Resize() {
   if (isMinimized()) return;
-  if (width() < 980 || height() < 600) resize(std::max(width(), 980), std::max(height(), 600));
+  platform::KeepOuterMinimum(this, QSize(980, 600));
 
   const double W = std::nearbyint(ScaleWidth());
   const double H = std::nearbyint(ScaleHeight());

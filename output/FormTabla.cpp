@@ -18,6 +18,7 @@
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
+#include "platform/ScreenFit.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -26,6 +27,8 @@ constexpr int kCabWidth = 796, kCabHeight = 81;
 constexpr int kTabHeight = 1125 - kCabHeight;
 const QColor kViewportGrey(0xC0, 0xC0, 0xC0);
 const char* const kCaptionKeys[5] = {"", "", "Bot_Print", "Bot_Copy", "Bot_Close"};
+// Outer size, frame and title bar included.
+constexpr QSize kMinimumSize(640, 480);
 }  // namespace
 
 // ---- TableScrollBar ---------------------------------------------------------
@@ -87,9 +90,9 @@ void FormTabla::SetLanguage() {
 }
 
 void FormTabla::Form_Load() {
-  // 1-2. Sizes and fonts.
-  setMinimumSize(640, 480);
-  resize(798, 578);
+  // Sizes with the frame; the resize rules keep it at 640 x 480 or more.
+  platform::KeepOuterMinimum(this, kMinimumSize);
+  platform::ResizeOuter(this, QSize(798, 578));
   for (platform::PictureBox* p : {PicTab, PicCab}) {
     p->Target().SetFontName(QStringLiteral("Arial"));
     p->Target().SetFontSize(platform::DesignFontSize(10));
@@ -97,12 +100,11 @@ void FormTabla::Form_Load() {
   PicG->setFont(platform::WidgetFont(QStringLiteral("Arial"), 10));
   VScroll1->resize(kScrollWidth, VScroll1->height());
 
-  // 3.
   Wheel::Hook(*this, [this](int32_t keys, int32_t rotation, int32_t x, int32_t y) {
     MouseWheel(keys, rotation, x, y);
   });
 
-  // 4-5. Colours, places and the two pictures.
+  // Colours, places and the two pictures.
   platform::SetBackColor(PicG, kViewportGrey);
   PicG->move(6, 6);
   PicBot->move(PicBot->x(), PicG->y());
@@ -113,15 +115,11 @@ void FormTabla::Form_Load() {
   PicTab->Target().SetBackColor(platform::RGBColor(255, 255, 255));
   platform::SetBackColor(PicSUP, kViewportGrey);
 
-  // 6. Toolbar buttons at rest, 60 px apart.
   PlaceButtons();
-
-  // 7.
   LoadIdioma(QStringLiteral("TAV"));
   SetLanguage();
   Timer2->start();
 
-  // 8.
   PonerCabecera(PicCab->Target());
   PonerTabla(PicTab->Target());
   layout()->activate();
@@ -130,10 +128,7 @@ void FormTabla::Form_Load() {
 
 void FormTabla::Form_Resize() {
   if (isMinimized()) return;
-  if (width() < 640 || height() < 480) {
-    resize(std::max(width(), 640), std::max(height(), 480));
-    return;  // the resize to the minimum lays the window out again
-  }
+  platform::KeepOuterMinimum(this, kMinimumSize);
   const int SW = ScaleWidth(), SH = ScaleHeight();
   PicG->resize(std::max(1, SW - kPicBotWidth - 15), std::max(1, SH - 11));
   const int gw = PicG->width(), gh = PicG->height();
@@ -224,7 +219,7 @@ void FormTabla::mnu_edicion_copiar_Click() {
 
 void FormTabla::mnu_archivo_imprimir_Click() {
   const platform::PictureTarget& cab = PicCab->Target();
-  const QString job = GetL_win(QStringLiteral("DataTable"), true) + QStringLiteral(": ") +
+  const QString job = GetL_win(QStringLiteral("DataTable")) + QStringLiteral(": ") +
                       Mini_HTFC_rut::ReadableText(TituloGrafica);
   PrintCopies(job, [this, &cab](platform::PrinterTarget& page) {
     page.SetOrientation(platform::PrinterTarget::Orientation::Portrait);

@@ -373,14 +373,11 @@ void FormPlomview::mnu_archivo_imprimir_Click() {
     ShowMessage("NoPrinter", QString());
     return;
   }
-  VerCopias = true;
-  VerCollate = false;
-  VerBN = false;
-  {
+  const bool accepted = AskPrintCopies([this] {
     frmImprimir dialog(this);
     platform::ShowModal(dialog);
-  }
-  if (!ImprimirAceptado) return;
+  });
+  if (!accepted) return;
   bool printed = false;
   if (QPrinter* printer = printers.CurrentPrinter()) {
     const platform::BusyCursor busy;

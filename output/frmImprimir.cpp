@@ -342,23 +342,10 @@ bool frmImprimir::Text1_KeyDown(int KeyCode) {
   return true;
 }
 
-void frmImprimir::keyPressEvent(QKeyEvent* event) {
-  // Enter is OK wherever the focus is (the dialog has no default button).
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    Aceptar();
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
-
 bool frmImprimir::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Text1) {
     if (event->type() == QEvent::KeyPress) {
       auto* e = static_cast<QKeyEvent*>(event);
-      if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        Aceptar();
-        return true;
-      }
       // The box's rule holds for what these put in, so they may work.
       for (QKeySequence::StandardKey k :
            {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::SelectAll})

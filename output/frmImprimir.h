@@ -1,7 +1,7 @@
 // The print dialog: choose the printer (which becomes the program's current
 // printer) and the number of copies. Its callers set VerCopias, VerCollate
-// and VerBN, show it modally and then read ImprimirAceptado and NumCopias
-// (graphs/GraphHooks.h).
+// and VerBN, show it modally and then read ImprimirAceptado and NumCopias,
+// all through AskPrintCopies (graphs/GraphHooks.h).
 #pragma once
 
 #include <QDialog>
@@ -90,7 +90,6 @@ class frmImprimir : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateControls();

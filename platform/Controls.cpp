@@ -221,6 +221,29 @@ void ButtonCaption::paintEvent(QPaintEvent* e) {
   p.drawRect(text.adjusted(-3, -1, 2, 0).intersected(rect().adjusted(0, 0, -1, -1)));
 }
 
+namespace {
+class FocusOnShow : public QObject {
+ public:
+  explicit FocusOnShow(QWidget* window) : QObject(window), window_(window) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    // Before the window is activated, which would focus its first button.
+    if (e->type() == QEvent::Show) window_->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
+}  // namespace
+
+void FocusWindowOnOpen(QWidget* window) {
+  new FocusOnShow(window);
+}
+
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent), Placement(this) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -143,6 +143,12 @@ void ConnectButtonCaption(ButtonCaption* caption, Window* window, int index,
   QObject::connect(caption, &Label::mouseUp, window, [=](int b) { (window->*up)(index, b); });
 }
 
+// Opens the window (each time it shows) with the focus on the window itself
+// rather than on its first button: keys go to the window's own handler, so
+// Enter does only what the window gives it, until the user moves to a
+// control with Tab.
+void FocusWindowOnOpen(QWidget* window);
+
 // Image: shows its picture at the picture's own size (in the screen's units,
 // whatever its pixel ratio); assigning a picture gives the control that size.
 // The mouse goes through it to what lies behind unless it takes the mouse (a

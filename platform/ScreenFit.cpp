@@ -43,6 +43,41 @@ QMargins FrameMargins(const QWidget* window) {
 }
 
 namespace {
+// The window's smallest outer size, and the inside size that leaves with a
+// frame; it sets the window's own minimum whenever the frame may have
+// changed, so that the window manager offers no smaller size.
+class OuterMinimum : public QObject {
+ public:
+  OuterMinimum(QWidget* window, QSize outer) : QObject(window), window_(window), outer_(outer) {
+    setObjectName(kName);
+    window->installEventFilter(this);
+  }
+  static constexpr const char* kName = "OuterMinimum";
+  static OuterMinimum* Of(const QWidget* window) {
+    return window->findChild<OuterMinimum*>(kName, Qt::FindDirectChildrenOnly);
+  }
+  void SetOuter(QSize outer) { outer_ = outer; }
+  QSize Inside(const QMargins& frame) const {
+    return QSize(std::max(1, outer_.width() - frame.left() - frame.right()),
+                 std::max(1, outer_.height() - frame.top() - frame.bottom()));
+  }
+  void Apply() {
+    const QSize inside = Inside(FrameMargins(window_));
+    if (window_->minimumSize() != inside) window_->setMinimumSize(inside);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Show || e->type() == QEvent::Move || e->type() == QEvent::Resize)
+      Apply();
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  QSize outer_;
+};
+
 void Place(QWidget* window, QSize wanted) {
   const QScreen* screen = window->screen();
   if (!screen) screen = QGuiApplication::primaryScreen();
@@ -51,7 +86,10 @@ void Place(QWidget* window, QSize wanted) {
     return;
   }
   const QMargins frame = FrameMargins(window);
-  const QRect client = FitInside(screen->availableGeometry(), wanted, window->minimumSize(), frame);
+  const OuterMinimum* least = OuterMinimum::Of(window);
+  const QSize minimum = least ? least->Inside(frame) : window->minimumSize();
+  if (least) window->setMinimumSize(minimum);
+  const QRect client = FitInside(screen->availableGeometry(), wanted, minimum, frame);
   window->resize(client.size());
   // A window's position is that of its frame.
   if (!window->parentWidget()) window->move(client.topLeft() - QPoint(frame.left(), frame.top()));
@@ -94,6 +132,25 @@ void FitToScreen(QWidget* window, QSize wanted) {
     static_cast<FrameWatch*>(watch)->SetWanted(wanted);
   else
     new FrameWatch(window, wanted);
+}
+
+void ResizeOuter(QWidget* window, QSize outer) {
+  const QMargins frame = FrameMargins(window);
+  window->resize(std::max(1, outer.width() - frame.left() - frame.right()),
+                 std::max(1, outer.height() - frame.top() - frame.bottom()));
+}
+
+void KeepOuterMinimum(QWidget* window, QSize outer) {
+  OuterMinimum* least = OuterMinimum::Of(window);
+  if (least)
+    least->SetOuter(outer);
+  else
+    least = new OuterMinimum(window, outer);
+  least->Apply();
+  // Set back when the window manager has made it smaller all the same.
+  const QSize inside = window->minimumSize();
+  if (window->width() < inside.width() || window->height() < inside.height())
+    window->resize(window->size().expandedTo(inside));
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
-// Start sizes and places of top-level windows that keep the whole window,
-// frame and title bar included, inside the screen's available area.
+// Start sizes, places and smallest sizes of top-level windows, which count
+// the whole window, frame and title bar included, against the screen's
+// available area.
 #pragma once
 
 #include <QMargins>
@@ -27,5 +28,15 @@ QMargins FrameMargins(const QWidget* window);
 // out larger than the room kept for it); a dialog is placed over its parent
 // by Qt, which keeps it inside the screen.
 void FitToScreen(QWidget* window, QSize wanted);
+
+// Gives the window an outer size, frame and title bar included, with the
+// frame as FrameMargins has it.
+void ResizeOuter(QWidget* window, QSize outer);
+
+// Keeps the window at or above a smallest outer size, frame and title bar
+// included: the smallest inside size follows from the frame (the real one
+// once the window shows, looked at again whenever it moves or resizes), and
+// a window smaller than that is set back to it.
+void KeepOuterMinimum(QWidget* window, QSize outer);
 
 }  // namespace platform

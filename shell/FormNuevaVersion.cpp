@@ -192,14 +192,17 @@ void FormNuevaVersion::Form_KeyDown(int KeyCode, int Shift) {
   const bool control = (Shift & 2) != 0;
   if (KeyCode == 67 && control)
     platform::CopyTextToClipboard(Actualizacion::URLActualizacion);
-  else if (KeyCode == 13)
-    Label3_Click(0);
   else if (KeyCode == 27 || KeyCode == 67)
     close();
 }
 
 bool FormNuevaVersion::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool onButton = watched == Label3[0] || watched == Label3[1];
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab ||
+        (onButton && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)))
+      return false;
     keyPressEvent(static_cast<QKeyEvent*>(event));
     return true;
   }
@@ -217,7 +220,6 @@ void FormNuevaVersion::keyPressEvent(QKeyEvent* event) {
   int code = key;
   if (key == Qt::Key_Escape) code = 27;
   if (key == Qt::Key_C) code = 67;
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) code = 13;
   int shift = 0;
   if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
   if (event->modifiers() & Qt::ControlModifier) shift |= 2;

@@ -1,8 +1,9 @@
 // The new-version window: the installed and the available version, the
-// download address and two buttons. OK (or Enter, or a click on the address)
-// opens the address in the browser and closes the window; Cancel, Esc or C
-// close it; Ctrl+C copies the address. Made afresh for every showing; shown
-// modally by the caller.
+// download address and two buttons. OK (or a click on the address) opens the
+// address in the browser and closes the window; Cancel, Esc or C close it;
+// Ctrl+C copies the address. Enter and Space press only a button the user
+// has moved to with Tab. Made afresh for every showing; shown modally by the
+// caller.
 #pragma once
 
 #include <QDialog>
@@ -36,7 +37,7 @@ class FormNuevaVersion : public QDialog {
   void Label3_MouseDown(int Index, int Button);
   void Label3_MouseUp(int Index, int Button);
   void Text1_Click();
-  // Key codes: 27 Esc, 67 the C key, 13 Enter; Shift 2 is Ctrl.
+  // Key codes: 27 Esc, 67 the C key; Shift 2 is Ctrl.
   void Form_KeyDown(int KeyCode, int Shift);
   void Set2Catala() {}
   void Set2English() {}
@@ -55,7 +56,8 @@ class FormNuevaVersion : public QDialog {
   int32_t BotY[2] = {};
 
  protected:
-  // The window sees key strokes before its controls.
+  // The window sees key strokes before its controls, but for Tab and the
+  // keys that press a focused button.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 

@@ -85,6 +85,23 @@ TEST_F(Chooser, ArrowKeysCycleAndEnterOrEscEndTheChoice) {
   EXPECT_EQ(TipoGrafica, 0);
 }
 
+// As the user opens it: keys reach the window's handler wherever the focus
+// lands, so Down and Enter confirm the slope. Offering nothing, it still
+// opens with no button focused.
+TEST_F(Chooser, EnterInTheNewWindowIsOk) {
+  FormEditGRAF f;
+  if (!qt_test::ShowActive(&f)) GTEST_SKIP() << "no window takes the focus here";
+  qt_test::KeyAtFocus(Qt::Key_Down);
+  qt_test::KeyAtFocus(Qt::Key_Return, "\r");
+  EXPECT_FALSE(f.isVisible());
+  EXPECT_TRUE(EditGrafAceptado);
+  EXPECT_EQ(TipoGrafica, 2);
+  CodigoCaso = "199";
+  FormEditGRAF none;
+  ASSERT_TRUE(qt_test::ShowActive(&none));
+  EXPECT_EQ(QApplication::focusWidget(), &none);
+}
+
 TEST_F(Chooser, MouseSelectsAndDoubleClickConfirms) {
   FormEditGRAF f;
   f.show();

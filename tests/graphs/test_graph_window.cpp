@@ -63,8 +63,9 @@ TEST_F(GraphWindow, OpensWithItsTextsLayoutAndTheCurveDrawnOnce) {
   EXPECT_EQ(W().windowTitle(), "Graph");
   EXPECT_EQ(W().Lblbot[4]->toolTip(), "Close this window");
   EXPECT_EQ(W().mnu_archivo->title(), "&File");
-  // 800 x 600 at least; the picture fills all but the toolbar.
-  EXPECT_EQ(W().size(), QSize(800, 600));
+  // 800 x 600 at least, frame and title bar included; the picture fills all
+  // but the toolbar.
+  EXPECT_EQ(W().frameGeometry().size(), QSize(800, 600));
   EXPECT_EQ(W().PicG->geometry(), QRect(6, 6, W().ScaleWidth() - 128 - 15, W().ScaleHeight() - 11));
   EXPECT_EQ(W().PicBot->geometry().left(), 6 + W().PicG->width() + 3);
   EXPECT_EQ(W().Timer1->interval(), 20);
@@ -73,6 +74,21 @@ TEST_F(GraphWindow, OpensWithItsTextsLayoutAndTheCurveDrawnOnce) {
 
   Key(&W(), Qt::Key_Escape);
   EXPECT_FALSE(W().isVisible());
+}
+
+// Keys in a window just opened go to the window, where Enter does nothing;
+// a button the user has moved to with Tab takes Enter.
+TEST_F(GraphWindow, EnterInTheNewWindowDoesNothingUntilTabReachesAButton) {
+  Open(1);
+  if (!qt_test::ShowActive(&W())) GTEST_SKIP() << "no window takes the focus here";
+  for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) qt_test::KeyAtFocus(key, "\r");
+  EXPECT_TRUE(modal.shown.empty());
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_TRUE(W().isVisible());
+  qt_test::KeyAtFocus(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), W().Lblbot[0]);
+  qt_test::KeyAtFocus(Qt::Key_Return, "\r");
+  EXPECT_EQ(modal.shown, std::vector<QString>{"FormEditGRAF"});
 }
 
 TEST_F(GraphWindow, ABurstOfResizesDrawsTheCurveOnceAfterTheLast) {
@@ -96,7 +112,7 @@ TEST_F(GraphWindow, ABurstOfResizesDrawsTheCurveOnceAfterTheLast) {
   // Too small snaps back to the minimum.
   W().resize(500, 400);
   ProcessEvents();
-  EXPECT_EQ(W().size(), QSize(800, 600));
+  EXPECT_EQ(W().frameGeometry().size(), QSize(800, 600));
 }
 
 TEST_F(GraphWindow, PrintsCopiesOnTheCurrentPrinterAndRedrawsTheScreenGraph) {

@@ -366,9 +366,29 @@ TEST_F(BoxesSliderTest, CaseHundredIsCalculatedByKeyboardAlone) {
   ASSERT_TRUE(GraphAndReportOn());
   EXPECT_NEAR(Vigas::Datos[Slot::Ymax], -5 * 10000 * 625 / (384 * 2e7), 1e-9);  // 5wL^4/384EI
   EXPECT_FALSE(Text(RowOf("Ymax")).isEmpty());
-  visited.clear();
-  for (int i = 0; i < 3; ++i) press(Qt::Key_Tab), visited.push_back(QApplication::focusWidget());
-  EXPECT_EQ(visited, (std::vector<QWidget*>{F().LblDEL[1], F().LblGRA[1], F().LblINF[1]}));
+}
+
+// Tab goes as a reader meets the page: from the case list through the
+// inputs row by row, the buttons as they stand from left to right, then the
+// results below them, and round again.
+TEST_F(BoxesSliderTest, TabFollowsThePageFromTheCaseListToTheResults) {
+  SetUpBeam(100, {{"EI", "20000000"}, {"L", "5"}, {"X", "1"}, {"W0", "10000"}});
+  if (!qt_test::ShowActive(&F())) GTEST_SKIP() << "no window takes the focus here";
+  const int t = Tab();
+  // EI, L, w0, then x below w0; y, ymax, V; M, Mmax; theta, thetaA, thetaB.
+  std::vector<QWidget*> expected;
+  for (int r : {0, 1, 2, 5}) expected.push_back(Box(r));
+  for (QWidget* b : {F().LblGRA[t], F().LblINF[t], F().LblCAL[t], F().LblDEL[t]})
+    expected.push_back(b);
+  for (int r : {6, 7, 8, 9, 10, 12, 13, 14}) expected.push_back(Box(r));
+  expected.push_back(F().List1[t]);
+  F().List1[t]->setFocus(Qt::TabFocusReason);
+  std::vector<QWidget*> visited;
+  for (size_t i = 0; i < expected.size(); ++i) {
+    Key(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.push_back(QApplication::focusWidget());
+  }
+  EXPECT_EQ(visited, expected);
 }
 
 }  // namespace

@@ -181,7 +181,10 @@ TEST_F(UnitsDialogTest, ApplyStartsFromWhatWasReadAtOpeningAndKeepsWhatTheUserTy
   // One foot shown in metres, digit for digit.
   FromMenu([&](FormVigasEditUnits& d) {
     ClickOption(d.Option1[4]);
-    Key(d.Option1[4], Qt::Key_Return, "\r");  // Enter acts as OK
+    // Enter acts as OK where the focus lands as the dialog opens.
+    ASSERT_TRUE(qt_test::ShowActive(&d));
+    EXPECT_EQ(qobject_cast<platform::ButtonCaption*>(QApplication::focusWidget()), nullptr);
+    qt_test::KeyAtFocus(Qt::Key_Return, "\r");
   });
   Enter(1, "1");
   FromMenu([&](FormVigasEditUnits& d) {

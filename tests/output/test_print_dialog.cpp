@@ -97,7 +97,7 @@ TEST_F(PrintDialogTest, CopiesBoxAndSpinnerKeepInStep) {
   EXPECT_EQ(box->text(), "2");
 }
 
-TEST_F(PrintDialogTest, PastedTextIsHeldToTheTypedRuleAndEnterActsAsOk) {
+TEST_F(PrintDialogTest, PastedTextIsHeldToTheTypedRule) {
   frmImprimir p;
   p.show();
   QLineEdit* box = p.Text1;
@@ -151,27 +151,26 @@ TEST_F(PrintDialogTest, PastedTextIsHeldToTheTypedRuleAndEnterActsAsOk) {
   EXPECT_EQ(CopiesInBox(" 12 "), 12);
   EXPECT_EQ(CopiesInBox("1 2"), 0);
   EXPECT_EQ(CopiesInBox("+12"), 0);
+}
 
-  // Enter in the box is OK.
-  box->setText("12");
-  qt_test::Key(box, Qt::Key_Return);
+// Enter prints only from a Print button the user has moved to with Tab: in
+// the copies box or anywhere else in the dialog it does nothing.
+TEST_F(PrintDialogTest, EnterPressesOnlyAButtonMovedTo) {
+  frmImprimir p;
+  if (!qt_test::ShowActive(&p)) GTEST_SKIP() << "no window takes the focus here";
+  EXPECT_EQ(qobject_cast<platform::ButtonCaption*>(QApplication::focusWidget()), nullptr);
+  p.Text1->setText("12");
+  for (QWidget* at : {static_cast<QWidget*>(p.Text1), static_cast<QWidget*>(&p)})
+    qt_test::Key(at, Qt::Key_Return, "\r");
+  EXPECT_TRUE(p.isVisible());
+  EXPECT_FALSE(ImprimirAceptado);
+  for (int i = 0; i < 6 && QApplication::focusWidget() != p.Label3[0]; ++i)
+    qt_test::KeyAtFocus(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), p.Label3[0]);
+  qt_test::KeyAtFocus(Qt::Key_Return, "\r");
   EXPECT_TRUE(ImprimirAceptado);
   EXPECT_EQ(NumCopias, 12);
   EXPECT_FALSE(p.isVisible());
-
-  // So is Enter elsewhere in the dialog, and an invalid count still stops it.
-  frmImprimir q;
-  q.show();
-  qt_test::Key(q.Combo1, Qt::Key_Enter);
-  EXPECT_TRUE(ImprimirAceptado);
-  EXPECT_EQ(NumCopias, 1);
-  EXPECT_FALSE(q.isVisible());
-  frmImprimir r;
-  r.show();
-  r.Text1->setText("0");
-  qt_test::Key(r.ChK_BN, Qt::Key_Return);
-  EXPECT_EQ(messages.messages.size(), 2u);
-  EXPECT_TRUE(r.isVisible());
 }
 
 TEST_F(PrintDialogTest, InvalidCountKeepsDialogOpenAndEveryOtherWayOutCancels) {

@@ -108,22 +108,25 @@ TEST_F(NewVersionTest, CancelEscAndCCloseWithoutOpening) {
   EXPECT_TRUE(opened_.isEmpty());
 }
 
-TEST_F(NewVersionTest, CtrlCCopiesTheAddressAndEnterDownloads) {
+// Ctrl+C copies the address. Enter in the window just opened starts no
+// download; it presses a button the user has moved to with Tab.
+TEST_F(NewVersionTest, CtrlCCopiesTheAddressAndEnterPressesOnlyAButtonMovedTo) {
   FormNuevaVersion w;
   w.show();
   QApplication::clipboard()->clear();
   qt_test::Key(w.Text1, Qt::Key_C, "\x03", Qt::ControlModifier);
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(QApplication::clipboard()->text(), Actualizacion::URLActualizacion);
-  EXPECT_TRUE(opened_.isEmpty());
 
-  for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-    FormNuevaVersion again;
-    again.show();
-    qt_test::Key(again.Text1, key, "\r");
-    EXPECT_FALSE(again.isVisible());
-  }
-  EXPECT_EQ(opened_, QStringList(2, Actualizacion::URLActualizacion));
+  if (!qt_test::ShowActive(&w)) GTEST_SKIP() << "no window takes the focus here";
+  for (int key : {Qt::Key_Return, Qt::Key_Enter}) qt_test::KeyAtFocus(key, "\r");
+  EXPECT_TRUE(w.isVisible());
+  for (int i = 0; i < 3 && QApplication::focusWidget() != w.Label3[1]; ++i)
+    qt_test::KeyAtFocus(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), w.Label3[1]);
+  qt_test::KeyAtFocus(Qt::Key_Return, "\r");
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_TRUE(opened_.isEmpty());
 }
 
 TEST_F(NewVersionTest, WithoutAHomePageTheFailedAddressIsNamed) {

@@ -3,6 +3,7 @@
 // as a user would.
 #pragma once
 
+#include <QApplication>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -190,6 +191,24 @@ inline void Key(QWidget* w, int key, const QString& text = QString(),
 
 inline void TypeText(QWidget* w, const QString& text) {
   for (QChar c : text) Key(w, c.toUpper().unicode(), QString(c));
+}
+
+// A window shown and made the active one, as when the user opens it, so the
+// focus lands where the program leaves it. False where the platform lets no
+// window take the focus.
+inline bool ShowActive(QWidget* w) {
+  w->show();
+  QApplication::setActiveWindow(w);
+  QCoreApplication::processEvents();
+  return w->isActiveWindow();
+}
+
+// One key where the keyboard sends it: to the focused widget, or to the
+// active window while nothing in it has the focus.
+inline void KeyAtFocus(int key, const QString& text = QString()) {
+  QWidget* at = QApplication::focusWidget();
+  if (!at) at = QApplication::activeWindow();
+  if (at) Key(at, key, text);
 }
 
 }  // namespace qt_test
