@@ -148,8 +148,11 @@ std::vector<LanguageText> LanguageTexts() {
 
 // The messages the manual quotes ("TORV says: ..."), as a reader finds them.
 QStringList QuotedMessages() {
-  const QString text =
-      QString::fromUtf8(RunTool("pdftotext", {Manual(), "-"})).replace('\f', ' ').simplified();
+  QStringList pages = QString::fromUtf8(RunTool("pdftotext", {Manual(), "-"})).split('\f');
+  // A page's number at its foot is no part of a sentence running on.
+  static const QRegularExpression footer(QStringLiteral("\n\\s*\\d+\\s*$"));
+  for (QString& page : pages) page.remove(footer);
+  const QString text = pages.join(' ').simplified();
   static const QRegularExpression quoted(
       QStringLiteral("(?:says|example): \"(.+?)\"(?= [A-Z\\d]|$)"));
   QStringList messages;
