@@ -69,37 +69,47 @@ namespace {
 constexpr size_t kEntryRoom = 16384;
 constexpr size_t kMostEntryRoom = size_t{1} << 24;
 
+// Runs a reentrant lookup of the account or group database, with more room
+// while its entry does not fit, and hands the entry found to `use` while its
+// strings still live. False when there is no such entry or the lookup fails.
+template <typename Entry, typename Lookup, typename Use>
+bool WithEntry(Lookup lookup, Use use) {
+  for (std::vector<char> room(kEntryRoom); room.size() <= kMostEntryRoom;
+       room.resize(room.size() * 2)) {
+    Entry entry;
+    Entry* found = nullptr;
+    const int error = lookup(&entry, room.data(), room.size(), &found);
+    if (error == ERANGE) continue;
+    if (error != 0 || found == nullptr) return false;
+    use(entry);
+    return true;
+  }
+  return false;
+}
+
 class SystemAccountDatabase : public AccountDatabase {
  public:
   bool FindAccount(uid_t uid, QByteArray& name, gid_t& primaryGroup) const override {
-    for (std::vector<char> room(kEntryRoom); room.size() <= kMostEntryRoom;
-         room.resize(room.size() * 2)) {
-      passwd entry;
-      passwd* found = nullptr;
-      const int error = ::getpwuid_r(uid, &entry, room.data(), room.size(), &found);
-      if (error == ERANGE) continue;
-      if (error != 0 || found == nullptr) return false;
-      name = QByteArray(entry.pw_name);
-      primaryGroup = entry.pw_gid;
-      return true;
-    }
-    return false;
+    return WithEntry<passwd>(
+        [uid](passwd* e, char* room, size_t size, passwd** found) {
+          return ::getpwuid_r(uid, e, room, size, found);
+        },
+        [&](const passwd& e) {
+          name = QByteArray(e.pw_name);
+          primaryGroup = e.pw_gid;
+        });
   }
 
   bool ListedMembers(gid_t gid, QList<QByteArray>& names) const override {
-    for (std::vector<char> room(kEntryRoom); room.size() <= kMostEntryRoom;
-         room.resize(room.size() * 2)) {
-      group entry;
-      group* found = nullptr;
-      const int error = ::getgrgid_r(gid, &entry, room.data(), room.size(), &found);
-      if (error == ERANGE) continue;
-      if (error != 0 || found == nullptr) return false;
-      names.clear();
-      for (char** member = entry.gr_mem; member != nullptr && *member != nullptr; ++member)
-        names << QByteArray(*member);
-      return true;
-    }
-    return false;
+    return WithEntry<group>(
+        [gid](group* e, char* room, size_t size, group** found) {
+          return ::getgrgid_r(gid, e, room, size, found);
+        },
+        [&](const group& e) {
+          names.clear();
+          for (char** member = e.gr_mem; member != nullptr && *member != nullptr; ++member)
+            names << QByteArray(*member);
+        });
   }
 
   bool PrimaryMembers(gid_t gid, std::vector<uid_t>& uids) const override {
