@@ -181,8 +181,14 @@ std::string CheckIntervals(const CaseFormulas& c, const Values& cv, const Scales
 }
 
 // Each extreme is the engine's value there, and nowhere along the beam is
-// the quantity larger.
+// the quantity larger. With the loads as drawn, of two extremes of equal
+// size the one named is the maximum, as the program shows it.
 std::string CheckExtremes(const CaseFormulas& c, const Values& cv, const Scales& s) {
+  bool asDrawn = true;
+  for (const char* load : {"w0", "w1", "w2", "P", "P1", "P2", "M0", "M1", "M2"}) {
+    const auto it = cv.find(load);
+    if (it != cv.end() && !(it->second > 0)) asDrawn = false;
+  }
   for (const auto& e : c.extremes) {
     const double where = Evaluate(*e.where, cv), value = Evaluate(*e.value, cv);
     const double tol = 1e-9 * s.Of(e.quantity);
@@ -195,10 +201,16 @@ std::string CheckExtremes(const CaseFormulas& c, const Values& cv, const Scales&
     for (int k = 0; k <= n; ++k) {
       const double x = s.span * k / n;
       const double q = Quantity(casecheck::Eval(c.code, x), e.quantity);
-      if (std::fabs(q) > std::fabs(value) + tol) {
+      // The other side of a jump at the place named is no other extreme.
+      const bool elsewhere = std::fabs(x - where) > 1e-9 * s.span;
+      const bool larger = std::fabs(q) > std::fabs(value) + tol;
+      if (larger ||
+          (asDrawn && elsewhere && std::fabs(q) > std::fabs(value) - tol && q > value + tol)) {
         Values at = cv;
         at["x"] = x;
-        return Where(c, e.line, Mismatch("larger than the extreme", value, q), at);
+        return Where(
+            c, e.line,
+            Mismatch(larger ? "larger than the extreme" : "the maximum of a tie", value, q), at);
       }
     }
   }
