@@ -78,6 +78,23 @@ class ExtremesTest : public CalcTest {
     }
     return F().Driver().Calcular();
   }
+  // Calls check(k, inputs, rng, trial) for `trials` random valid input sets
+  // of every case, with the case chosen and its inputs (base units) in
+  // `inputs`; stops at the first failure.
+  template <typename Check>
+  void ForRandomInputsOfEveryCase(unsigned seed, int trials, Check check) {
+    std::mt19937 rng(seed);
+    for (const allcases::CaseInputs& k : allcases::Table()) {
+      ChooseCase(k.code);
+      for (int trial = 0; trial < trials && !HasFailure(); ++trial) {
+        ASSERT_TRUE(allcases::RandomInputs(k, rng)) << k.code;
+        double inputs[Vigas::kNumSlots];
+        std::copy(std::begin(Datos), std::end(Datos), inputs);
+        check(k, inputs, rng, trial);
+      }
+      if (HasFailure()) return;
+    }
+  }
   // The report's line of the maximum of one quantity, after "_M_A_X = ".
   QString MaxLine(const QString& symbol) {
     const report::TextLookup text = [this](const QString& key) { return F().GetL_win(key); };
@@ -90,61 +107,53 @@ class ExtremesTest : public CalcTest {
 };
 
 TEST_F(ExtremesTest, ShownExtremesBoundEveryValueOfTheirQuantity) {
-  std::mt19937 rng(2026);
   int ties = 0;
-  for (const allcases::CaseInputs& k : allcases::Table()) {
-    ChooseCase(k.code);
-    for (int trial = 0; trial < 5; ++trial) {
-      ASSERT_TRUE(allcases::RandomInputs(k, rng)) << k.code;
-      double inputs[Vigas::kNumSlots];
-      std::copy(std::begin(Datos), std::end(Datos), inputs);
-      const double end = allcases::End(k);
-      const double x = std::uniform_real_distribution<double>(0, end)(rng);
-      ASSERT_TRUE(CalculateWith(inputs, x)) << k.code;
-      ASSERT_TRUE(messages_.messages.empty()) << k.code;
+  ForRandomInputsOfEveryCase(2026, 5, [&](const auto& k, const auto& inputs, auto& rng, int trial) {
+    const double end = allcases::End(k);
+    const double x = std::uniform_real_distribution<double>(0, end)(rng);
+    ASSERT_TRUE(CalculateWith(inputs, x)) << k.code;
+    ASSERT_TRUE(messages_.messages.empty()) << k.code;
 
-      double shown[4][7];  // per quantity: min, max, and at x, A, B, C, D
-      for (int q = 0; q < 4; ++q) {
-        const int Q = kQuantities[q];
-        const int where[7] = {Q + 1, Q + 2, Q, Q + 3, Q + 4, Q + 5, Q + 6};
-        for (int i = 0; i < 7; ++i) shown[q][i] = Datos[where[i]];
-      }
-      const auto dense = DenseValues(k.code, end);
-      const std::vector<double> scales = LoadScales(end);
-
-      for (int q = 0; q < 4; ++q) {
-        SCOPED_TRACE(::testing::Message() << "code " << k.code << " trial " << trial << " "
-                                          << Vigas::NomDatos[kQuantities[q]]);
-        ASSERT_TRUE(HasValue(shown[q][0]) && HasValue(shown[q][1]));
-        const double hi = std::max(shown[q][0], shown[q][1]);
-        const double lo = std::min(shown[q][0], shown[q][1]);
-        // The extreme shown as "max" is the one of larger magnitude; of two
-        // equal to rounding, the true maximum.
-        EXPECT_GE(std::fabs(shown[q][1]), std::fabs(shown[q][0]) * (1 - 1e-12));
-        if (std::fabs(std::fabs(shown[q][1]) - std::fabs(shown[q][0])) <=
-            1e-12 * std::fabs(shown[q][1])) {
-          ++ties;
-          EXPECT_GE(shown[q][1], shown[q][0]) << "a tie shows the minimum";
-        }
-        double largest = std::max(std::fabs(hi), std::fabs(lo));
-        for (double v : dense[q]) largest = std::max(largest, std::fabs(v));
-        // Relative 1e-9, and no less than the residue of a quantity that is
-        // 0 all along (a load of no length, say).
-        const double tol = std::max(1e-9 * largest, 1e-12 * scales[q]);
-        for (int i = 2; i < 7; ++i) {
-          if (!HasValue(shown[q][i])) continue;
-          EXPECT_LE(shown[q][i], hi + tol) << "shown value " << i;
-          EXPECT_GE(shown[q][i], lo - tol) << "shown value " << i;
-        }
-        ASSERT_GT(dense[q].size(), 20000u);
-        const double denseHigh = *std::max_element(dense[q].begin(), dense[q].end());
-        const double denseLow = *std::min_element(dense[q].begin(), dense[q].end());
-        EXPECT_LE(denseHigh, hi + tol) << "dense search finds " << denseHigh << " above " << hi;
-        EXPECT_GE(denseLow, lo - tol) << "dense search finds " << denseLow << " below " << lo;
-      }
-      if (HasFailure()) return;
+    double shown[4][7];  // per quantity: min, max, and at x, A, B, C, D
+    for (int q = 0; q < 4; ++q) {
+      const int Q = kQuantities[q];
+      const int where[7] = {Q + 1, Q + 2, Q, Q + 3, Q + 4, Q + 5, Q + 6};
+      for (int i = 0; i < 7; ++i) shown[q][i] = Datos[where[i]];
     }
-  }
+    const auto dense = DenseValues(k.code, end);
+    const std::vector<double> scales = LoadScales(end);
+
+    for (int q = 0; q < 4; ++q) {
+      SCOPED_TRACE(::testing::Message() << "code " << k.code << " trial " << trial << " "
+                                        << Vigas::NomDatos[kQuantities[q]]);
+      ASSERT_TRUE(HasValue(shown[q][0]) && HasValue(shown[q][1]));
+      const double hi = std::max(shown[q][0], shown[q][1]);
+      const double lo = std::min(shown[q][0], shown[q][1]);
+      // The extreme shown as "max" is the one of larger magnitude; of two
+      // equal to rounding, the true maximum.
+      EXPECT_GE(std::fabs(shown[q][1]), std::fabs(shown[q][0]) * (1 - 1e-12));
+      if (std::fabs(std::fabs(shown[q][1]) - std::fabs(shown[q][0])) <=
+          1e-12 * std::fabs(shown[q][1])) {
+        ++ties;
+        EXPECT_GE(shown[q][1], shown[q][0]) << "a tie shows the minimum";
+      }
+      double largest = std::max(std::fabs(hi), std::fabs(lo));
+      for (double v : dense[q]) largest = std::max(largest, std::fabs(v));
+      // Relative 1e-9, and no less than the residue of a quantity that is
+      // 0 all along (a load of no length, say).
+      const double tol = std::max(1e-9 * largest, 1e-12 * scales[q]);
+      for (int i = 2; i < 7; ++i) {
+        if (!HasValue(shown[q][i])) continue;
+        EXPECT_LE(shown[q][i], hi + tol) << "shown value " << i;
+        EXPECT_GE(shown[q][i], lo - tol) << "shown value " << i;
+      }
+      ASSERT_GT(dense[q].size(), 20000u);
+      const double denseHigh = *std::max_element(dense[q].begin(), dense[q].end());
+      const double denseLow = *std::min_element(dense[q].begin(), dense[q].end());
+      EXPECT_LE(denseHigh, hi + tol) << "dense search finds " << denseHigh << " above " << hi;
+      EXPECT_GE(denseLow, lo - tol) << "dense search finds " << denseLow << " below " << lo;
+    }
+  });
   EXPECT_GT(ties, 20);  // symmetric cases tie on every input
 }
 
@@ -188,39 +197,32 @@ TEST_F(ExtremesTest, RoundingNoiseShowsAndReportsAsZero) {
   EXPECT_NE(Datos[Slot::ThetaA], 0.0);  // the slopes at the supports are no noise
 
   // All 54 cases: every value shown for a quantity is 0 or clearly not noise.
-  std::mt19937 rng(12);
-  for (const allcases::CaseInputs& k : allcases::Table()) {
-    ChooseCase(k.code);
-    for (int trial = 0; trial < 3; ++trial) {
-      ASSERT_TRUE(allcases::RandomInputs(k, rng)) << k.code;
-      double inputs[Vigas::kNumSlots];
-      std::copy(std::begin(Datos), std::end(Datos), inputs);
-      // x at a support or a load point half the time: where values vanish.
-      const double end = allcases::End(k);
-      const double xs[] = {std::uniform_real_distribution<double>(0, end)(rng), end / 2,
-                           Datos[Slot::L], inputs[Slot::a] == SinValor ? 0 : inputs[Slot::a]};
-      ASSERT_TRUE(CalculateWith(inputs, xs[trial % 4])) << k.code;
-      const report::ReportData d = report::ReportDataFromEngine(QString());
-      for (int Q : kQuantities) {
-        const int where[7] = {Q, Q + 1, Q + 2, Q + 3, Q + 4, Q + 5, Q + 6};
-        double largest = 0;
-        for (int s : where)
-          if (HasValue(Datos[s])) largest = std::max(largest, std::fabs(Datos[s]));
-        for (int s : where) {
-          if (!HasValue(Datos[s])) continue;
-          EXPECT_TRUE(Datos[s] == 0 || std::fabs(Datos[s]) >= 1e-12 * largest)
-              << k.code << " " << Vigas::NomDatos[s] << " " << Datos[s];
-          EXPECT_EQ(d.Datos[s], Datos[s]);
-        }
-      }
-      // What the boxes show is what Datos holds.
-      for (int r = F().Model().InputRows(Tab()); r < 15; ++r) {
-        const int slot = F().Model().Row(Tab(), r).slot;
-        if (!Shown(r) || slot < 0 || Datos[slot] != 0) continue;
-        EXPECT_EQ(Text(r), "0") << k.code << " " << Vigas::NomDatos[slot];
+  ForRandomInputsOfEveryCase(12, 3, [&](const auto& k, const auto& inputs, auto& rng, int trial) {
+    // x at a support or a load point half the time: where values vanish.
+    const double end = allcases::End(k);
+    const double xs[] = {std::uniform_real_distribution<double>(0, end)(rng), end / 2,
+                         Datos[Slot::L], inputs[Slot::a] == SinValor ? 0 : inputs[Slot::a]};
+    ASSERT_TRUE(CalculateWith(inputs, xs[trial % 4])) << k.code;
+    const report::ReportData d = report::ReportDataFromEngine(QString());
+    for (int Q : kQuantities) {
+      const int where[7] = {Q, Q + 1, Q + 2, Q + 3, Q + 4, Q + 5, Q + 6};
+      double largest = 0;
+      for (int s : where)
+        if (HasValue(Datos[s])) largest = std::max(largest, std::fabs(Datos[s]));
+      for (int s : where) {
+        if (!HasValue(Datos[s])) continue;
+        EXPECT_TRUE(Datos[s] == 0 || std::fabs(Datos[s]) >= 1e-12 * largest)
+            << k.code << " " << Vigas::NomDatos[s] << " " << Datos[s];
+        EXPECT_EQ(d.Datos[s], Datos[s]);
       }
     }
-  }
+    // What the boxes show is what Datos holds.
+    for (int r = F().Model().InputRows(Tab()); r < 15; ++r) {
+      const int slot = F().Model().Row(Tab(), r).slot;
+      if (!Shown(r) || slot < 0 || Datos[slot] != 0) continue;
+      EXPECT_EQ(Text(r), "0") << k.code << " " << Vigas::NomDatos[slot];
+    }
+  });
 }
 
 // Two extremes of equal magnitude: the true maximum is shown, with its own
@@ -282,45 +284,37 @@ TEST_F(ExtremesTest, InteriorExtremesLieWhereTheirRateTurns) {
 
   // Every case: a shown extreme away from the ends and the load points has
   // its rate of opposite signs 2e-12 of the length either side.
-  std::mt19937 rng(30);
   const int rates[3][2] = {{Slot::Y, Slot::Theta}, {Slot::Theta, Slot::M}, {Slot::M, Slot::V}};
   int checked = 0;
-  for (const allcases::CaseInputs& k : allcases::Table()) {
-    ChooseCase(k.code);
-    for (int trial = 0; trial < 4; ++trial) {
-      ASSERT_TRUE(allcases::RandomInputs(k, rng)) << k.code;
-      double inputs[Vigas::kNumSlots];
-      std::copy(std::begin(Datos), std::end(Datos), inputs);
-      const double end = allcases::End(k), L = inputs[Slot::L];
-      ASSERT_TRUE(CalculateWith(inputs, end / 3)) << k.code;
-      std::vector<double> places = {0, L, end, L / 2};
-      for (int s : {Slot::a, Slot::b, Slot::c})
-        if (HasValue(inputs[s])) places.insert(places.end(), {inputs[s], L - inputs[s]});
-      if (HasValue(inputs[Slot::a]) && HasValue(inputs[Slot::b]))
-        places.push_back(inputs[Slot::a] + inputs[Slot::b]);
-      const std::vector<double> scales = LoadScales(end);
-      double kept[Vigas::kNumSlots];
-      std::copy(std::begin(Datos), std::end(Datos), kept);
-      for (int q = 0; q < 3; ++q) {
-        const int Q = rates[q][0], R = rates[q][1];
-        const double at = kept[Slot::xYmax + q];
-        bool nearPlace = false;
-        for (double p : places) nearPlace = nearPlace || std::fabs(at - p) < 1e-9 * end;
-        if (nearPlace || !HasValue(kept[Q + 2])) continue;
-        auto rate = [&](double x) {
-          Datos[Slot::x] = x;
-          Vigas::CalcularCaso(k.code, false);
-          return Datos[R];
-        };
-        const double before = rate(at - 2e-12 * end), after = rate(at + 2e-12 * end);
-        const bool flat = std::max(std::fabs(before), std::fabs(after)) < 1e-10 * scales[q + 1];
-        ++checked;
-        EXPECT_TRUE(flat || before * after <= 0) << k.code << " " << Vigas::NomDatos[Q] << " at "
-                                                 << at << ": " << before << " " << after;
-      }
-      if (HasFailure()) return;
+  ForRandomInputsOfEveryCase(30, 4, [&](const auto& k, const auto& inputs, auto&, int) {
+    const double end = allcases::End(k), L = inputs[Slot::L];
+    ASSERT_TRUE(CalculateWith(inputs, end / 3)) << k.code;
+    std::vector<double> places = {0, L, end, L / 2};
+    for (int s : {Slot::a, Slot::b, Slot::c})
+      if (HasValue(inputs[s])) places.insert(places.end(), {inputs[s], L - inputs[s]});
+    if (HasValue(inputs[Slot::a]) && HasValue(inputs[Slot::b]))
+      places.push_back(inputs[Slot::a] + inputs[Slot::b]);
+    const std::vector<double> scales = LoadScales(end);
+    double kept[Vigas::kNumSlots];
+    std::copy(std::begin(Datos), std::end(Datos), kept);
+    for (int q = 0; q < 3; ++q) {
+      const int Q = rates[q][0], R = rates[q][1];
+      const double at = kept[Slot::xYmax + q];
+      bool nearPlace = false;
+      for (double p : places) nearPlace = nearPlace || std::fabs(at - p) < 1e-9 * end;
+      if (nearPlace || !HasValue(kept[Q + 2])) continue;
+      auto rate = [&](double x) {
+        Datos[Slot::x] = x;
+        Vigas::CalcularCaso(k.code, false);
+        return Datos[R];
+      };
+      const double before = rate(at - 2e-12 * end), after = rate(at + 2e-12 * end);
+      const bool flat = std::max(std::fabs(before), std::fabs(after)) < 1e-10 * scales[q + 1];
+      ++checked;
+      EXPECT_TRUE(flat || before * after <= 0)
+          << k.code << " " << Vigas::NomDatos[Q] << " at " << at << ": " << before << " " << after;
     }
-  }
+  });
   EXPECT_GT(checked, 100);
 }
 
